@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The launcher's texts that change with the language.
+struct LauncherTexts {
+    QString name, surname, grade;
+    QString save, about, exit;
+    QString detailsTitle, languagesTitle;
+
+    // Texts of language code 1 (EN) to 5 (RO); any other code gives English.
+    static LauncherTexts forLanguage(int code);
+};

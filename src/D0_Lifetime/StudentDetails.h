@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+
+// Rules for what the student types into the launcher.
+namespace StudentDetails {
+
+// True when name, surname and grade are non-empty and a combination (> 0) is chosen.
+bool complete(const QString& name, const QString& surname, const QString& grade, int combination);
+
+// "name_surname_grade", exactly as typed.
+std::string identity(const QString& name, const QString& surname, const QString& grade);
+
+// The output directory for the typed text: at least two characters, "/" appended
+// when missing; nothing for a shorter text.
+std::optional<QString> outputDirectory(const QString& typed);
+
+} // namespace StudentDetails

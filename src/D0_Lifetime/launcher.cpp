@@ -1,0 +1,296 @@
+#include "launcher.h"
+
+#include "Frame.h"
+#include "LauncherTexts.h"
+#include "Messages.h"
+#include "StudentDetails.h"
+#include "TabLineEdit.h"
+#include "Vexel_D0_Exercise.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStyle>
+#include <QWidget>
+#include <iostream>
+
+namespace {
+
+const char* const kIconFile = "Icons/l2.png";
+const char* const kGeometryFile = "share/VexelLumora/vexelfull.gdml";
+const char* const kFirstEventFile = "share/VexelLumora/lumoeventv2_D0_1.root";
+
+QPushButton* textButton(const QString& text, QWidget* parent, int x, int y, int w, int hgt) {
+    auto* b = new QPushButton(text, parent);
+    b->setGeometry(x, y, w, hgt);
+    return b;
+}
+
+QLabel* label(const QString& text, QWidget* parent, int x, int y, int w, int hgt) {
+    auto* l = new QLabel(text, parent);
+    l->setAlignment(Qt::AlignCenter);
+    l->setGeometry(x, y, w, hgt);
+    return l;
+}
+
+QGroupBox* group(const QString& title, QWidget* parent, int x, int y, int w, int hgt) {
+    auto* g = new QGroupBox(title, parent);
+    g->setGeometry(x, y, w, hgt);
+    return g;
+}
+
+QPushButton* pictureButton(const QPixmap& picture, QWidget* parent, int x, int y, int w, int hgt) {
+    auto* b = new QPushButton(parent);
+    b->setGeometry(x, y, w, hgt);
+    if (!picture.isNull()) {
+        b->setIcon(QIcon(picture));
+        b->setIconSize(QSize(w - 6, hgt - 6));
+    }
+    return b;
+}
+
+} // namespace
+
+launcher::launcher()
+    : lang(0), start(0), h(0), fMainFrame990(nullptr), fTextEntry754(nullptr),
+      fTextEntry752(nullptr), fTextEntry753(nullptr), fComboBox759(nullptr),
+      fPictureButton779(nullptr), fPictureButton785(nullptr), fTextButton758(nullptr),
+      fGroupFrame781(nullptr), fGroupFrame745(nullptr), fGroupFrame751(nullptr),
+      fTextButton782(nullptr), fTextButton783(nullptr), fLabel755(nullptr), fLabel756(nullptr),
+      fLabel757(nullptr), fTextEntry1141(nullptr) {
+    pathSave1 = "";
+    initialCheck();
+    gui();
+    disableAll();
+}
+
+launcher::~launcher() = default;
+
+void launcher::initialCheck() {
+    if (QPixmap(kIconFile).isNull()) {
+        vexel::showMessage("Error", "Icons are missing!");
+        start = 1;
+    }
+    if (!QFileInfo(kGeometryFile).isFile()) {
+        vexel::showMessage("Error",
+                           "The Vexel geometry is missing! You cannot continue with the exercise.");
+        start = 1;
+    }
+    if (!QFileInfo(kFirstEventFile).isFile()) {
+        vexel::showMessage("Error",
+                           "Particle tracks are missing! You cannot continue with the exercise.");
+        start = 1;
+    }
+}
+
+void launcher::gui() {
+    fMainFrame990 = new QWidget;
+    fMainFrame990->setObjectName("launcher");
+    fMainFrame990->setWindowTitle("Vexel Lumora");
+    auto* outer = new QWidget(fMainFrame990);
+    auto* inner = new QWidget(outer);
+    outer->setGeometry(0, 0, 304, 552);
+    inner->setGeometry(0, 0, 304, 552);
+
+    fGroupFrame745 = group("Languages", inner, 8, 8, 288, 72);
+    auto* en = textButton("EN", fGroupFrame745, 8, 24, 40, 24);
+    auto* fr = textButton("FR", fGroupFrame745, 64, 24, 40, 24);
+    auto* de = textButton("DE", fGroupFrame745, 120, 24, 40, 24);
+    auto* it = textButton("IT", fGroupFrame745, 232, 24, 40, 24);
+    auto* ro = textButton("RO", fGroupFrame745, 176, 24, 40, 24);
+    en->setObjectName("EN");
+    fr->setObjectName("FR");
+    de->setObjectName("DE");
+    it->setObjectName("IT");
+    ro->setObjectName("RO");
+
+    fGroupFrame751 = group("Enter your details", inner, 8, 80, 288, 168);
+    fLabel755 = label("Name", fGroupFrame751, 8, 24, 72, 18);
+    fTextEntry752 = new vexel::TabLineEdit(fGroupFrame751);
+    fTextEntry752->setGeometry(104, 24, 168, 22);
+    fLabel756 = label("Surname", fGroupFrame751, 8, 48, 72, 18);
+    fTextEntry753 = new vexel::TabLineEdit(fGroupFrame751);
+    fTextEntry753->setGeometry(104, 48, 168, 22);
+    fLabel757 = label("Grade", fGroupFrame751, 8, 72, 72, 18);
+    fTextEntry754 = new vexel::TabLineEdit(fGroupFrame751);
+    fTextEntry754->setGeometry(104, 72, 168, 22);
+    label("Number", fGroupFrame751, 8, 96, 72, 18);
+    fComboBox759 = new QComboBox(fGroupFrame751);
+    for (int i = 1; i <= 175; ++i)
+        fComboBox759->addItem(QString("Combination %1").arg(i), i);
+    fComboBox759->setMaxVisibleItems(20);
+    fComboBox759->setGeometry(104, 96, 168, 22);
+    fComboBox759->setCurrentIndex(-1);
+    fTextButton758 = textButton("Save", fGroupFrame751, 104, 120, 168, 24);
+
+    // When the launcher's picture is missing both start buttons show a question mark.
+    QPixmap picture1("Icons/l2.png");
+    QPixmap picture2("Icons/l1.png");
+    if (picture1.isNull()) {
+        picture1 = QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32);
+        picture2 = picture1;
+    }
+    auto* groupI = group("I", inner, 8, 248, 136, 160);
+    fPictureButton779 = pictureButton(picture1, groupI, 8, 24, 120, 88);
+    label("Event Display", groupI, 24, 120, 88, 18);
+
+    auto* outputGroup = group("Set output directory", inner, 8, 408, 288, 72);
+    auto* ok = textButton("OK", outputGroup, 216, 24, 56, 24);
+    fTextEntry1141 = new QLineEdit(outputGroup);
+    fTextEntry1141->setMaxLength(4096);
+    fTextEntry1141->setGeometry(16, 25, 192, 22);
+
+    fGroupFrame781 = group("Exit", inner, 8, 480, 288, 70);
+    fTextButton782 = textButton("About", fGroupFrame781, 16, 24, 120, 24);
+    fTextButton783 = textButton("Exit", fGroupFrame781, 152, 24, 120, 24);
+
+    auto* groupII = group("II", inner, 160, 248, 136, 160);
+    fPictureButton785 = pictureButton(picture2, groupII, 8, 24, 120, 88);
+    label("D0 Exercise", groupII, 24, 120, 80, 18);
+
+    connect(en, SIGNAL(clicked()), this, SLOT(EN()));
+    connect(fr, SIGNAL(clicked()), this, SLOT(FR()));
+    connect(de, SIGNAL(clicked()), this, SLOT(DE()));
+    connect(it, SIGNAL(clicked()), this, SLOT(IT()));
+    connect(ro, SIGNAL(clicked()), this, SLOT(RO()));
+    connect(fTextEntry752, SIGNAL(tabPressed()), this, SLOT(ChangeFocus()));
+    connect(fTextEntry753, SIGNAL(tabPressed()), this, SLOT(ChangeFocus()));
+    connect(fTextEntry754, SIGNAL(tabPressed()), this, SLOT(ChangeFocus()));
+    connect(fTextButton758, SIGNAL(clicked()), this, SLOT(save()));
+    connect(fPictureButton779, SIGNAL(clicked()), this, SLOT(start1()));
+    connect(ok, SIGNAL(clicked()), this, SLOT(setOutputDir()));
+    connect(fTextButton782, SIGNAL(clicked()), this, SLOT(about()));
+    connect(fTextButton783, SIGNAL(clicked()), this, SLOT(Exit()));
+    connect(fPictureButton785, SIGNAL(clicked()), this, SLOT(start2()));
+
+    fMainFrame990->setFixedSize(304, 552);
+    fMainFrame990->show();
+}
+
+namespace {
+void setTexts(launcher& l, const LauncherTexts& t) {
+    l.fLabel755->setText(t.name);
+    l.fLabel756->setText(t.surname);
+    l.fLabel757->setText(t.grade);
+    l.fTextButton758->setText(t.save);
+    l.fTextButton782->setText(t.about);
+    l.fTextButton783->setText(t.exit);
+    l.fGroupFrame751->setTitle(t.detailsTitle);
+    l.fGroupFrame745->setTitle(t.languagesTitle);
+}
+} // namespace
+
+void launcher::EN() {
+    setTexts(*this, LauncherTexts::forLanguage(1));
+    lang = 1;
+    enable1();
+}
+
+void launcher::FR() {
+    setTexts(*this, LauncherTexts::forLanguage(2));
+    lang = 2;
+    enable1();
+}
+
+void launcher::DE() {
+    setTexts(*this, LauncherTexts::forLanguage(3));
+    lang = 3;
+    enable1();
+}
+
+void launcher::IT() {
+    setTexts(*this, LauncherTexts::forLanguage(4));
+    lang = 4;
+    enable1();
+}
+
+void launcher::RO() {
+    setTexts(*this, LauncherTexts::forLanguage(5));
+    lang = 5;
+    enable1();
+}
+
+void launcher::ChangeFocus() {
+    QObject* from = sender();
+    if (from == fTextEntry752)
+        fTextEntry753->setFocus(Qt::TabFocusReason);
+    if (from == fTextEntry753)
+        fTextEntry754->setFocus(Qt::TabFocusReason);
+    if (from == fTextEntry754)
+        fTextEntry1141->setFocus(Qt::TabFocusReason);
+}
+
+void launcher::save() {
+    const int selected =
+        fComboBox759->currentIndex() < 0 ? -1 : fComboBox759->currentData().toInt();
+    const QString name = fTextEntry752->text();
+    const QString surname = fTextEntry753->text();
+    const QString grade = fTextEntry754->text();
+    if (!StudentDetails::complete(name, surname, grade, selected)) {
+        vexel::showMessage("Error", "Some fields are empty.");
+        return;
+    }
+    user = StudentDetails::identity(name, surname, grade);
+    enable2();
+    h = selected;
+    fTextButton758->setEnabled(false);
+}
+
+void launcher::start1() {
+    fPictureButton779->setEnabled(false);
+    new Frame(lang, user.c_str(), pathSave1, h, this);
+}
+
+void launcher::start2() {
+    fPictureButton785->setEnabled(false);
+    try {
+        Vexel_D0_Exercise(lang, pathSave1, 2, 2, 1, "", "");
+    } catch (const MissingDataFile& missing) {
+        std::cerr << missing.what() << std::endl;
+        vexel::showMessage("Error", missing.what());
+        // The student may put the file in place and try again.
+        fPictureButton785->setEnabled(true);
+    }
+}
+
+void launcher::setOutputDir() {
+    const auto dir = StudentDetails::outputDirectory(fTextEntry1141->text());
+    if (!dir) {
+        vexel::showMessage("Error", "The path isn't valid. Please try again.");
+        return;
+    }
+    pathSave1 = *dir;
+}
+
+void launcher::about() {
+    vexel::showMessage("About", "Vexel Lumora: particle-physics exercises on Vexel data, "
+                                "written by the Vexel Lumora team for school classes.");
+}
+
+void launcher::Exit() { fMainFrame990->hide(); }
+
+void launcher::disableAll() {
+    fTextButton758->setEnabled(false);
+    fPictureButton785->setEnabled(false);
+    fPictureButton779->setEnabled(false);
+}
+
+void launcher::enable1() {
+    if (start == 0) {
+        fTextButton758->setEnabled(true);
+        start = 1;
+    }
+}
+
+void launcher::enable2() { fPictureButton779->setEnabled(true); }
+
+void launcher::enableII() {
+    fPictureButton785->setEnabled(true);
+    fPictureButton779->setEnabled(false);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <string>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+namespace vexel {
+class TabLineEdit;
+}
+
+// The first window: language, the student's details, the data set, the output
+// directory, and the two exercises started in their order.
+class launcher : public QObject {
+    Q_OBJECT
+public:
+    launcher();
+    ~launcher() override;
+
+    int lang;             // 1 EN, 2 FR, 3 DE, 4 IT, 5 RO; 0 until chosen
+    int start;            // 1 once Save may no longer be enabled by a language choice
+    std::string user;     // name_surname_grade, set by save()
+    int h;                // combination number, set by save()
+    QString pathSave1;    // output directory, "" or ending in "/"
+    QWidget* fMainFrame990;
+    vexel::TabLineEdit* fTextEntry754;
+    vexel::TabLineEdit* fTextEntry752;
+    vexel::TabLineEdit* fTextEntry753;
+    QComboBox* fComboBox759;
+    QPushButton* fPictureButton779;
+    QPushButton* fPictureButton785;
+    QPushButton* fTextButton758;
+    QGroupBox* fGroupFrame781;
+    QGroupBox* fGroupFrame745;
+    QGroupBox* fGroupFrame751;
+    QPushButton* fTextButton782;
+    QPushButton* fTextButton783;
+    QLabel* fLabel755;
+    QLabel* fLabel756;
+    QLabel* fLabel757;
+    QLineEdit* fTextEntry1141;
+
+public slots:
+    void initialCheck();
+    void gui();
+    void EN();
+    void FR();
+    void DE();
+    void IT();
+    void RO();
+    void ChangeFocus(); // changes focus by pressing TAB
+    void save();
+    void start1();
+    void start2();
+    void setOutputDir();
+    void about();
+    void Exit();
+    void disableAll();
+    void enable1();
+    void enable2();
+    void enableII();
+};

@@ -1,0 +1,63 @@
+#include "HelpTextDialog.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vexel {
+
+namespace {
+QList<QPointer<HelpTextDialog>>& registry() {
+    static QList<QPointer<HelpTextDialog>> dialogs;
+    return dialogs;
+}
+} // namespace
+
+HelpTextDialog::HelpTextDialog(const QString& title, const QString& text, int width, int height,
+                               QWidget* parent)
+    : QDialog(parent), view_(new QPlainTextEdit(this)) {
+    setWindowTitle(title);
+    setModal(false);
+    view_->setReadOnly(true);
+    view_->setPlainText(text);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    connect(close, SIGNAL(clicked()), this, SLOT(accept()));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(view_);
+    layout->addLayout(buttons);
+    resize(width, height);
+    registry().append(this);
+}
+
+QString HelpTextDialog::text() const { return view_->toPlainText(); }
+
+QList<HelpTextDialog*> HelpTextDialog::openDialogs() {
+    QList<HelpTextDialog*> alive;
+    for (const auto& d : registry())
+        if (d)
+            alive.append(d.data());
+    return alive;
+}
+
+void HelpTextDialog::closeEvent(QCloseEvent* event) {
+    // Only the Close button ends the dialog; accept() hides without a close event.
+    event->ignore();
+}
+
+HelpTextDialog* popUpHelpText(const QString& title, const QString& text, int width, int height) {
+    auto* dialog = new HelpTextDialog(title, text, width, height);
+    dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+    QObject::connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
+    dialog->show();
+    return dialog;
+}
+
+} // namespace vexel

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace vexel {
+
+// Every message box of the program goes through showMessage: a modal box with the
+// given title and text and a single "Dismiss" button. Tests replace the box with
+// a sink so that nothing waits on a modal dialog.
+using MessageSink = std::function<void(const QString& title, const QString& text)>;
+
+void showMessage(const QString& title, const QString& text);
+
+// Installs a sink (an empty function restores the real box); returns the previous one.
+MessageSink setMessageSink(MessageSink sink);
+
+} // namespace vexel

@@ -1,0 +1,38 @@
+#include "LauncherTexts.h"
+#include "StudentDetails.h"
+
+#include <gtest/gtest.h>
+
+TEST(StudentDetails, CompletenessNeedsAllThreeTextsAndACombination) {
+    EXPECT_TRUE(StudentDetails::complete("Ann", "Lee", "3b", 12));
+    EXPECT_FALSE(StudentDetails::complete("", "Lee", "3b", 12));
+    EXPECT_FALSE(StudentDetails::complete("Ann", "", "3b", 12));
+    EXPECT_FALSE(StudentDetails::complete("Ann", "Lee", "", 12));
+    EXPECT_FALSE(StudentDetails::complete("Ann", "Lee", "3b", -1));
+    EXPECT_FALSE(StudentDetails::complete("Ann", "Lee", "3b", 0));
+}
+
+TEST(StudentDetails, IdentityKeepsTheTextsAsTyped) {
+    EXPECT_EQ(StudentDetails::identity("Ann", "Lee", "3b"), "Ann_Lee_3b");
+    EXPECT_EQ(StudentDetails::identity(" Mary Ann", "van_Dijk", "3 b"), " Mary Ann_van_Dijk_3 b");
+}
+
+TEST(StudentDetails, OutputDirectoryNeedsTwoCharactersAndEndsWithSlash) {
+    EXPECT_EQ(StudentDetails::outputDirectory("results").value(), "results/");
+    EXPECT_EQ(StudentDetails::outputDirectory("results/").value(), "results/");
+    EXPECT_EQ(StudentDetails::outputDirectory("/tmp").value(), "/tmp/");
+    EXPECT_FALSE(StudentDetails::outputDirectory("r").has_value());
+    EXPECT_FALSE(StudentDetails::outputDirectory("").has_value());
+    EXPECT_FALSE(StudentDetails::outputDirectory("/").has_value());
+}
+
+TEST(LauncherTexts, EachLanguageHasItsOwnTextsAndUnknownCodesAreEnglish) {
+    EXPECT_EQ(LauncherTexts::forLanguage(1).save, "Save");
+    EXPECT_EQ(LauncherTexts::forLanguage(2).save, "Enregistrer l'exercice");
+    EXPECT_EQ(LauncherTexts::forLanguage(3).name, "Vorname");
+    EXPECT_EQ(LauncherTexts::forLanguage(4).detailsTitle, "Inserisci i tuoi dati");
+    EXPECT_EQ(LauncherTexts::forLanguage(5).languagesTitle, "Limbi");
+    EXPECT_EQ(LauncherTexts::forLanguage(5).name, "Prenume");
+    EXPECT_EQ(LauncherTexts::forLanguage(0).about, "About");
+    EXPECT_EQ(LauncherTexts::forLanguage(9).exit, "Exit");
+}
