@@ -25,7 +25,9 @@ void TVSDReader::LoadD0Ntuple(const char* file_name) {
         throw MissingDataFile(file_name);
 }
 
-void TVSDReader::setLang1(int lang) { lang1 = lang; }
+void TVSDReader::setLang1(int lang) {
+    lang1 = lang;
+}
 
 std::string candidateFilePath() {
     const std::string local = "share/VexelLumora/LumoraData_2012.root";
@@ -33,8 +35,8 @@ std::string candidateFilePath() {
     return probe ? local : "/usr/local/share/VexelLumora/LumoraData_2012.root";
 }
 
-void Vexel_D0_Exercise(int lang, QString saveDir, int choice, int mode, int dataset,
-                       QString name1, QString name2) {
+void Vexel_D0_Exercise(int lang, QString saveDir, int choice, int mode, int dataset, QString name1,
+                       QString name2) {
     const std::string path = candidateFilePath();
     globalName1 = std::move(name1);
     globalName2 = std::move(name2);

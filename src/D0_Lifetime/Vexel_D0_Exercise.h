@@ -42,5 +42,5 @@ extern QString globalName1, globalName2;
 // Path of the candidate file: the working directory's copy, else the system-wide one.
 std::string candidateFilePath();
 
-void Vexel_D0_Exercise(int lang, QString saveDir, int choice, int mode, int dataset,
-                       QString name1, QString name2);
+void Vexel_D0_Exercise(int lang, QString saveDir, int choice, int mode, int dataset, QString name1,
+                       QString name2);

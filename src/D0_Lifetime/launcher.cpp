@@ -273,7 +273,9 @@ void launcher::about() {
                                 "written by the Vexel Lumora team for school classes.");
 }
 
-void launcher::Exit() { fMainFrame990->hide(); }
+void launcher::Exit() {
+    fMainFrame990->hide();
+}
 
 void launcher::disableAll() {
     fTextButton758->setEnabled(false);
@@ -288,7 +290,9 @@ void launcher::enable1() {
     }
 }
 
-void launcher::enable2() { fPictureButton779->setEnabled(true); }
+void launcher::enable2() {
+    fPictureButton779->setEnabled(true);
+}
 
 void launcher::enableII() {
     fPictureButton785->setEnabled(true);

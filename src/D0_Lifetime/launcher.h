@@ -22,11 +22,11 @@ public:
     launcher();
     ~launcher() override;
 
-    int lang;             // 1 EN, 2 FR, 3 DE, 4 IT, 5 RO; 0 until chosen
-    int start;            // 1 once Save may no longer be enabled by a language choice
-    std::string user;     // name_surname_grade, set by save()
-    int h;                // combination number, set by save()
-    QString pathSave1;    // output directory, "" or ending in "/"
+    int lang;          // 1 EN, 2 FR, 3 DE, 4 IT, 5 RO; 0 until chosen
+    int start;         // 1 once Save may no longer be enabled by a language choice
+    std::string user;  // name_surname_grade, set by save()
+    int h;             // combination number, set by save()
+    QString pathSave1; // output directory, "" or ending in "/"
     QWidget* fMainFrame990;
     vexel::TabLineEdit* fTextEntry754;
     vexel::TabLineEdit* fTextEntry752;

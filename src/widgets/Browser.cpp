@@ -24,7 +24,9 @@ Browser::Browser(QWidget* parent) : QMainWindow(parent) {
     updateAreaVisibility();
 }
 
-QTabWidget* Browser::tabs(Area area) const { return areas_[area]; }
+QTabWidget* Browser::tabs(Area area) const {
+    return areas_[area];
+}
 
 int Browser::addTab(Area area, QWidget* page, const QString& title) {
     const int index = areas_[area]->addTab(page, title);

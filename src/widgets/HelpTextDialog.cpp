@@ -37,7 +37,9 @@ HelpTextDialog::HelpTextDialog(const QString& title, const QString& text, int wi
     registry().append(this);
 }
 
-QString HelpTextDialog::text() const { return view_->toPlainText(); }
+QString HelpTextDialog::text() const {
+    return view_->toPlainText();
+}
 
 QList<HelpTextDialog*> HelpTextDialog::openDialogs() {
     QList<HelpTextDialog*> alive;

@@ -20,8 +20,8 @@ bool QuitWhenNoWindowVisible::anyWindowVisible() {
 }
 
 bool QuitWhenNoWindowVisible::eventFilter(QObject* watched, QEvent* event) {
-    if ((event->type() == QEvent::Hide || event->type() == QEvent::Close) && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->isWindow() && !checkPending_) {
+    if ((event->type() == QEvent::Hide || event->type() == QEvent::Close) &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow() && !checkPending_) {
         // Look once the event has been handled: a hide may be followed by a show.
         checkPending_ = true;
         QTimer::singleShot(0, this, SLOT(check()));

@@ -4,7 +4,9 @@
 
 namespace vexel {
 
-TabLineEdit::TabLineEdit(QWidget* parent) : QLineEdit(parent) { setMaxLength(4096); }
+TabLineEdit::TabLineEdit(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(4096);
+}
 
 bool TabLineEdit::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {

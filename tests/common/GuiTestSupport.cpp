@@ -21,13 +21,23 @@ void recordMessage(const QString& title, const QString& text) {
     messageLog().push_back({title, text});
 }
 
-void recordWarning(const QString& text) { warningLog().append(text); }
+void recordWarning(const QString& text) {
+    warningLog().append(text);
+}
 
-const std::vector<Message>& messages() { return messageLog(); }
-void clearMessages() { messageLog().clear(); }
+const std::vector<Message>& messages() {
+    return messageLog();
+}
+void clearMessages() {
+    messageLog().clear();
+}
 
-const QStringList& warnings() { return warningLog(); }
-void clearWarnings() { warningLog().clear(); }
+const QStringList& warnings() {
+    return warningLog();
+}
+void clearWarnings() {
+    warningLog().clear();
+}
 
 QStringList connectionWarnings() {
     QStringList found;

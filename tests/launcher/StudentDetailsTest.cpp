@@ -1,5 +1,5 @@
-#include "LauncherTexts.h"
 #include "StudentDetails.h"
+#include "LauncherTexts.h"
 
 #include <gtest/gtest.h>
 
