@@ -6,9 +6,11 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vexel Lumora launcher");
+    QApplication::setStyle("Fusion");
     // The program ends when none of its windows is visible; hiding is not closing.
+    // The watch starts once the launcher is up, after its start-up messages.
     QApplication::setQuitOnLastWindowClosed(false);
-    vexel::QuitWhenNoWindowVisible quitWhenHidden;
     new launcher;
+    vexel::QuitWhenNoWindowVisible quitWhenHidden;
     return QApplication::exec();
 }

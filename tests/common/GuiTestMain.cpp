@@ -16,6 +16,7 @@ void keepWarnings(QtMsgType type, const QMessageLogContext&, const QString& text
 int main(int argc, char** argv) {
     qInstallMessageHandler(keepWarnings);
     QApplication app(argc, argv);
+    QApplication::setStyle("Fusion");
     QApplication::setQuitOnLastWindowClosed(false);
     vexel::setMessageSink([](const QString& title, const QString& text) {
         std::fprintf(stderr, "[message box] %s: %s\n", qPrintable(title), qPrintable(text));
