@@ -1,0 +1,92 @@
+#include "analysis/VariableDistributions.h"
+
+namespace analysis {
+
+const double VariableDistributions::kTAURangeMin = 0.15f;
+const double VariableDistributions::kTAURangeMax = 10.15f;
+
+namespace {
+
+const char* const kFraction = "D^{0} Candidate Fraction";
+const char* const kPTTitle = "D^{0} P_{T} (GeV/c^{2})";
+const char* const kTAUTitle = "D^{0} decay time (ps)";
+const char* const kIPTitle = "log_{10}(D^{0} IP)";
+
+void makeOrReset(std::unique_ptr<Hist1D>& h, const char* name, int nbins, double lo, double hi,
+                 const char* xTitle) {
+    if (h) {
+        h->reset();
+        return;
+    }
+    h = std::make_unique<Hist1D>(name, name, nbins, lo, hi);
+    h->setAxisTitles(xTitle, kFraction);
+}
+
+struct Values {
+    std::vector<double> pt, tau, ip;
+    void reserve(std::size_t n) {
+        pt.reserve(n);
+        tau.reserve(n);
+        ip.reserve(n);
+    }
+};
+
+} // namespace
+
+void VariableDistributions::fill(D0Histograms& h, const CandidateColumns& candidates,
+                                 const std::vector<std::uint32_t>& selected,
+                                 const MassWindows& windows, CutRange tauRange, double r) {
+    const double bkgMin = windows.background.min, bkgMax = windows.background.max;
+    const double sigMin = windows.signal.min, sigMax = windows.signal.max;
+
+    h.fSigCacheForFit = std::make_unique<Hist1D>("D0TAU Sig For Fit", "D0TAU Sig For Fit", 100,
+                                                 tauRange.min, tauRange.max);
+    h.fSigCacheForFit->setAxisTitles(kTAUTitle, kFraction);
+    h.fBkgCacheForFit = std::make_unique<Hist1D>("D0TAU Bkg For Fit", "D0TAU Bkg For Fit", 100,
+                                                 tauRange.min, tauRange.max);
+    h.fBkgCacheForFit->setAxisTitles(kTAUTitle, kFraction);
+
+    makeOrReset(h.fD0PTHisto_Sig, "D0PT Sig", 175, kPTRangeMin, kPTRangeMax, kPTTitle);
+    makeOrReset(h.fD0TAUHisto_Sig, "D0TAU Sig", 1000, kTAURangeMin, kTAURangeMax, kTAUTitle);
+    makeOrReset(h.fD0IPHisto_Sig, "D0IP Sig", 110, kIPRangeMin, kIPRangeMax, kIPTitle);
+    makeOrReset(h.fD0PTHisto_Bkg, "D0PT Bkg", 175, kPTRangeMin, kPTRangeMax, kPTTitle);
+    makeOrReset(h.fD0TAUHisto_Bkg, "D0TAU Bkg", 1000, kTAURangeMin, kTAURangeMax, kTAUTitle);
+    makeOrReset(h.fD0IPHisto_Bkg, "D0IP Bkg", 110, kIPRangeMin, kIPRangeMax, kIPTitle);
+
+    const double* mass = candidates.mass().data();
+    const double* pt = candidates.ptGeV().data();
+    const double* tau = candidates.tauPs().data();
+    const double* ip = candidates.log10IP().data();
+    Values sig, bkg;
+    sig.reserve(selected.size());
+    bkg.reserve(selected.size());
+    for (const std::uint32_t i : selected) {
+        const double m = mass[i];
+        Values* target = nullptr;
+        if (!(m < sigMin) && !(m > sigMax))
+            target = &sig;
+        else if (!(m < bkgMin) && !(m > bkgMax))
+            target = &bkg;
+        else
+            continue;
+        target->pt.push_back(pt[i]);
+        target->tau.push_back(tau[i]);
+        target->ip.push_back(ip[i]);
+    }
+
+    h.fD0PTHisto_Sig->fillMany(sig.pt.data(), sig.pt.size());
+    h.fD0TAUHisto_Sig->fillMany(sig.tau.data(), sig.tau.size());
+    h.fSigCacheForFit->fillMany(sig.tau.data(), sig.tau.size());
+    h.fD0IPHisto_Sig->fillMany(sig.ip.data(), sig.ip.size());
+    h.fD0PTHisto_Bkg->fillMany(bkg.pt.data(), bkg.pt.size());
+    h.fD0TAUHisto_Bkg->fillMany(bkg.tau.data(), bkg.tau.size());
+    h.fBkgCacheForFit->fillMany(bkg.tau.data(), bkg.tau.size());
+    h.fD0IPHisto_Bkg->fillMany(bkg.ip.data(), bkg.ip.size());
+
+    h.fD0PTHisto_Sig->add(*h.fD0PTHisto_Bkg, -r);
+    h.fD0TAUHisto_Sig->add(*h.fD0TAUHisto_Bkg, -r);
+    h.fD0IPHisto_Sig->add(*h.fD0IPHisto_Bkg, -r);
+    h.fSigCacheForFit->add(*h.fBkgCacheForFit, -r);
+}
+
+} // namespace analysis
