@@ -1,0 +1,166 @@
+#include "rootio/FileWriter.h"
+
+#include "rootio/Error.h"
+#include "rootio/FileAssembler.h"
+#include "rootio/HistogramWriter.h"
+#include "rootio/TreeWriter.h"
+#include "rootio/WriteBuffer.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rootio {
+
+namespace {
+
+std::string directoryOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+void writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw std::runtime_error(std::strerror(errno));
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+// Replaces `path` by `bytes`: temporary file in the same directory, then rename.
+void replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::string tmp = directoryOf(path) + "/." + Error::fileLabel(path) + ".XXXXXX";
+    const int fd = ::mkstemp(&tmp[0]);
+    if (fd < 0)
+        throw Error(path, std::string("cannot create a temporary file: ") + std::strerror(errno));
+    try {
+        writeAll(fd, bytes);
+        if (::fsync(fd) != 0)
+            throw std::runtime_error(std::strerror(errno));
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+        if (::close(fd) != 0) {
+            ::unlink(tmp.c_str());
+            throw Error(path, std::string("cannot write: ") + std::strerror(errno));
+        }
+    } catch (const Error&) {
+        throw;
+    } catch (const std::exception& e) {
+        ::close(fd);
+        ::unlink(tmp.c_str());
+        throw Error(path, std::string("cannot write: ") + e.what());
+    }
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        const std::string reason = std::strerror(errno);
+        ::unlink(tmp.c_str());
+        throw Error(path, "cannot replace the file: " + reason);
+    }
+}
+
+} // namespace
+
+FileWriter::FileWriter(std::string path, int compressionLevel)
+    : path_(std::move(path)), compressionLevel_(compressionLevel) {
+    if (path_.empty())
+        throw Error("FileWriter: empty file name");
+}
+
+void FileWriter::addHistogram(const Histogram1D& h) {
+    try {
+        histogramwriter::validate(h);
+    } catch (const Error& e) {
+        throw Error(path_, e.what());
+    }
+    order_.emplace_back('h', histograms_.size());
+    histograms_.push_back(h);
+}
+
+void FileWriter::addGraph(const Graph& g) {
+    if (g.name.empty() || g.x.size() != g.y.size())
+        throw Error(path_, "graph \"" + g.name + "\" needs a name and as many x as y values");
+    order_.emplace_back('g', graphs_.size());
+    graphs_.push_back(g);
+}
+
+void FileWriter::addDoubleTree(
+    const std::string& name, const std::string& title,
+    const std::vector<std::pair<std::string, std::vector<double>>>& columns) {
+    if (name.empty())
+        throw Error(path_, "tree without a name");
+    for (const auto& c : columns)
+        if (c.second.size() != columns.front().second.size())
+            throw Error(path_, "tree \"" + name + "\": columns of different lengths");
+    order_.emplace_back('d', doubleTrees_.size());
+    doubleTrees_.push_back({name, title, columns});
+}
+
+void FileWriter::addEventTree(const std::string& name,
+                              const std::vector<std::vector<TrackRecord>>& events) {
+    if (name.empty())
+        throw Error(path_, "tree without a name");
+    order_.emplace_back('e', eventTrees_.size());
+    eventTrees_.push_back({name, events});
+}
+
+void FileWriter::save() {
+    std::vector<std::uint8_t> bytes;
+    try {
+        FileAssembler file(Error::fileLabel(path_), compressionLevel_);
+        std::vector<std::string> classes;
+        auto addTree = [&](const TreeWriter& tree) {
+            const auto keylen = FileAssembler::objectKeyLength("TTree", tree.name(), tree.title());
+            file.addObject("TTree", tree.name(), tree.title(), tree.serialize(keylen));
+        };
+        for (const auto& [kind, index] : order_) {
+            if (kind == 'h') {
+                const Histogram1D& h = histograms_[index];
+                const std::string cls = h.doublePrecision ? "TH1D" : "TH1F";
+                WriteBuffer b(FileAssembler::objectKeyLength(cls, h.name, h.title));
+                histogramwriter::writeHistogram(b, h);
+                file.addObject(cls, h.name, h.title, b.bytes());
+                classes.push_back(cls);
+            } else if (kind == 'g') {
+                const Graph& g = graphs_[index];
+                WriteBuffer b(FileAssembler::objectKeyLength("TGraph", g.name, g.title));
+                histogramwriter::writeGraph(b, g);
+                file.addObject("TGraph", g.name, g.title, b.bytes());
+                classes.push_back("TGraph");
+            } else if (kind == 'd') {
+                const DoubleTree& t = doubleTrees_[index];
+                TreeWriter tree(file, t.name, t.title);
+                for (const auto& [branch, values] : t.columns)
+                    tree.addDoubleBranch(branch, values, entriesPerBasket_);
+                addTree(tree);
+                classes.insert(classes.end(), {"TTree", "TBranch", "TLeafD"});
+            } else {
+                const EventTree& t = eventTrees_[index];
+                TreeWriter tree(file, t.name, t.name);
+                tree.addEventBranch("event", t.events);
+                addTree(tree);
+                classes.insert(classes.end(), {"TTree", "TBranchObject", "TLeafObject", "TObjArray",
+                                               "VxLumoTrack", "TObjString", "TPointsArray3D"});
+            }
+        }
+        bytes = file.finish(classes);
+    } catch (const Error& e) {
+        const std::string what = e.what();
+        if (what.rfind(Error::fileLabel(path_) + ":", 0) == 0)
+            throw;
+        throw Error(path_, what);
+    } catch (const std::bad_alloc&) {
+        throw Error(path_, "out of memory while writing");
+    }
+    replaceFile(path_, bytes);
+}
+
+} // namespace rootio
