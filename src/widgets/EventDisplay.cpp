@@ -1,0 +1,346 @@
+#include "EventDisplay.h"
+
+#include "DetectorGeometry.h"
+#include "EventDisplayInteractorStyle.h"
+
+#include <QVBoxLayout>
+#include <QVTKOpenGLNativeWidget.h>
+#include <cmath>
+#include <vtkActor.h>
+#include <vtkCamera.h>
+#include <vtkCellArray.h>
+#include <vtkCellPicker.h>
+#include <vtkCoordinate.h>
+#include <vtkGenericOpenGLRenderWindow.h>
+#include <vtkIdList.h>
+#include <vtkPoints.h>
+#include <vtkPolyData.h>
+#include <vtkPolyDataMapper.h>
+#include <vtkProperty.h>
+#include <vtkRenderWindowInteractor.h>
+#include <vtkRenderer.h>
+
+namespace vexel {
+
+namespace {
+
+using Vec3 = EventDisplay::Vec3;
+
+Vec3 cross(const Vec3& a, const Vec3& b) {
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+
+double dot(const Vec3& a, const Vec3& b) {
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
+Vec3 normalised(const Vec3& v) {
+    const double n = std::sqrt(dot(v, v));
+    return n > 0 ? Vec3{v[0] / n, v[1] / n, v[2] / n} : v;
+}
+
+// Rodrigues' rotation of v about the unit axis k by angle (radians).
+Vec3 rotated(const Vec3& v, const Vec3& k, double angle) {
+    const double c = std::cos(angle), s = std::sin(angle);
+    const Vec3 kxv = cross(k, v);
+    const double kv = dot(k, v) * (1 - c);
+    return {v[0] * c + kxv[0] * s + k[0] * kv, v[1] * c + kxv[1] * s + k[1] * kv,
+            v[2] * c + kxv[2] * s + k[2] * kv};
+}
+
+} // namespace
+
+EventDisplay::EventDisplay(QWidget* parent) : QWidget(parent) {
+    widget_ = new QVTKOpenGLNativeWidget(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(widget_);
+
+    window_ = vtkSmartPointer<vtkGenericOpenGLRenderWindow>::New();
+    widget_->setRenderWindow(window_);
+    renderer_ = vtkSmartPointer<vtkRenderer>::New();
+    renderer_->SetBackground(1, 1, 1);
+    // Plain alpha blending: depth peeling costs too much on software renderers.
+    renderer_->SetUseDepthPeeling(false);
+    renderer_->SetNearClippingPlaneTolerance(1e-4);
+    window_->AddRenderer(renderer_);
+
+    picker_ = vtkSmartPointer<vtkCellPicker>::New();
+    picker_->SetTolerance(0.003);
+    picker_->PickFromListOn();
+
+    style_ = vtkSmartPointer<EventDisplayInteractorStyle>::New();
+    style_->SetDefaultRenderer(renderer_);
+    style_->setClickHandler([this](int x, int y) { handleClick(x, y); });
+    window_->GetInteractor()->SetInteractorStyle(style_);
+    resetCameras();
+}
+
+EventDisplay::~EventDisplay() = default;
+
+vtkRenderer* EventDisplay::renderer() const {
+    return renderer_;
+}
+vtkCamera* EventDisplay::camera() const {
+    return renderer_->GetActiveCamera();
+}
+
+void EventDisplay::setBackground(const QColor& colour) {
+    renderer_->SetBackground(colour.redF(), colour.greenF(), colour.blueF());
+}
+
+QColor EventDisplay::background() const {
+    double rgb[3];
+    renderer_->GetBackground(rgb);
+    return QColor::fromRgbF(rgb[0], rgb[1], rgb[2]);
+}
+
+void EventDisplay::loadDetector(const geometry::DetectorGeometry& detector) {
+    for (const auto& volume : volumes_)
+        if (volume.actor)
+            renderer_->RemoveActor(volume.actor);
+    volumes_.clear();
+    materials_.clear();
+    for (const auto& material : detector.materials()) {
+        const auto& c = material.look.colour;
+        materials_.push_back({material.name, QColor(c.r, c.g, c.b), material.look.transparency});
+    }
+    for (const auto& volume : detector.volumes())
+        volumes_.push_back({volume.name, volume.material, true, nullptr});
+    walk_ = detector.walk();
+
+    // All placements of a logical volume in one actor.
+    std::vector<vtkSmartPointer<vtkPoints>> points(volumes_.size());
+    std::vector<vtkSmartPointer<vtkCellArray>> polygons(volumes_.size());
+    for (const auto& placement : detector.placements()) {
+        const auto v = static_cast<std::size_t>(placement.volume);
+        if (!points[v]) {
+            points[v] = vtkSmartPointer<vtkPoints>::New();
+            polygons[v] = vtkSmartPointer<vtkCellArray>::New();
+        }
+        const vtkIdType offset = points[v]->GetNumberOfPoints();
+        for (const auto& p : placement.vertices)
+            points[v]->InsertNextPoint(p[0], p[1], p[2]);
+        std::size_t next = 0;
+        for (const std::uint32_t size : placement.polygonSizes) {
+            polygons[v]->InsertNextCell(static_cast<vtkIdType>(size));
+            for (std::uint32_t i = 0; i < size; ++i)
+                polygons[v]->InsertCellPoint(offset + placement.polygonIndices[next++]);
+        }
+    }
+    for (std::size_t v = 0; v < volumes_.size(); ++v) {
+        if (!points[v])
+            continue;
+        auto data = vtkSmartPointer<vtkPolyData>::New();
+        data->SetPoints(points[v]);
+        data->SetPolys(polygons[v]);
+        auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
+        mapper->SetInputData(data);
+        mapper->ScalarVisibilityOff();
+        auto actor = vtkSmartPointer<vtkActor>::New();
+        actor->SetMapper(mapper);
+        actor->PickableOff();
+        volumes_[v].actor = actor;
+        renderer_->AddActor(actor);
+        updateVolumeActor(static_cast<int>(v));
+    }
+}
+
+void EventDisplay::updateVolumeActor(int volume) {
+    auto& v = volumes_[volume];
+    if (!v.actor)
+        return;
+    double opacity = 1.0;
+    QColor colour(160, 160, 160);
+    if (v.material >= 0) {
+        colour = materials_[v.material].colour;
+        opacity = 1.0 - materials_[v.material].transparency / 100.0;
+    }
+    v.actor->GetProperty()->SetColor(colour.redF(), colour.greenF(), colour.blueF());
+    v.actor->GetProperty()->SetOpacity(opacity);
+    v.actor->SetVisibility(detectorVisible_ && v.visible && opacity > 0);
+}
+
+void EventDisplay::setDetectorVisible(bool visible) {
+    detectorVisible_ = visible;
+    for (int v = 0; v < volumeCount(); ++v)
+        updateVolumeActor(v);
+}
+
+int EventDisplay::findVolume(const std::string& name) const {
+    for (std::size_t i = 0; i < volumes_.size(); ++i)
+        if (volumes_[i].name == name)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void EventDisplay::setVolumeVisible(int volume, bool visible) {
+    volumes_[volume].visible = visible;
+    updateVolumeActor(volume);
+}
+
+void EventDisplay::setMaterialTransparency(int material, unsigned transparency) {
+    materials_[material].transparency = std::min(transparency, 100u);
+    for (int v = 0; v < volumeCount(); ++v)
+        if (volumes_[v].material == material)
+            updateVolumeActor(v);
+}
+
+const TrackLine* EventDisplay::addLine(std::vector<TrackLine::Point> points, const QColor& colour,
+                                       float width) {
+    LineActor entry;
+    entry.line = std::make_unique<TrackLine>(std::move(points), colour, width);
+    const auto& pts = entry.line->points();
+    if (pts.size() >= 2) {
+        auto vtkPts = vtkSmartPointer<vtkPoints>::New();
+        vtkPts->SetNumberOfPoints(static_cast<vtkIdType>(pts.size()));
+        auto cells = vtkSmartPointer<vtkCellArray>::New();
+        cells->InsertNextCell(static_cast<vtkIdType>(pts.size()));
+        for (std::size_t i = 0; i < pts.size(); ++i) {
+            vtkPts->SetPoint(static_cast<vtkIdType>(i), pts[i][0], pts[i][1], pts[i][2]);
+            cells->InsertCellPoint(static_cast<vtkIdType>(i));
+        }
+        auto data = vtkSmartPointer<vtkPolyData>::New();
+        data->SetPoints(vtkPts);
+        data->SetLines(cells);
+        auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
+        mapper->SetInputData(data);
+        mapper->ScalarVisibilityOff();
+        entry.actor = vtkSmartPointer<vtkActor>::New();
+        entry.actor->SetMapper(mapper);
+        auto* property = entry.actor->GetProperty();
+        property->SetColor(colour.redF(), colour.greenF(), colour.blueF());
+        property->SetLineWidth(width);
+        property->LightingOff();
+        renderer_->AddActor(entry.actor);
+        picker_->AddPickList(entry.actor);
+    }
+    lines_.push_back(std::move(entry));
+    return lines_.back().line.get();
+}
+
+void EventDisplay::clearEvent() {
+    for (const auto& entry : lines_)
+        if (entry.actor) {
+            renderer_->RemoveActor(entry.actor);
+            picker_->DeletePickList(entry.actor);
+        }
+    lines_.clear();
+}
+
+void EventDisplay::resetCameras() {
+    vtkCamera* cam = camera();
+    cam->SetFocalPoint(0, 0, 0);
+    cam->SetPosition(-1, 0, 0);
+    cam->SetViewUp(0, 1, 0);
+    cam->SetViewAngle(30);
+    renderer_->ResetCamera();
+    renderer_->ResetCameraClippingRange();
+}
+
+void EventDisplay::rotateCamera(double hor, double ver) {
+    vtkCamera* cam = camera();
+    const Vec3 focal = cameraFocalPoint();
+    const Vec3 position = cameraPosition();
+    Vec3 toCamera{position[0] - focal[0], position[1] - focal[1], position[2] - focal[2]};
+    Vec3 up = normalised(cameraViewUp());
+    // Turn about the screen's vertical axis, then tilt about its horizontal axis.
+    toCamera = rotated(toCamera, up, ver);
+    const Vec3 horizontal = normalised(cross(toCamera, up));
+    toCamera = rotated(toCamera, horizontal, hor);
+    up = rotated(up, horizontal, hor);
+    cam->SetPosition(focal[0] + toCamera[0], focal[1] + toCamera[1], focal[2] + toCamera[2]);
+    cam->SetViewUp(up[0], up[1], up[2]);
+    cam->OrthogonalizeViewUp();
+    renderer_->ResetCameraClippingRange();
+}
+
+void EventDisplay::setupCamera(const Box& box) {
+    double bounds[6];
+    std::copy(box.begin(), box.end(), bounds);
+    renderer_->ResetCamera(bounds);
+    renderer_->ResetCameraClippingRange();
+}
+
+void EventDisplay::configureCamera(const Vec3& centre, double hor, double ver) {
+    const Vec3 focal = cameraFocalPoint();
+    const Vec3 position = cameraPosition();
+    camera()->SetFocalPoint(centre[0], centre[1], centre[2]);
+    camera()->SetPosition(centre[0] + position[0] - focal[0], centre[1] + position[1] - focal[1],
+                          centre[2] + position[2] - focal[2]);
+    rotateCamera(hor, ver);
+}
+
+EventDisplay::Vec3 EventDisplay::cameraFocalPoint() const {
+    Vec3 v;
+    camera()->GetFocalPoint(v.data());
+    return v;
+}
+
+EventDisplay::Vec3 EventDisplay::cameraPosition() const {
+    Vec3 v;
+    camera()->GetPosition(v.data());
+    return v;
+}
+
+EventDisplay::Vec3 EventDisplay::cameraViewUp() const {
+    Vec3 v;
+    camera()->GetViewUp(v.data());
+    return v;
+}
+
+double EventDisplay::cameraViewAngle() const {
+    return camera()->GetViewAngle();
+}
+
+void EventDisplay::draw() {
+    renderer_->ResetCameraClippingRange();
+    widget_->update(); // rendered with the next paint
+}
+
+void EventDisplay::renderNow() {
+    renderer_->ResetCameraClippingRange();
+    window_->Render();
+}
+
+void EventDisplay::handleClick(int x, int y) {
+    const TrackLine* line = pickAtDisplay(x, y);
+    if (line)
+        emit clicked(line);
+}
+
+const TrackLine* EventDisplay::pickAtDisplay(int x, int y) {
+    if (!picker_->Pick(x, y, 0, renderer_))
+        return nullptr;
+    vtkActor* picked = picker_->GetActor();
+    for (const auto& entry : lines_)
+        if (entry.actor && entry.actor.GetPointer() == picked)
+            return entry.line.get();
+    return nullptr;
+}
+
+const TrackLine* EventDisplay::pickLine(const QPoint& position) {
+    const double ratio = widget_->devicePixelRatioF();
+    const QPoint local = widget_->mapFrom(this, position);
+    const int x = static_cast<int>(local.x() * ratio);
+    const int y = static_cast<int>((widget_->height() - local.y() - 1) * ratio);
+    return pickAtDisplay(x, y);
+}
+
+QPoint EventDisplay::toWidget(const Vec3& world) const {
+    auto coordinate = vtkSmartPointer<vtkCoordinate>::New();
+    coordinate->SetCoordinateSystemToWorld();
+    coordinate->SetValue(world[0], world[1], world[2]);
+    const double* display = coordinate->GetComputedDoubleDisplayValue(renderer_);
+    const double ratio = widget_->devicePixelRatioF();
+    const QPoint local(static_cast<int>(std::lround(display[0] / ratio)),
+                       widget_->height() - 1 - static_cast<int>(std::lround(display[1] / ratio)));
+    return widget_->mapTo(const_cast<EventDisplay*>(this), local);
+}
+
+QImage EventDisplay::renderImage() {
+    renderNow();
+    return widget_->grabFramebuffer();
+}
+
+} // namespace vexel

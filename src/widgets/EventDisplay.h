@@ -1,0 +1,140 @@
+#pragma once
+
+#include "TrackLine.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+#include <vtkSmartPointer.h>
+
+class QVTKOpenGLNativeWidget;
+class vtkActor;
+class vtkCamera;
+class vtkCellPicker;
+class vtkGenericOpenGLRenderWindow;
+class vtkRenderer;
+
+namespace vexel {
+
+namespace geometry {
+class DetectorGeometry;
+}
+class EventDisplayInteractorStyle;
+
+// The 3D view: a geometry scene (the detector, one actor per logical volume) and
+// an event scene (track lines), each shown or hidden as a whole, with camera
+// operations and picking of track lines.
+//
+// Cameras: after resetCameras() the view looks along +x with y up (z to the
+// right) and the whole scene in view. rotateCamera(hor, ver) first turns the
+// view by ver about the screen's vertical axis, then tilts it by hor about the
+// screen's horizontal axis: (0, -pi/2) looks along z, (pi/2, -pi/2) along y.
+class EventDisplay : public QWidget {
+    Q_OBJECT
+public:
+    using Box = std::array<double, 6>; // xmin, xmax, ymin, ymax, zmin, zmax
+    using Vec3 = std::array<double, 3>;
+
+    explicit EventDisplay(QWidget* parent = nullptr);
+    ~EventDisplay() override;
+
+    void setBackground(const QColor& colour);
+    QColor background() const;
+
+    // Geometry scene.
+    void loadDetector(const geometry::DetectorGeometry& detector);
+    bool hasDetector() const { return !volumes_.empty(); }
+    void setDetectorVisible(bool visible);
+    bool detectorVisible() const { return detectorVisible_; }
+    int volumeCount() const { return static_cast<int>(volumes_.size()); }
+    int findVolume(const std::string& name) const;
+    const std::string& volumeName(int volume) const { return volumes_[volume].name; }
+    int volumeMaterial(int volume) const { return volumes_[volume].material; }
+    bool volumeVisible(int volume) const { return volumes_[volume].visible; }
+    void setVolumeVisible(int volume, bool visible);
+    int materialCount() const { return static_cast<int>(materials_.size()); }
+    const std::string& materialName(int material) const { return materials_[material].name; }
+    QColor materialColour(int material) const { return materials_[material].colour; }
+    // Per cent, 0 opaque to 100 invisible; shared by every volume of the material.
+    unsigned materialTransparency(int material) const { return materials_[material].transparency; }
+    void setMaterialTransparency(int material, unsigned transparency);
+    // The volume of every placement below the world, depth first.
+    const std::vector<int>& volumeWalk() const { return walk_; }
+
+    // Event scene.
+    const TrackLine* addLine(std::vector<TrackLine::Point> points, const QColor& colour,
+                             float width = 1.0f);
+    void clearEvent();
+    int lineCount() const { return static_cast<int>(lines_.size()); }
+    const TrackLine* line(int index) const { return lines_[index].line.get(); }
+
+    // Cameras.
+    void resetCameras();
+    void rotateCamera(double hor, double ver);
+    // Frames box keeping the viewing direction.
+    void setupCamera(const Box& box);
+    // Moves the view centre to centre, keeping direction and distance, then rotates.
+    void configureCamera(const Vec3& centre, double hor, double ver);
+    Vec3 cameraFocalPoint() const;
+    Vec3 cameraPosition() const;
+    Vec3 cameraViewUp() const;
+    double cameraViewAngle() const;
+    // Asks for the view to be rendered with the next paint.
+    void draw();
+    // Renders the view at once.
+    void renderNow();
+
+    // The track line under a point of this widget (Qt coordinates), or none.
+    const TrackLine* pickLine(const QPoint& position);
+    // A world point in this widget's coordinates (Qt, origin top left).
+    QPoint toWidget(const Vec3& world) const;
+    // The rendered view.
+    QImage renderImage();
+
+    QVTKOpenGLNativeWidget* vtkWidget() const { return widget_; }
+    vtkRenderer* renderer() const;
+    vtkCamera* camera() const;
+
+signals:
+    // A click without drag on a track line.
+    void clicked(const vexel::TrackLine* line);
+
+private:
+    struct VolumeActor {
+        std::string name;
+        int material = -1;
+        bool visible = true;
+        vtkSmartPointer<vtkActor> actor; // null when the volume has no placement drawn
+    };
+    struct MaterialState {
+        std::string name;
+        QColor colour;
+        unsigned transparency = 0;
+    };
+    struct LineActor {
+        std::unique_ptr<TrackLine> line;
+        vtkSmartPointer<vtkActor> actor; // null for a line of fewer than two points
+    };
+
+    void updateVolumeActor(int volume);
+    void handleClick(int x, int y);
+    const TrackLine* pickAtDisplay(int x, int y);
+
+    QVTKOpenGLNativeWidget* widget_;
+    vtkSmartPointer<vtkGenericOpenGLRenderWindow> window_;
+    vtkSmartPointer<vtkRenderer> renderer_;
+    vtkSmartPointer<vtkCellPicker> picker_;
+    vtkSmartPointer<EventDisplayInteractorStyle> style_;
+    std::vector<VolumeActor> volumes_;
+    std::vector<MaterialState> materials_;
+    std::vector<int> walk_;
+    std::vector<LineActor> lines_;
+    bool detectorVisible_ = true;
+};
+
+} // namespace vexel
