@@ -172,9 +172,19 @@ std::vector<ClassSpec> definitions() {
           basic("fSize", 3, "int", "number of elements in collection")},
          {}});
     c.push_back(
-        {"TSeqCollection", 0, {base("TCollection", 0, 3, "Collection abstract base class")}, {}});
+        {"TSeqCollection",
+         0,
+         {base("TCollection", 0, 3, "Collection abstract base class")},
+         {},
+         0,
+         0xfc6c3bc6u}); // ROOT folds in the unstreamed fSorted
     c.push_back({"TList", 5, {base("TSeqCollection", 0, 0, "Sequenceable collection ABC")}, {}});
-    c.push_back({"THashList", 0, {base("TList", 0, 5, "Doubly linked list")}, {}});
+    c.push_back({"THashList",
+                 0,
+                 {base("TList", 0, 5, "Doubly linked list")},
+                 {},
+                 0,
+                 0xcc7e49c1u}); // ROOT folds in the unstreamed fTable
     c.push_back({"TObjArray",
                  3,
                  {base("TSeqCollection", 0, 0, "Sequenceable collection ABC"),
@@ -467,7 +477,8 @@ StreamerInfoCatalog::StreamerInfoCatalog() : classes_(definitions()) {
             if (e.kind == Kind::Base)
                 e.baseChecksum = get(e.name).checksum;
         }
-        cls.checksum = classChecksum(cls.name, cls.elements);
+        cls.checksum =
+            cls.fixedChecksum != 0 ? cls.fixedChecksum : classChecksum(cls.name, cls.elements);
     }
 }
 

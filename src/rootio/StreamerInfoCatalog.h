@@ -29,6 +29,9 @@ struct ClassSpec {
     std::vector<StreamerElementSpec> elements;
     std::vector<std::string> uses; // further classes whose descriptions go with this one
     std::uint32_t checksum = 0;
+    // ROOT's recorded value where it differs from the elements (a member ROOT folds in
+    // although it does not stream it).
+    std::uint32_t fixedChecksum = 0;
 };
 
 // The checksum ROOT computes for a class from its name and elements.
