@@ -8,9 +8,8 @@ const char* const kPlotMassFirst =
 const char* const kPlotDistributionsFirst =
     "You must plot the variable distributions\nbefore attempting to fit the signal lifetime.";
 const char* const kNoSidebandBackground =
-    "The fitted background line integrates to zero\nover the sidebands, so the background "
-    "under\nthe peak cannot be scaled from them.\nChange the signal range or fit the mass "
-    "again.";
+    "The fitted background line gives no positive\nbackground in the sidebands, so the background\n"
+    "under the peak cannot be scaled from them.\nChange the signal range or fit the mass again.";
 const char* const i1 =
     "You cannot set the signal range to be the same as the total mass range.\nThe background "
     "range must always contain\nat least some area which is not\nin the signal range, so that "

@@ -188,7 +188,13 @@ FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
         int info = 0;
         status = gsl_multifit_nlinear_driver(2000, 1e-12, 1e-12, 0.0, nullptr, nullptr, &info,
                                              work.get());
-        iterations += static_cast<int>(gsl_multifit_nlinear_niter(work.get()));
+        const int steps = static_cast<int>(gsl_multifit_nlinear_niter(work.get()));
+        iterations += steps;
+        // Starting on the minimum, no step can improve it: the first pass was converged.
+        if (pass == 1 && steps <= 1 && (status == GSL_EMAXITER || status == GSL_ENOPROG)) {
+            status = GSL_SUCCESS;
+            break;
+        }
         const gsl_vector* x = gsl_multifit_nlinear_position(work.get());
         for (int k = 0; k < np; ++k)
             q[k] = gsl_vector_get(x, k);

@@ -75,10 +75,10 @@ std::optional<double> D0Analysis::scaleFactor(const MassWindows& windows) const 
     const double sigMin = windows.signal.min, sigMax = windows.signal.max;
     const double sidebands =
         Background_Integral(bkgMin, sigMin) + Background_Integral(sigMax, bkgMax);
-    if (sidebands == 0.0)
+    if (!(sidebands > 0.0))
         return std::nullopt;
     const double r = Background_Integral(sigMin, sigMax) / sidebands;
-    if (!std::isfinite(r))
+    if (!(r >= 0.0) || !std::isfinite(r))
         return std::nullopt;
     return r;
 }

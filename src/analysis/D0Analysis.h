@@ -69,7 +69,7 @@ public:
         return massFitter_.Background_Integral(xmin, xmax);
     }
     // The scale factor r for the windows with the current background line; none when the
-    // line integrates to zero over the sidebands.
+    // line gives no positive background over the sidebands or a negative one under the peak.
     std::optional<double> scaleFactor(const MassWindows& windows) const;
 
     bool fittedMass() const { return fittedMass_; }
