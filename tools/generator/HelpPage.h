@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <vector>
+
+namespace vexelgen {
+
+// The help page of the event display, one picture per language (1 English, 2 French,
+// 3 German, 4 Italian, 5 Romanian): what each control does and the steps of the exercise.
+class HelpPage {
+public:
+    // Width / height = 1.8118812, the ratio the event display shows the picture with.
+    static constexpr QSize kSize{1464, 808};
+
+    struct Control {
+        QString icons; // names of button pictures drawn beside the entry, comma separated
+        QString name;
+        QString text;
+    };
+    struct Texts {
+        QString title, controlsHeading, stepsHeading, formulaCaption;
+        std::vector<Control> controls;
+        QString mouseHeading, mouseText;
+        std::vector<QString> steps;
+    };
+
+    static Texts texts(int language);
+    static QImage render(int language);
+};
+
+} // namespace vexelgen
