@@ -261,4 +261,23 @@ FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
     return result;
 }
 
+FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
+                          const std::vector<FitParameter>& parameters,
+                          const std::vector<std::vector<double>>& otherStarts) {
+    FitResult best = fit(points, model, parameters);
+    if (best.noData)
+        return best;
+    for (const auto& start : otherStarts) {
+        if (start.size() != parameters.size())
+            continue;
+        std::vector<FitParameter> from = parameters;
+        for (std::size_t k = 0; k < from.size(); ++k)
+            from[k].start = start[k];
+        FitResult r = fit(points, model, from);
+        if (r.valid && (!best.valid || r.chi2 < best.chi2 * (1.0 - 1e-12)))
+            best = std::move(r);
+    }
+    return best;
+}
+
 } // namespace analysis

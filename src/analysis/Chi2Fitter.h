@@ -29,6 +29,12 @@ public:
                          const std::vector<FitParameter>& parameters, double xlow, double xhigh);
     static FitResult fit(const Points& points, const FitModel& model,
                          const std::vector<FitParameter>& parameters);
+    // The same, started also from other start values (one vector per start, same order as
+    // the parameters); the valid result with the lowest chi-square is kept, the given
+    // start's on ties. Guards against local minima a single descent can fall into.
+    static FitResult fit(const Points& points, const FitModel& model,
+                         const std::vector<FitParameter>& parameters,
+                         const std::vector<std::vector<double>>& otherStarts);
 };
 
 } // namespace analysis

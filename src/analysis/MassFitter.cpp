@@ -38,8 +38,15 @@ MassFitResult MassFitter::fit(const Hist1D& massHistogram, const MassWindows& wi
     pars[3] = {"slope", parameters_[3], std::nullopt, std::nullopt};
     pars[4] = {"intercept", parameters_[4], std::nullopt, std::nullopt};
 
+    // Wider starting widths as well: from a narrow start the descent can shrink the Gaussian
+    // onto a single bin, a local minimum far above the peak's.
+    const double halfWindow = static_cast<double>(smax - smin) / 2.0;
+    std::vector<std::vector<double>> otherStarts;
+    for (double width : {halfWindow / 5.0, halfWindow / 2.5})
+        otherStarts.push_back({pars[0].start, pars[1].start, width, pars[3].start, pars[4].start});
     GaussianPlusLineModel model;
-    out.fit = Chi2Fitter::fit(massHistogram, model, pars, out.rangeLow, out.rangeHigh);
+    out.fit = Chi2Fitter::fit(Chi2Fitter::selectPoints(massHistogram, out.rangeLow, out.rangeHigh),
+                              model, pars, otherStarts);
     if (!out.fit.valid)
         return out;
     std::copy(out.fit.parameters.begin(), out.fit.parameters.end(), parameters_.begin());

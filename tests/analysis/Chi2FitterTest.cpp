@@ -1,6 +1,7 @@
 #include "analysis/Chi2Fitter.h"
 #include "analysis/ExponentialModel.h"
 #include "analysis/GaussianPlusLineModel.h"
+#include "analysis/MassFitter.h"
 #include "analysis/ParameterTransform.h"
 
 #include <gtest/gtest.h>
@@ -155,4 +156,28 @@ TEST(Chi2Fitter, LimitsHoldAndEmptyRangesAreRefused) {
         Chi2Fitter::fit(empty, ExponentialModel(), {{"a", 0.0}, {"b", 0.0}}, 0.0, 10.0);
     EXPECT_FALSE(one.valid);
     EXPECT_TRUE(one.noData);
+}
+
+TEST(MassFitter, ReachesThePeakFromTheNarrowStartOnLargeSamples) {
+    // Peaks of up to a million candidates, [3] and [4] starting at 0: a single descent
+    // from width 1 can shrink the Gaussian onto one bin (it does for 14600 on 4500).
+    GaussianPlusLineModel model;
+    for (double height : {1000.0, 14600.0, 30000.0}) {
+        for (double bkg : {500.0, 4500.0}) {
+            const double truth[5] = {height, 1864.8, 7.5, -bkg * 3e-4, bkg * (1 + 0.3 * 1.815)};
+            Hist1D h("m", "m", 200, 1815.0, 1915.0);
+            for (int b = 1; b <= 200; ++b) {
+                const double v = model.value(h.binCenter(b), truth);
+                h.setBin(b, v, v);
+            }
+            MassFitter fitter;
+            MassWindows w;
+            w.signal = {1842.3f, 1887.3f};
+            const MassFitResult r = fitter.fit(h, w);
+            ASSERT_TRUE(r.fit.valid) << height << " " << bkg << ": " << r.fit.message;
+            for (int k = 0; k < 5; ++k)
+                EXPECT_NEAR(r.fit.parameters[k], truth[k], 1e-5 * (std::fabs(truth[k]) + 1.0))
+                    << height << " " << bkg << " [" << k << "]";
+        }
+    }
 }
