@@ -35,7 +35,9 @@ public:
         if (depth > 0) {
             const int volume = volumeIndex(logical);
             walk_.push_back(volume);
-            if (depth == options_.visibleDepth || daughters.size() == 0)
+            // Down to the visible depth: its nodes and the leaves above it.
+            if (depth == options_.visibleDepth ||
+                (depth < options_.visibleDepth && daughters.size() == 0))
                 mesh(placed, volume, depth, ancestors);
         }
         ancestors.push_back(placed->GetTransformation());
@@ -69,7 +71,8 @@ private:
         if (found != materialByName_.end())
             return found->second;
         const int index = static_cast<int>(materials_.size());
-        materials_.push_back({material.name, defaultMaterialLook(material.attributes)});
+        materials_.push_back(
+            {material.name, defaultMaterialLook(material.name, material.attributes)});
         materialByName_[material.name] = index;
         return index;
     }

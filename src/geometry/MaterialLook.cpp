@@ -1,5 +1,6 @@
 #include "MaterialLook.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 
@@ -62,6 +63,39 @@ Rgb colourForDensity(double density) {
     return {153, 153, 170}; // heavy metals and their alloys
 }
 
+std::string lowered(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Common detector materials by name.
+bool colourForName(const std::string& name, Rgb* colour) {
+    static const std::map<std::string, Rgb> table = {
+        {"silicon", {153, 153, 230}},
+        {"aluminium", {176, 176, 190}},
+        {"aluminum", {176, 176, 190}},
+        {"iron", {196, 120, 90}},
+        {"steel", {150, 150, 165}},
+        {"copper", {210, 120, 60}},
+        {"lead", {110, 110, 125}},
+        {"tungsten", {96, 96, 120}},
+        {"scintillator", {102, 204, 153}},
+        {"glass", {150, 210, 230}},
+        {"leadfibre", {90, 130, 200}},
+        {"leadscintillator", {120, 170, 220}},
+        {"ironscintillator", {220, 160, 90}},
+        {"beryllium", {220, 220, 170}},
+        {"air", {220, 230, 245}},
+        {"vacuum", {235, 235, 250}},
+    };
+    const auto found = table.find(lowered(name));
+    if (found == table.end())
+        return false;
+    *colour = found->second;
+    return true;
+}
+
 } // namespace
 
 double densityInGramPerCm3(const std::string& value, const std::string& unit) {
@@ -75,16 +109,19 @@ double densityInGramPerCm3(const std::string& value, const std::string& unit) {
     return -1;
 }
 
-MaterialLook defaultMaterialLook(const std::map<std::string, std::string>& attributes) {
+MaterialLook defaultMaterialLook(const std::string& name,
+                                 const std::map<std::string, std::string>& attributes) {
     MaterialLook look;
     const double density =
         densityInGramPerCm3(attribute(attributes, "D"), attribute(attributes, "Dunit"));
     const double z = parseNumber(attribute(attributes, "Z"));
     const bool gas = attribute(attributes, "state") == "gas" || (density >= 0 && density < 0.1);
-    if (!std::isnan(z) && z >= 1)
-        look.colour = colourForZ(static_cast<int>(z));
-    else
-        look.colour = colourForDensity(density < 0 ? 1.0 : density);
+    if (!colourForName(name, &look.colour)) {
+        if (!std::isnan(z) && z >= 1)
+            look.colour = colourForZ(static_cast<int>(z));
+        else
+            look.colour = colourForDensity(density < 0 ? 1.0 : density);
+    }
     if (gas)
         look.transparency = 60;
     return look;

@@ -22,10 +22,11 @@ struct MaterialLook {
 // a negative value when the unit is unknown or the value is not a number.
 double densityInGramPerCm3(const std::string& value, const std::string& unit);
 
-// The default look of a material, decided by its atomic number when it has one
-// (a simple material), otherwise by its density; materials lighter than
-// 0.1 g/cm3 (gases, vacuum) are drawn 60 % transparent.
+// The default look of a material: by its name for the common detector materials,
+// else by its atomic number when it has one (a simple material), else by its
+// density. Materials lighter than 0.1 g/cm3 (gases, vacuum) are 60 % transparent.
 // attributes are the GDML attributes of the material ("Z", "D", "Dunit", "state").
-MaterialLook defaultMaterialLook(const std::map<std::string, std::string>& attributes);
+MaterialLook defaultMaterialLook(const std::string& name,
+                                 const std::map<std::string, std::string>& attributes);
 
 } // namespace vexel::geometry

@@ -51,6 +51,7 @@ Vec3 rotated(const Vec3& v, const Vec3& k, double angle) {
 } // namespace
 
 EventDisplay::EventDisplay(QWidget* parent) : QWidget(parent) {
+    qRegisterMetaType<const vexel::TrackLine*>();
     widget_ = new QVTKOpenGLNativeWidget(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QMetaType>
 #include <array>
 #include <vector>
 
@@ -29,3 +30,5 @@ private:
 };
 
 } // namespace vexel
+
+Q_DECLARE_METATYPE(const vexel::TrackLine*)

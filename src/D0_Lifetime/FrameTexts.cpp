@@ -1,0 +1,168 @@
+#include "FrameTexts.h"
+
+namespace {
+enum { EN = 1, FR = 2, DE = 3, IT = 4, RO = 5 };
+}
+
+FrameWidgetTexts frameWidgetTexts(int lang) {
+    switch (lang) {
+    case IT:
+        return {"Aiuto",
+                "Esci",
+                "Salva la Particella",
+                "Calcola",
+                "Cancella",
+                "Aggiungi",
+                "Disegna",
+                "Salva l'Istogramma",
+                "Massa",
+                "Nome",
+                "Numero di evento:",
+                "Le mie particelle",
+                "Informazioni sulla particella",
+                "Zoom",
+                "Gestore degli eventi",
+                "Visualizza",
+                "Legenda",
+                "Istogramma",
+                "Nascondi la geometria",
+                "Trasparenza"};
+    case DE:
+        return {"Hilfe",
+                "Schliessen",
+                "Teilchen speichern",
+                "Berechnen",
+                "Loeschen",
+                "Hinzufuegen",
+                "Zeichnen",
+                "Histogramm speichern",
+                "Masse",
+                "Name",
+                "Ereignis-Nr.:",
+                "Meine Teilchen",
+                "Teilchen-Information",
+                "Zoom",
+                "Ereignis-Verwaltung",
+                "Ansicht",
+                "Legende",
+                "Histogramm",
+                "Geometrie verbergen",
+                "Transparenz"};
+    case FR:
+        return {"Aide",
+                "Quitter",
+                "Sauver une particule",
+                "Calculer",
+                "Effacer",
+                "Ajouter",
+                "Dessiner",
+                "Sauver l'histogramme",
+                "Masse",
+                "Nom",
+                "Num. d'evenement:",
+                "Mes particules",
+                "Information sur les particules",
+                "Zoom",
+                "Gestionnaire d'evenement",
+                "Voir",
+                "Legende",
+                "Histogramme",
+                "Masquer la geometrie",
+                "Transparence"};
+    case RO:
+        return {"Ajutor",
+                "Iesire",
+                "Salveaza particula",
+                "Calculeaza",
+                "Sterge",
+                "Adauga",
+                "Deseneaza",
+                "Salveaza histograma",
+                "Masa",
+                "Nume",
+                "Indice eveniment:",
+                "Particulele mele",
+                "Informatii particula",
+                "Mareste",
+                "Manager evenimente",
+                "Vizualizeaza",
+                "Legenda",
+                "Histograma",
+                "Ascunde geometria",
+                "Transparenta"};
+    default:
+        return {"Help",          "Move on to D0 Exercise",
+                "Save Particle", "Calculate",
+                "Delete",        "Add",
+                "Draw",          "Save Histogram",
+                "Mass",          "Name",
+                "Event number:", "My Particles",
+                "Particle Info", "Zoom",
+                "Event manager", "View",
+                "Legend",        "Histogram",
+                "Hide Geometry", "Transparency"};
+    }
+}
+
+FrameMessageTexts frameMessageTexts(int lang) {
+    switch (lang) {
+    case IT:
+        return {"Non e' possibile selezionare piu' di due particelle per volta.",
+                "Questa particella e' gia' stata selezionata.",
+                "Istogramma salvato con successo",
+                "La massa calcolata non e' nell'intervallo ammesso. Riprova di nuovo.",
+                "Hai gia' aggiunto questo valore di massa nell'istogramma",
+                "Premi CTRL o CTRL+SHIFT per ruotare la figura in modo piu' preciso.",
+                "Congratulazioni",
+                "Hai compleato con successo l'esercizio LumoraDisplay"};
+    case DE:
+        return {"Du kannst nicht mehr als zwei Teilchen auswaehlen.",
+                "Dieses Teilchen ist bereits ausgewaehlt.",
+                "Das Histogram wurde erfolgreich gespeichert.",
+                "Die Masse liegt nicht im korrekten Interval. Versuche es erneut.",
+                "Du hast bereits ein Massen-Histogram hinzugefuegt.",
+                "Wenn du die Ansicht rotieren willst, druecke STRG oder STRG + SHIFT um praeziser "
+                "zu arbeiten.",
+                "Herzlichen Glueckwunsch!",
+                "Du hast die LumoraDisplay-Aufgabe erfolgreich geloest."};
+    case FR:
+        return {"Vous ne pouvez pas avoir plus de deux particules.",
+                "Vous avez deja ajoute cette particule.",
+                "Vous avez enregistrez votre histogramme avec succes.",
+                "Le masse n'est pas dans le domaine. Essayez a nouveau.",
+                "Vous avez deja ajoute une nouvelle masse a l'histogramme.",
+                "Pour effectuez un rotation de la vue, utilisez CTRL ou CTRL+SHIFT pour etre plus "
+                "precis.",
+                "Felicitations!",
+                "Vous avez realise votre exercice avec succes."};
+    case RO:
+        return {"Nu puteti avea mai mult de doua particule.",
+                "Ati adaugat deja aceasta particula la lista.",
+                "Ati salvat cu succes histograma dvs.",
+                "Masa nu este in interval. Va rugam incercati din nou.",
+                "Noua masuratoare de masa este deja adaugata la histograma.",
+                "Cand rotiti imaginea apasati tasta CTRL sau tastele CTRL si SHIFT pentru a avea o "
+                "precizie mai buna.",
+                "Felicitari!",
+                "Ati completat cu succes exercitiul LumoraDisplay."};
+    default:
+        return {"You cannot have more than two particles.",
+                "You have already added this particle.",
+                "You have successfully saved your histogram.",
+                "Mass is not in range. Please, try again.",
+                "You have already added new mass in histogram.",
+                "When you want to rotate the view, press CTRL or CTRL + SHIFT to be more precise.",
+                "Congratulations!",
+                "You have successfully completed LumoraDisplay exercise."};
+    }
+}
+
+QString helpPicturePath(int lang) {
+    return QString("Icons/help%1.png").arg(lang);
+}
+
+HelpPictureSize helpPictureSize(unsigned mainFrameHeight) {
+    const float h = static_cast<float>(0.8 * mainFrameHeight);
+    const float w = 1.8118812f * h;
+    return {static_cast<int>(w), static_cast<int>(h)};
+}
