@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisMessages.h"
 #include "analysis/CandidateSelection.h"
+#include "analysis/UnitFillCounter.h"
 #include "analysis/VariableDistributions.h"
 
 #include <cmath>
@@ -46,12 +47,11 @@ AnalysisStatus D0Analysis::plotMass(const CandidateCuts& cuts) {
     } else {
         h->reset();
     }
-    const auto& selected = selection(cuts);
     const double* mass = candidates_.mass().data();
-    std::vector<double> masses(selected.size());
-    for (std::size_t k = 0; k < selected.size(); ++k)
-        masses[k] = mass[selected[k]];
-    h->fillMany(masses.data(), masses.size());
+    UnitFillCounter counter(*h);
+    for (const std::uint32_t i : selection(cuts))
+        counter.add(mass[i]);
+    counter.addTo(*h);
     return AnalysisStatus::success();
 }
 

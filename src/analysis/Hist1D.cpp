@@ -1,10 +1,9 @@
 #include "analysis/Hist1D.h"
 
-#include <boost/histogram/detail/span.hpp>
-
 #include <cmath>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 namespace analysis {
 
@@ -31,7 +30,7 @@ double Hist1D::binCenter(int bin) const {
 }
 
 int Hist1D::findBin(double x) const {
-    return hist_.axis(0).index(x) + 1;
+    return hist_.axis().index(x) + 1;
 }
 
 void Hist1D::checkBin(int bin) const {
@@ -45,10 +44,22 @@ void Hist1D::fill(double x, double weight) {
 }
 
 void Hist1D::fillMany(const double* x, std::size_t n) {
-    if (n == 0)
-        return;
-    hist_.fill(bh::detail::span<const double>(x, n));
-    entries_ += static_cast<double>(n);
+    const BinningAxis& axis = hist_.axis();
+    std::vector<double> counts(static_cast<std::size_t>(nbins_) + 2, 0.0);
+    for (std::size_t i = 0; i < n; ++i)
+        counts[static_cast<std::size_t>(axis.index(x[i]) + 1)] += 1.0;
+    addUnitWeightCounts(counts.data(), static_cast<double>(n));
+}
+
+void Hist1D::addUnitWeightCounts(const double* counts, double fills) {
+    for (int i = -1; i <= nbins_; ++i) {
+        const double c = counts[i + 1];
+        if (c == 0.0)
+            continue;
+        auto& t = hist_.at(i);
+        t = bh::accumulators::weighted_sum<double>(t.value() + c, t.variance() + c);
+    }
+    entries_ += fills;
 }
 
 double Hist1D::binContent(int bin) const {

@@ -35,6 +35,9 @@ public:
     void fill(double x, double weight = 1.0);
     // Fills every value with weight 1.
     void fillMany(const double* x, std::size_t n);
+    // Adds counts of unit-weight fills, one per bin 0 ... nbins + 1, to contents and squared
+    // weights alike, and `fills` to the entries.
+    void addUnitWeightCounts(const double* counts, double fills);
 
     double binContent(int bin) const;
     double sumw2(int bin) const;

@@ -1,5 +1,7 @@
 #include "analysis/VariableDistributions.h"
 
+#include "analysis/UnitFillCounter.h"
+
 namespace analysis {
 
 const double VariableDistributions::kTAURangeMin = 0.15f;
@@ -21,15 +23,6 @@ void makeOrReset(std::unique_ptr<Hist1D>& h, const char* name, int nbins, double
     h = std::make_unique<Hist1D>(name, name, nbins, lo, hi);
     h->setAxisTitles(xTitle, kFraction);
 }
-
-struct Values {
-    std::vector<double> pt, tau, ip;
-    void reserve(std::size_t n) {
-        pt.reserve(n);
-        tau.reserve(n);
-        ip.reserve(n);
-    }
-};
 
 } // namespace
 
@@ -57,31 +50,32 @@ void VariableDistributions::fill(D0Histograms& h, const CandidateColumns& candid
     const double* pt = candidates.ptGeV().data();
     const double* tau = candidates.tauPs().data();
     const double* ip = candidates.log10IP().data();
-    Values sig, bkg;
-    sig.reserve(selected.size());
-    bkg.reserve(selected.size());
+    UnitFillCounter sigPt(*h.fD0PTHisto_Sig), sigTau(*h.fD0TAUHisto_Sig),
+        sigFit(*h.fSigCacheForFit), sigIP(*h.fD0IPHisto_Sig);
+    UnitFillCounter bkgPt(*h.fD0PTHisto_Bkg), bkgTau(*h.fD0TAUHisto_Bkg),
+        bkgFit(*h.fBkgCacheForFit), bkgIP(*h.fD0IPHisto_Bkg);
     for (const std::uint32_t i : selected) {
         const double m = mass[i];
-        Values* target = nullptr;
-        if (!(m < sigMin) && !(m > sigMax))
-            target = &sig;
-        else if (!(m < bkgMin) && !(m > bkgMax))
-            target = &bkg;
-        else
-            continue;
-        target->pt.push_back(pt[i]);
-        target->tau.push_back(tau[i]);
-        target->ip.push_back(ip[i]);
+        if (!(m < sigMin) && !(m > sigMax)) {
+            sigPt.add(pt[i]);
+            sigTau.add(tau[i]);
+            sigFit.add(tau[i]);
+            sigIP.add(ip[i]);
+        } else if (!(m < bkgMin) && !(m > bkgMax)) {
+            bkgPt.add(pt[i]);
+            bkgTau.add(tau[i]);
+            bkgFit.add(tau[i]);
+            bkgIP.add(ip[i]);
+        }
     }
-
-    h.fD0PTHisto_Sig->fillMany(sig.pt.data(), sig.pt.size());
-    h.fD0TAUHisto_Sig->fillMany(sig.tau.data(), sig.tau.size());
-    h.fSigCacheForFit->fillMany(sig.tau.data(), sig.tau.size());
-    h.fD0IPHisto_Sig->fillMany(sig.ip.data(), sig.ip.size());
-    h.fD0PTHisto_Bkg->fillMany(bkg.pt.data(), bkg.pt.size());
-    h.fD0TAUHisto_Bkg->fillMany(bkg.tau.data(), bkg.tau.size());
-    h.fBkgCacheForFit->fillMany(bkg.tau.data(), bkg.tau.size());
-    h.fD0IPHisto_Bkg->fillMany(bkg.ip.data(), bkg.ip.size());
+    sigPt.addTo(*h.fD0PTHisto_Sig);
+    sigTau.addTo(*h.fD0TAUHisto_Sig);
+    sigFit.addTo(*h.fSigCacheForFit);
+    sigIP.addTo(*h.fD0IPHisto_Sig);
+    bkgPt.addTo(*h.fD0PTHisto_Bkg);
+    bkgTau.addTo(*h.fD0TAUHisto_Bkg);
+    bkgFit.addTo(*h.fBkgCacheForFit);
+    bkgIP.addTo(*h.fD0IPHisto_Bkg);
 
     h.fD0PTHisto_Sig->add(*h.fD0PTHisto_Bkg, -r);
     h.fD0TAUHisto_Sig->add(*h.fD0TAUHisto_Bkg, -r);
