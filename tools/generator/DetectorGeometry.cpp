@@ -189,7 +189,9 @@ void DetectorGeometry::buildCherenkovDetectors() {
         addBox(r.name, r.gas, r.hx, r.hy, hz);
         place(r.name, r.name + "BeamPipe", 0, 0, 0);
         for (int side : {-1, 1}) {
-            place(r.name, r.name + "Mirror", side * 0.5 * r.hx, 0, hz - 60, side * 8.0);
+            // Tilted by 8 degrees, set back far enough to stay inside the gas volume.
+            const double mirrorZ = hz - 20 - 3 - std::sin(8.0 * M_PI / 180) * 0.45 * r.hx;
+            place(r.name, r.name + "Mirror", side * 0.5 * r.hx, 0, mirrorZ, side * 8.0);
             place(r.name, r.name + "PhotonDetector", side * 0.86 * r.hx, 0, -0.2 * hz);
             place(r.name, r.name + "Window", side * (0.5 * r.hx + 50 - 25), 0, -hz + 2);
             place(r.name, r.name + "Window", side * (0.5 * r.hx + 50 - 25), 0, hz - 2);
