@@ -248,8 +248,8 @@ void EventDisplay::rotateCamera(double hor, double ver) {
     // Turn about the screen's vertical axis, then tilt about its horizontal axis.
     toCamera = rotated(toCamera, up, ver);
     const Vec3 horizontal = normalised(cross(toCamera, up));
-    toCamera = rotated(toCamera, horizontal, hor);
-    up = rotated(up, horizontal, hor);
+    toCamera = rotated(toCamera, horizontal, -hor);
+    up = rotated(up, horizontal, -hor);
     cam->SetPosition(focal[0] + toCamera[0], focal[1] + toCamera[1], focal[2] + toCamera[2]);
     cam->SetViewUp(up[0], up[1], up[2]);
     cam->OrthogonalizeViewUp();

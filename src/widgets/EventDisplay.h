@@ -33,7 +33,8 @@ class EventDisplayInteractorStyle;
 // Cameras: after resetCameras() the view looks along +x with y up (z to the
 // right) and the whole scene in view. rotateCamera(hor, ver) first turns the
 // view by ver about the screen's vertical axis, then tilts it by hor about the
-// screen's horizontal axis: (0, -pi/2) looks along z, (pi/2, -pi/2) along y.
+// screen's horizontal axis (negative: the camera rises): (0, -pi/2) looks along
+// z, (pi/2, -pi/2) along y, (-1.2, 0.5) obliquely from above.
 class EventDisplay : public QWidget {
     Q_OBJECT
 public:

@@ -1,0 +1,31 @@
+// Main of the event-display suites: the 3D view needs its OpenGL format before
+// the application exists; otherwise as the common GUI test main.
+#include "GuiTestSupport.h"
+#include "Messages.h"
+
+#include <QApplication>
+#include <QSurfaceFormat>
+#include <QVTKOpenGLNativeWidget.h>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace {
+void keepWarnings(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        vexel::test::recordWarning(text);
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    qInstallMessageHandler(keepWarnings);
+    QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    vexel::setMessageSink([](const QString& title, const QString& text) {
+        std::fprintf(stderr, "[message box] %s: %s\n", qPrintable(title), qPrintable(text));
+        vexel::test::recordMessage(title, text);
+    });
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,166 @@
+#include "DetectorGeometry.h"
+#include "EventDisplay.h"
+#include "EventDisplayInteractorStyle.h"
+#include "EventDisplayTestData.h"
+#include "GuiTestSupport.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVTKOpenGLNativeWidget.h>
+#include <cmath>
+#include <fstream>
+#include <gtest/gtest.h>
+
+using vexel::EventDisplay;
+
+namespace {
+
+EventDisplay::Vec3 viewDirection(const EventDisplay& d) {
+    const auto f = d.cameraFocalPoint();
+    const auto p = d.cameraPosition();
+    EventDisplay::Vec3 v{f[0] - p[0], f[1] - p[1], f[2] - p[2]};
+    const double n = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    return {v[0] / n, v[1] / n, v[2] / n};
+}
+
+double distance(const EventDisplay& d) {
+    const auto f = d.cameraFocalPoint();
+    const auto p = d.cameraPosition();
+    return std::sqrt((f[0] - p[0]) * (f[0] - p[0]) + (f[1] - p[1]) * (f[1] - p[1]) +
+                     (f[2] - p[2]) * (f[2] - p[2]));
+}
+
+vexel::geometry::DetectorGeometry testDetector() {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("d.gdml").toStdString();
+    std::ofstream(path) << vexel::test::testDetectorGdml();
+    return vexel::geometry::DetectorGeometry::load(path);
+}
+
+} // namespace
+
+TEST(EventDisplay, ScenesMaterialsAndVisibility) {
+    EventDisplay display;
+    display.resize(600, 400);
+    display.show();
+    const auto detector = testDetector();
+    display.loadDetector(detector);
+    ASSERT_TRUE(display.hasDetector());
+    const int yoke = display.findVolume("Yoke");
+    const int module = display.findVolume("EcalModulesFiberPb");
+    ASSERT_GE(yoke, 0);
+    ASSERT_GE(module, 0);
+    EXPECT_EQ(display.findVolume("NoSuchVolume"), -1);
+
+    // Transparency belongs to the material: every volume of it follows.
+    const int iron = display.volumeMaterial(yoke);
+    EXPECT_EQ(display.materialName(iron), "Iron");
+    EXPECT_EQ(display.materialName(display.volumeMaterial(display.findVolume("Chain4"))), "Air");
+    display.setMaterialTransparency(iron, 80);
+    EXPECT_EQ(display.materialTransparency(iron), 80u);
+    display.setMaterialTransparency(iron, 250);
+    EXPECT_EQ(display.materialTransparency(iron), 100u);
+
+    display.setVolumeVisible(module, false);
+    EXPECT_FALSE(display.volumeVisible(module));
+    display.setDetectorVisible(false);
+    EXPECT_FALSE(display.detectorVisible());
+    // Hiding the scene keeps the volumes' own visibility.
+    display.setDetectorVisible(true);
+    EXPECT_FALSE(display.volumeVisible(module));
+    EXPECT_TRUE(display.volumeVisible(yoke));
+
+    // The event scene: lines, an empty one included, cleared as a whole.
+    const auto* line = display.addLine({{0, 0, 0}, {10, 20, 3000}}, Qt::red);
+    display.addLine({}, Qt::black);
+    EXPECT_EQ(display.lineCount(), 2);
+    EXPECT_EQ(line->lineEnd()[2], 3000.0f);
+    EXPECT_TRUE(display.line(1)->isEmpty());
+    display.clearEvent();
+    EXPECT_EQ(display.lineCount(), 0);
+    EXPECT_TRUE(display.hasDetector());
+    EXPECT_FALSE(display.renderImage().isNull());
+}
+
+TEST(EventDisplay, CameraConventions) {
+    EventDisplay display;
+    display.resize(600, 400);
+    display.show();
+    display.loadDetector(testDetector());
+
+    display.resetCameras();
+    auto d = viewDirection(display);
+    EXPECT_NEAR(d[0], 1, 1e-9); // along +x
+    display.rotateCamera(0, -M_PI / 2);
+    d = viewDirection(display);
+    EXPECT_NEAR(std::abs(d[2]), 1, 1e-9); // along z
+    display.resetCameras();
+    display.rotateCamera(M_PI / 2, -M_PI / 2);
+    d = viewDirection(display);
+    EXPECT_NEAR(std::abs(d[1]), 1, 1e-9); // along y
+    // The default view is oblique: no axis dominates completely, seen from above.
+    display.resetCameras();
+    display.rotateCamera(-1.2, 0.5);
+    d = viewDirection(display);
+    for (double c : d)
+        EXPECT_LT(std::abs(c), 0.95);
+    EXPECT_LT(d[1], 0); // looking down
+
+    // Framing a box keeps the direction; a smaller box brings the camera closer.
+    display.resetCameras();
+    const double far = distance(display);
+    display.setupCamera({-5, 5, -3, 3, -5, 5});
+    EXPECT_LT(distance(display), far / 100);
+    EXPECT_NEAR(viewDirection(display)[0], 1, 1e-9);
+    display.configureCamera({1, 2, 3}, 0, 0);
+    const auto f = display.cameraFocalPoint();
+    EXPECT_DOUBLE_EQ(f[0], 1);
+    EXPECT_DOUBLE_EQ(f[1], 2);
+    EXPECT_DOUBLE_EQ(f[2], 3);
+}
+
+TEST(EventDisplay, ClickPicksLineAndDragDoesNot) {
+    EventDisplay display;
+    display.resize(800, 600);
+    display.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&display));
+    const auto* first = display.addLine({{0, -500, 0}, {0, -500, 4000}}, Qt::blue, 2);
+    const auto* second = display.addLine({{0, 500, 0}, {0, 500, 4000}}, Qt::red, 2);
+    display.resetCameras();
+    display.renderNow();
+    QSignalSpy spy(&display, SIGNAL(clicked(const vexel::TrackLine*)));
+
+    QWidget* target = display.vtkWidget();
+    const QPoint onSecond =
+        display.vtkWidget()->mapFrom(&display, display.toWidget({0, 500, 2000}));
+    EXPECT_EQ(display.pickLine(display.toWidget({0, 500, 2000})), second);
+    EXPECT_EQ(display.pickLine(display.toWidget({0, -500, 2000})), first);
+    EXPECT_EQ(display.pickLine(display.toWidget({0, 0, 2000})), nullptr);
+
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, onSecond);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).value<const vexel::TrackLine*>(), second);
+
+    // A drag rotates and picks nothing; CTRL makes it ten times finer.
+    const auto dragTurn = [&](Qt::KeyboardModifiers modifiers) {
+        display.resetCameras();
+        const auto before = viewDirection(display);
+        QTest::mousePress(target, Qt::LeftButton, modifiers, onSecond);
+        QMouseEvent move(QEvent::MouseMove, onSecond + QPoint(60, 0), Qt::LeftButton,
+                         Qt::LeftButton, modifiers);
+        QApplication::sendEvent(target, &move);
+        QTest::mouseRelease(target, Qt::LeftButton, modifiers, onSecond + QPoint(60, 0));
+        const auto after = viewDirection(display);
+        return std::acos(
+            std::min(1.0, before[0] * after[0] + before[1] * after[1] + before[2] * after[2]));
+    };
+    const double plain = dragTurn(Qt::NoModifier);
+    const double fine = dragTurn(Qt::ControlModifier);
+    const double finer = dragTurn(Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_GT(plain, 0.05);
+    EXPECT_NEAR(fine, plain / 10, plain / 100);
+    EXPECT_NEAR(finer, plain / 100, plain / 1000);
+    EXPECT_DOUBLE_EQ(vexel::EventDisplayInteractorStyle::rotationScale(false, true), 1.0);
+}
