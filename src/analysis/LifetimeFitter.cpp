@@ -6,6 +6,10 @@
 
 namespace analysis {
 
+double LifetimeFitResult::value(double t) const {
+    return fit.parameters.size() == 2 ? std::exp(fit.parameters[0] + fit.parameters[1] * t) : 0.0;
+}
+
 std::optional<std::pair<double, double>>
 LifetimeFitter::initialEstimate(const Chi2Fitter::Points& pts) {
     double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;

@@ -17,6 +17,9 @@ struct LifetimeFitResult {
     double startConstant = 0.0, startSlope = 0.0; // the initial estimate
     double tau = 0.0;                             // -1 / [1], ps
     double tauError = 0.0;                        // error of [1] / [1]^2, ps
+
+    // The fitted curve exp([0] + [1] t).
+    double value(double t) const;
 };
 
 // The decay model "fitExpo" and its fit over the decay-time control's range.

@@ -17,14 +17,13 @@ public:
           counts_(static_cast<std::size_t>(binning.nbins()) + 2, 0.0) {}
 
     void add(double x) { counts_[static_cast<std::size_t>(axis_.index(x) + 1)] += 1.0; }
-    double fills() const { return fills_(); }
+    // Number of values added.
+    double fills() const;
 
     // Adds the counts as contents and squared weights (1 per fill) and the fills as entries.
     void addTo(Hist1D& h) const;
 
 private:
-    double fills_() const;
-
     BinningAxis axis_;
     std::vector<double> counts_;
 };
