@@ -1,6 +1,7 @@
 #include "rootio/Compression.h"
 
 #include "rootio/Error.h"
+#include "rootio/ReadCursor.h"
 
 #include <lz4.h>
 #include <lzma.h>
@@ -105,7 +106,7 @@ void inflateBlock(const std::uint8_t* in, std::size_t inSize, std::uint8_t* out,
                   std::size_t outSize, bool rawDeflate, const std::string& what) {
     z_stream zs{};
     if (inflateInit2(&zs, rawDeflate ? -15 : 15) != Z_OK)
-        throw Error(what + ": cannot start zlib");
+        throw Malformed(what + ": cannot start zlib");
     zs.next_in = const_cast<Bytef*>(in);
     zs.avail_in = static_cast<uInt>(inSize);
     zs.next_out = out;
@@ -114,14 +115,14 @@ void inflateBlock(const std::uint8_t* in, std::size_t inSize, std::uint8_t* out,
     const std::size_t produced = outSize - zs.avail_out;
     inflateEnd(&zs);
     if (rc != Z_STREAM_END || produced != outSize)
-        throw Error(what + ": corrupt zlib block");
+        throw Malformed(what + ": corrupt zlib block");
 }
 
 void lzmaBlock(const std::uint8_t* in, std::size_t inSize, std::uint8_t* out, std::size_t outSize,
                const std::string& what) {
     lzma_stream ls = LZMA_STREAM_INIT;
     if (lzma_stream_decoder(&ls, UINT64_MAX, 0) != LZMA_OK)
-        throw Error(what + ": cannot start lzma");
+        throw Malformed(what + ": cannot start lzma");
     ls.next_in = in;
     ls.avail_in = inSize;
     ls.next_out = out;
@@ -130,30 +131,30 @@ void lzmaBlock(const std::uint8_t* in, std::size_t inSize, std::uint8_t* out, st
     const std::size_t produced = outSize - ls.avail_out;
     lzma_end(&ls);
     if ((rc != LZMA_STREAM_END && rc != LZMA_OK) || produced != outSize)
-        throw Error(what + ": corrupt lzma block");
+        throw Malformed(what + ": corrupt lzma block");
 }
 
 void lz4Block(const std::uint8_t* in, std::size_t inSize, std::uint8_t* out, std::size_t outSize,
               const std::string& what) {
     if (inSize < 8)
-        throw Error(what + ": lz4 block too short");
+        throw Malformed(what + ": lz4 block too short");
     std::uint64_t stored = 0;
     for (int i = 0; i < 8; ++i)
         stored = stored << 8 | in[i];
     if (xxh64(in + 8, inSize - 8) != stored)
-        throw Error(what + ": lz4 checksum mismatch");
+        throw Malformed(what + ": lz4 checksum mismatch");
     const int n =
         LZ4_decompress_safe(reinterpret_cast<const char*>(in + 8), reinterpret_cast<char*>(out),
                             static_cast<int>(inSize - 8), static_cast<int>(outSize));
     if (n < 0 || static_cast<std::size_t>(n) != outSize)
-        throw Error(what + ": corrupt lz4 block");
+        throw Malformed(what + ": corrupt lz4 block");
 }
 
 void zstdBlock(const std::uint8_t* in, std::size_t inSize, std::uint8_t* out, std::size_t outSize,
                const std::string& what) {
     const std::size_t n = ZSTD_decompress(out, outSize, in, inSize);
     if (ZSTD_isError(n) || n != outSize)
-        throw Error(what + ": corrupt zstd block");
+        throw Malformed(what + ": corrupt zstd block");
 }
 
 } // namespace
@@ -207,14 +208,14 @@ void decompress(const std::uint8_t* data, std::size_t size, std::uint8_t* out, s
     std::size_t in = 0, produced = 0;
     while (produced < expected) {
         if (size - in < kHeaderSize)
-            throw Error(what + ": truncated compression block header");
+            throw Malformed(what + ": truncated compression block header");
         const std::uint8_t* h = data + in;
         const std::size_t csize = le24(h + 3);
         const std::size_t usize = le24(h + 6);
         if (csize > size - in - kHeaderSize)
-            throw Error(what + ": compression block runs past the record");
+            throw Malformed(what + ": compression block runs past the record");
         if (usize == 0 || usize > expected - produced)
-            throw Error(what + ": compression block larger than the object");
+            throw Malformed(what + ": compression block larger than the object");
         const std::uint8_t* body = h + kHeaderSize;
         std::uint8_t* dst = out + produced;
         if (h[0] == 'Z' && h[1] == 'L' && h[2] == 8)
@@ -228,7 +229,7 @@ void decompress(const std::uint8_t* data, std::size_t size, std::uint8_t* out, s
         else if (h[0] == 'Z' && h[1] == 'S' && h[2] == 1)
             zstdBlock(body, csize, dst, usize, what);
         else
-            throw Error(what + ": unknown compression algorithm");
+            throw Malformed(what + ": unknown compression algorithm");
         in += kHeaderSize + csize;
         produced += usize;
     }

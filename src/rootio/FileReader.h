@@ -52,6 +52,13 @@ public:
     // Branch "event" of an MCEvent tree.
     std::vector<TrackRecord> readEvent(const std::string& tree, long long entry) const;
 
+    // String branches (TLeafC, TString members), one string per entry.
+    std::vector<std::string> readStringColumn(const std::string& tree,
+                                              const std::string& branch) const;
+    // Numeric branch values entry by entry (arrays kept together).
+    std::vector<std::vector<double>> readRows(const std::string& tree,
+                                              const std::string& branch) const;
+
     // Names of the classes described in the file's StreamerInfo list.
     std::vector<std::string> streamerInfoClasses() const;
 

@@ -171,13 +171,12 @@ std::vector<ClassSpec> definitions() {
          {base("TObject", 66, 1, "Basic ROOT object"), tstring("fName", "name of the collection"),
           basic("fSize", 3, "int", "number of elements in collection")},
          {}});
-    c.push_back(
-        {"TSeqCollection",
-         0,
-         {base("TCollection", 0, 3, "Collection abstract base class")},
-         {},
-         0,
-         0xfc6c3bc6u}); // ROOT folds in the unstreamed fSorted
+    c.push_back({"TSeqCollection",
+                 0,
+                 {base("TCollection", 0, 3, "Collection abstract base class")},
+                 {},
+                 0,
+                 0xfc6c3bc6u}); // ROOT folds in the unstreamed fSorted
     c.push_back({"TList", 5, {base("TSeqCollection", 0, 0, "Sequenceable collection ABC")}, {}});
     c.push_back({"THashList",
                  0,
