@@ -339,3 +339,31 @@ TEST(D0Analysis, TrendsSaveCheckPlotClearAndReset) {
     // The mass model keeps its parameters through a reset.
     EXPECT_NE(a.massFitter().parameters()[3], 0.0);
 }
+
+TEST(D0Analysis, NothingToFitGivesAMessageAndNoNumbers) {
+    // Every candidate outside the mass histogram: the mass fit has no bin to use.
+    D0Analysis a(CandidateColumns({1700.0, 1950.0, 2000.0}, {5000, 5000, 5000}, {1e-3, 1e-3, 1e-3},
+                                  {0.01, 0.01, 0.01}));
+    ASSERT_TRUE(a.plotMass(CandidateCuts{}));
+    AnalysisStatus s = a.fitMass(MassWindows{});
+    EXPECT_EQ(s.code, Code::NothingToFit);
+    EXPECT_FALSE(s.message.empty());
+    EXPECT_FALSE(a.fittedMass());
+    EXPECT_FALSE(a.lastMassFit().has_value());
+    EXPECT_EQ(a.fitMass(windows(1850.0f, 1850.0f)).code, Code::EmptyRange);
+
+    // A subtracted decay-time histogram without a positive bin in the fit range.
+    D0Analysis b(analysis_test::makeCandidates({}));
+    CandidateCuts cuts;
+    ASSERT_TRUE(b.plotMass(cuts));
+    ASSERT_TRUE(b.fitMass(MassWindows{}));
+    ASSERT_TRUE(b.plotDistributions(cuts, windows(1842.3f, 1887.3f)));
+    s = b.fitLifetime({10.0f, 10.15f}); // beyond every generated decay time
+    EXPECT_EQ(s.code, Code::NothingToFit);
+    EXPECT_FALSE(b.fittedTime());
+    EXPECT_FALSE(b.lastLifetimeFit().has_value());
+    EXPECT_EQ(b.saveFitResult(2, cuts).code, Code::NoLifetimeFit);
+    EXPECT_EQ(b.fitLifetime({2.0f, 2.0f}).code, Code::EmptyRange);
+    cuts.tau = {3.0f, 3.0f};
+    EXPECT_EQ(b.plotDistributions(cuts, windows(1842.3f, 1887.3f)).code, Code::EmptyRange);
+}
