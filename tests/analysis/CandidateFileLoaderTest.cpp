@@ -1,0 +1,75 @@
+#include "analysis/CandidateFileLoader.h"
+
+#include "rootio/FileWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+using analysis::CandidateFileError;
+using analysis::CandidateFileLoader;
+
+namespace {
+
+std::string tempPath(const std::string& name) {
+    return (std::filesystem::temp_directory_path() / ("vexel_analysis_" + name)).string();
+}
+
+std::string loadError(const std::string& path) {
+    try {
+        CandidateFileLoader::load(path);
+    } catch (const CandidateFileError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+} // namespace
+
+TEST(CandidateFileLoader, ReadsTheFourColumnsAndNamesWhatIsMissing) {
+    const std::vector<double> mm{1860.5, 1870.25, 1820.0}, pt{3000, 4500.5, 2600},
+        tau{4e-4, 1.2e-3, 2e-4}, ip{0.01, 0.2, 3e-4}, other{1, 2, 3};
+
+    const std::string good = tempPath("good.root");
+    {
+        rootio::FileWriter w(good);
+        w.addDoubleTree(
+            "DecayTree", "candidates",
+            {{"D0_PT", pt}, {"extra", other}, {"D0_MM", mm}, {"D0_MINIP", ip}, {"D0_TAU", tau}});
+        w.save();
+    }
+    const analysis::CandidateColumns c = CandidateFileLoader::load(good);
+    EXPECT_EQ(c.mass(), mm);
+    EXPECT_EQ(c.pt(), pt);
+    EXPECT_EQ(c.tau(), tau);
+    EXPECT_EQ(c.minIP(), ip);
+    EXPECT_DOUBLE_EQ(c.tauPs()[1], 1.2);
+    EXPECT_DOUBLE_EQ(c.ptGeV()[0], 3.0);
+
+    const std::string noTree = tempPath("notree.root");
+    {
+        rootio::FileWriter w(noTree);
+        w.addDoubleTree("OtherTree", "", {{"D0_MM", mm}});
+        w.save();
+    }
+    EXPECT_EQ(loadError(noTree), "vexel_analysis_notree.root: no tree \"DecayTree\"");
+
+    const std::string noBranch = tempPath("nobranch.root");
+    {
+        rootio::FileWriter w(noBranch);
+        w.addDoubleTree("DecayTree", "", {{"D0_MM", mm}, {"D0_PT", pt}, {"D0_MINIP", ip}});
+        w.save();
+    }
+    EXPECT_EQ(loadError(noBranch),
+              "vexel_analysis_nobranch.root: tree \"DecayTree\" has no branch \"D0_TAU\"");
+
+    const std::string missing = tempPath("does_not_exist.root");
+    std::remove(missing.c_str());
+    const std::string message = loadError(missing);
+    EXPECT_NE(message.find("vexel_analysis_does_not_exist.root"), std::string::npos) << message;
+
+    for (const auto& p : {good, noTree, noBranch})
+        std::remove(p.c_str());
+}
