@@ -130,13 +130,13 @@ void EventGenerator::addSignal(std::vector<rootio::TrackRecord>& records, const 
     const Vec3 kTrue = boost(energy(kStar, kKaonMass), kStar, beta);
     const Vec3 piTrue = boost(energy(kStar, kPionMass), scaled(kStar, -1), beta);
 
-    // Measured momenta: about 0.5 % resolution on the magnitude and 0.1 mrad on the direction.
+    // Measured momenta: about 0.5 % resolution on the magnitude and 0.15 mrad on the direction.
     auto smear = [this](const Vec3& v) {
         const double f = 1 + kMomentumResolution * rng_.gaussian();
         Vec3 out = scaled(v, f);
         const double pv = norm(v);
-        out[0] += pv * 0.0001 * rng_.gaussian();
-        out[1] += pv * 0.0001 * rng_.gaussian();
+        out[0] += pv * 0.00015 * rng_.gaussian();
+        out[1] += pv * 0.00015 * rng_.gaussian();
         return out;
     };
     Vec3 kMeasured, piMeasured;
