@@ -2,8 +2,12 @@
 #include "launcher.h"
 
 #include <QApplication>
+#include <QSurfaceFormat>
+#include <QVTKOpenGLNativeWidget.h>
 
 int main(int argc, char** argv) {
+    // The 3D view needs its OpenGL format before the application exists.
+    QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vexel Lumora launcher");
     QApplication::setStyle("Fusion");

@@ -16,6 +16,7 @@
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
 #include <vtkPolyDataMapper.h>
+#include <vtkPolyDataNormals.h>
 #include <vtkProperty.h>
 #include <vtkRenderWindowInteractor.h>
 #include <vtkRenderer.h>
@@ -135,12 +136,22 @@ void EventDisplay::loadDetector(const geometry::DetectorGeometry& detector) {
         auto data = vtkSmartPointer<vtkPolyData>::New();
         data->SetPoints(points[v]);
         data->SetPolys(polygons[v]);
+        // Outward normals, sharp edges kept: faces are lit whatever their winding.
+        auto normals = vtkSmartPointer<vtkPolyDataNormals>::New();
+        normals->SetInputData(data);
+        normals->ConsistencyOn();
+        normals->AutoOrientNormalsOn();
+        normals->SplittingOn();
+        normals->SetFeatureAngle(40);
+        normals->Update();
         auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-        mapper->SetInputData(data);
+        mapper->SetInputData(normals->GetOutput());
         mapper->ScalarVisibilityOff();
         auto actor = vtkSmartPointer<vtkActor>::New();
         actor->SetMapper(mapper);
         actor->PickableOff();
+        actor->GetProperty()->SetAmbient(0.25);
+        actor->GetProperty()->SetDiffuse(0.75);
         volumes_[v].actor = actor;
         renderer_->AddActor(actor);
         updateVolumeActor(static_cast<int>(v));

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Frame.h"
+
+// Reads the private state of a Frame in tests.
+class FrameTestAccess {
+public:
+    explicit FrameTestAccess(Frame& frame) : f(frame) {}
+
+    int counter() const { return f.counter; }
+    int nb() const { return f.nb; }
+    int checked() const { return f.checked; }
+    int checkedTrans() const { return f.checked_trans; }
+    int zoomBool() const { return f.zoomBool; }
+    std::array<double, 3> center() const { return f.center; }
+    const std::map<int, rootio::TrackRecord>& particles() const { return f.particles; }
+    const std::vector<rootio::TrackRecord>& array() const { return f.array; }
+    const rootio::TrackRecord& selected() const { return f.selected; }
+    const QString& fileName() const { return f.fileName; }
+    const QString& histName() const { return f.histName; }
+    const std::vector<std::pair<int, unsigned>>& volumeTrans() const { return f.fVolumeTrans; }
+    unsigned mainFrameHeight() const { return f.mainFrameHeight; }
+    unsigned mainFrameWidth() const { return f.mainFrameWidth; }
+    QString message(const char* which) const {
+        const std::string w = which;
+        if (w == "e1")
+            return f.e1;
+        if (w == "h2")
+            return f.h2;
+        if (w == "h3_a")
+            return f.h3_a;
+        return f.h3_b;
+    }
+
+private:
+    Frame& f;
+};
