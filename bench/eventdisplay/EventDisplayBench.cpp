@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <memory>
 #include <vector>
+#include <vtkRenderWindow.h>
+#include <vtkRenderer.h>
 
 namespace {
 
@@ -85,6 +87,20 @@ int main(int argc, char** argv) {
                     median(t));
     };
     frames(frame.display(), "view in the window");
+    auto* window = frame.display()->renderer()->GetRenderWindow();
+    std::printf("multisamples %d, depth peeling %d\n", window->GetMultiSamples(),
+                frame.display()->renderer()->GetUseDepthPeeling());
+    frame.HideGeometry();
+    frames(frame.display(), "tracks only");
+    frame.ShowGeometry();
+    std::vector<unsigned> loaded;
+    for (int m = 0; m < frame.display()->materialCount(); ++m) {
+        loaded.push_back(frame.display()->materialTransparency(m));
+        frame.display()->setMaterialTransparency(m, 0);
+    }
+    frames(frame.display(), "all volumes opaque");
+    for (int m = 0; m < frame.display()->materialCount(); ++m)
+        frame.display()->setMaterialTransparency(m, loaded[static_cast<std::size_t>(m)]);
     frame.TransparencySwitch();
     frames(frame.display(), "transparent detector");
     frame.TransparencySwitch();

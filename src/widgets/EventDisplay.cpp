@@ -59,6 +59,8 @@ EventDisplay::EventDisplay(QWidget* parent) : QWidget(parent) {
     layout->addWidget(widget_);
 
     window_ = vtkSmartPointer<vtkGenericOpenGLRenderWindow>::New();
+    // Multisampling costs more than the rest of a frame on software renderers.
+    window_->SetMultiSamples(0);
     widget_->setRenderWindow(window_);
     renderer_ = vtkSmartPointer<vtkRenderer>::New();
     renderer_->SetBackground(1, 1, 1);
