@@ -5,7 +5,8 @@
 namespace analysis {
 
 // Outcome of one analysis operation: Ok, or why nothing was done. The window shows
-// `message` (or its own translation of the code) and leaves its state as it was.
+// `message` (or its own translation of the code) and leaves its state as it was. An Ok
+// with a message carries a warning (e.g. approximate fit errors).
 struct AnalysisStatus {
     enum class Code {
         Ok,

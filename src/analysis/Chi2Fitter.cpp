@@ -3,12 +3,14 @@
 #include "analysis/ParameterTransform.h"
 
 #include <gsl/gsl_blas.h>
+#include <gsl/gsl_eigen.h>
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_linalg.h>
 #include <gsl/gsl_matrix.h>
 #include <gsl/gsl_multifit_nlinear.h>
 #include <gsl/gsl_vector.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -106,6 +108,36 @@ bool invertSymmetric(std::vector<double> m, int n, std::vector<double>& inverse)
         if (!std::isfinite(v))
             return false;
     return true;
+}
+
+// Makes a symmetric matrix positive definite the way MINUIT does: scaled to unit diagonal,
+// its diagonal is raised until the smallest eigenvalue is 1e-3 of the largest.
+std::vector<double> forcedPositiveDefinite(const std::vector<double>& m, int n) {
+    std::vector<double> scale(n);
+    for (int i = 0; i < n; ++i) {
+        const double d = m[i * n + i];
+        scale[i] = d > 0.0 && std::isfinite(d) ? std::sqrt(d) : 1.0;
+    }
+    std::vector<double> scaled(m.size());
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            scaled[i * n + j] = m[i * n + j] / (scale[i] * scale[j]);
+    std::vector<double> work = scaled;
+    gsl_matrix_view view = gsl_matrix_view_array(work.data(), n, n);
+    std::unique_ptr<gsl_vector, decltype(&gsl_vector_free)> eval(gsl_vector_alloc(n),
+                                                                 gsl_vector_free);
+    std::unique_ptr<gsl_eigen_symm_workspace, decltype(&gsl_eigen_symm_free)> ws(
+        gsl_eigen_symm_alloc(n), gsl_eigen_symm_free);
+    gsl_eigen_symm(&view.matrix, eval.get(), ws.get());
+    const double pmin = gsl_vector_min(eval.get());
+    const double pmax = std::max(gsl_vector_max(eval.get()), 1.0);
+    const double add = 1e-3 * pmax - pmin;
+    std::vector<double> out(m.size());
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            out[i * n + j] =
+                (scaled[i * n + j] + (i == j && add > 0.0 ? add : 0.0)) * scale[i] * scale[j];
+    return out;
 }
 
 FitResult failed(std::string message, bool noData = false) {
@@ -213,8 +245,14 @@ FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
     // gradient, with steps scaled to the parameters' errors.
     std::vector<double> gnCov;
     std::vector<double> covInternal;
-    if (!invertSymmetric(at.jtj, np, gnCov))
-        return failed("The fit did not converge: the parameters are not determined by the data.");
+    bool forced = false;
+    if (!invertSymmetric(at.jtj, np, gnCov)) {
+        // A parameter on a limit leaves the chi-square flat in its direction.
+        forced = true;
+        if (!invertSymmetric(forcedPositiveDefinite(at.jtj, np), np, gnCov))
+            return failed("The fit did not converge: the parameters are not determined by the "
+                          "data.");
+    }
     std::vector<double> hessian(static_cast<std::size_t>(np) * np, 0.0);
     for (int k = 0; k < np; ++k) {
         const double h = 1e-3 * std::sqrt(gnCov[k * np + k]) + 1e-14 * (std::fabs(q[k]) + 1.0);
@@ -236,12 +274,22 @@ FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
         covInternal.resize(hessInverse.size());
         for (std::size_t i = 0; i < hessInverse.size(); ++i)
             covInternal[i] = 2.0 * hessInverse[i];
+    } else if (!forced && invertSymmetric(forcedPositiveDefinite(hessian, np), np, hessInverse)) {
+        forced = true;
+        covInternal.resize(hessInverse.size());
+        for (std::size_t i = 0; i < hessInverse.size(); ++i)
+            covInternal[i] = 2.0 * hessInverse[i];
     } else {
-        covInternal = gnCov; // Gauss-Newton approximation where the full one is not positive
+        forced = true;
+        covInternal = gnCov;
     }
 
     FitResult result;
     result.valid = true;
+    result.covarianceForced = forced;
+    if (forced)
+        result.message = "The error matrix was not positive definite and was forced to be; the "
+                         "errors are approximate.";
     result.parameters.resize(np);
     result.errors.resize(np);
     result.covariance.assign(static_cast<std::size_t>(np) * np, 0.0);

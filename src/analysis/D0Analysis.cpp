@@ -65,9 +65,11 @@ AnalysisStatus D0Analysis::fitMass(const MassWindows& windows) {
     MassFitResult result = massFitter_.fit(*histograms_.fMinvHisto, windows);
     if (!result.fit.valid)
         return fitFailure(result.fit);
+    AnalysisStatus status = AnalysisStatus::success();
+    status.message = result.fit.message; // a warning, if any
     lastMassFit_ = std::move(result);
     fittedMass_ = true;
-    return AnalysisStatus::success();
+    return status;
 }
 
 std::optional<double> D0Analysis::scaleFactor(const MassWindows& windows) const {
@@ -115,9 +117,11 @@ AnalysisStatus D0Analysis::fitLifetime(CutRange decayTimeControl) {
     LifetimeFitResult result = LifetimeFitter::fit(*histograms_.fSigCacheForFit, decayTimeControl);
     if (!result.fit.valid)
         return fitFailure(result.fit);
+    AnalysisStatus status = AnalysisStatus::success();
+    status.message = result.fit.message; // a warning, if any
     lastLifetimeFit_ = std::move(result);
     fittedTime_ = true;
-    return AnalysisStatus::success();
+    return status;
 }
 
 AnalysisStatus D0Analysis::saveFitResult(int trendId, const CandidateCuts& cuts, double shownValue,

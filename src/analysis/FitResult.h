@@ -11,6 +11,9 @@ struct FitResult {
     bool valid = false;
     // Not valid because no (or too few) bins in the range could be used.
     bool noData = false;
+    // The second-derivative matrix was not positive definite (for example with a parameter on
+    // a limit) and was made so: the errors are approximate; `message` says so.
+    bool covarianceForced = false;
     std::string message;
     std::vector<double> parameters;
     std::vector<double> errors;

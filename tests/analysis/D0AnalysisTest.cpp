@@ -367,3 +367,29 @@ TEST(D0Analysis, NothingToFitGivesAMessageAndNoNumbers) {
     cuts.tau = {3.0f, 3.0f};
     EXPECT_EQ(b.plotDistributions(cuts, windows(1842.3f, 1887.3f)).code, Code::EmptyRange);
 }
+
+TEST(D0Analysis, MassFitWithoutAPeakStillGivesNumbers) {
+    // Background only: the Gaussian can end on a limit, where the chi-square is flat in its
+    // direction; the fit still reports its minimum, with a warning on the errors.
+    for (std::uint64_t seed = 1; seed <= 5; ++seed) {
+        analysis_test::SyntheticSpec spec;
+        spec.signal = 0;
+        spec.background = 5000;
+        spec.seed = seed;
+        D0Analysis a(analysis_test::makeCandidates(spec));
+        ASSERT_TRUE(a.plotMass(CandidateCuts{}));
+        const AnalysisStatus s = a.fitMass(windows(1842.3f, 1887.3f));
+        ASSERT_TRUE(s) << seed << ": " << s.message;
+        const FitResult& fit = a.lastMassFit()->fit;
+        EXPECT_EQ(s.message, fit.message);
+        EXPECT_EQ(fit.covarianceForced, !fit.message.empty());
+        for (int k = 0; k < 5; ++k) {
+            EXPECT_TRUE(std::isfinite(fit.parameters[k]));
+            EXPECT_TRUE(std::isfinite(fit.errors[k]));
+        }
+        EXPECT_GE(fit.parameters[0], 0.0);
+        EXPECT_GE(fit.parameters[1], static_cast<double>(1842.3f));
+        EXPECT_LE(fit.parameters[1], static_cast<double>(1887.3f));
+        EXPECT_LT(std::abs(a.lastMassFit()->signal), 600);
+    }
+}
