@@ -43,7 +43,7 @@ HelpPage::Texts english() {
           u("\"Add\" puts the mass into your histogram (one per event, near the D⁰ mass), \"Draw\" "
             "shows it, \"Save Histogram\" writes it to a file.")},
          {"", u("Move on to D0 Exercise"),
-          u("Closes the event display and opens the second exercise in the launcher.")}},
+          u("Closes the event display and makes the second exercise available in the launcher.")}},
         u("Mouse"),
         u("Drag with the left button to rotate the view, turn the wheel to zoom, click a track to "
           "pick it."),
@@ -93,7 +93,7 @@ HelpPage::Texts french() {
             "du D⁰), \"Dessiner\" l'affiche, \"Sauver l'histogramme\" l'enregistre dans un "
             "fichier.")},
          {"", u("Quitter"),
-          u("Ferme la visualisation et ouvre le second exercice dans le lanceur.")}},
+          u("Ferme la visualisation et active le second exercice dans le lanceur.")}},
         u("Souris"),
         u("Glisser avec le bouton gauche pour tourner, la molette pour zoomer, un clic sur une "
           "trace pour la choisir."),
