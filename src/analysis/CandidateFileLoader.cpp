@@ -5,14 +5,21 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <vector>
 
 namespace analysis {
 
 CandidateColumns CandidateFileLoader::load(const std::string& path) {
     const std::string label = rootio::Error::fileLabel(path);
+    std::unique_ptr<rootio::FileReader> opened;
     try {
-        const rootio::FileReader reader(path);
+        opened = std::make_unique<rootio::FileReader>(path);
+    } catch (const rootio::Error& e) {
+        throw CandidateFileError(e.what(), true);
+    }
+    try {
+        const rootio::FileReader& reader = *opened;
         if (!reader.has(kTreeName) || reader.className(kTreeName) != "TTree")
             throw CandidateFileError(label + ": no tree \"" + kTreeName + "\"");
         const auto branches = reader.branches(kTreeName);

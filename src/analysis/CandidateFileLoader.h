@@ -10,7 +10,13 @@ namespace analysis {
 // A candidate file that cannot be used; what() names the file and what is wrong.
 class CandidateFileError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit CandidateFileError(const std::string& message, bool cannotOpen = false)
+        : std::runtime_error(message), cannotOpen_(cannotOpen) {}
+    // The file could not be opened as a ROOT file at all (missing, unreadable, not ROOT).
+    bool cannotOpen() const { return cannotOpen_; }
+
+private:
+    bool cannotOpen_;
 };
 
 // Reads the four candidate columns of tree "DecayTree" from a ROOT file, once.

@@ -17,10 +17,11 @@ std::string tempPath(const std::string& name) {
     return (std::filesystem::temp_directory_path() / ("vexel_analysis_" + name)).string();
 }
 
-std::string loadError(const std::string& path) {
+std::string loadError(const std::string& path, bool cannotOpen = false) {
     try {
         CandidateFileLoader::load(path);
     } catch (const CandidateFileError& e) {
+        EXPECT_EQ(e.cannotOpen(), cannotOpen) << e.what();
         return e.what();
     }
     return "";
@@ -67,7 +68,7 @@ TEST(CandidateFileLoader, ReadsTheFourColumnsAndNamesWhatIsMissing) {
 
     const std::string missing = tempPath("does_not_exist.root");
     std::remove(missing.c_str());
-    const std::string message = loadError(missing);
+    const std::string message = loadError(missing, true);
     EXPECT_NE(message.find("vexel_analysis_does_not_exist.root"), std::string::npos) << message;
 
     for (const auto& p : {good, noTree, noBranch})
