@@ -138,10 +138,10 @@ TEST(D0Analysis, MassPlotAndFitGiveThePeakAndTruncatedYields) {
 }
 
 TEST(D0Analysis, SidebandSubtractionScalesByTheBackgroundLine) {
-    analysis_test::SyntheticSpec spec;
-    spec.massLow = 1790.0; // background beyond the background range too
-    spec.massHigh = 1940.0;
-    D0Analysis a(analysis_test::makeCandidates(spec));
+    analysis_test::SyntheticSetup setup;
+    setup.massLow = 1790.0; // background beyond the background range too
+    setup.massHigh = 1940.0;
+    D0Analysis a(analysis_test::makeCandidates(setup));
     CandidateCuts cuts;
     cuts.tau = {0.25f, 5.25f};
     ASSERT_TRUE(a.plotMass(cuts));
@@ -198,7 +198,7 @@ TEST(D0Analysis, SidebandSubtractionScalesByTheBackgroundLine) {
     ASSERT_TRUE(a.fitLifetime(cuts.tau));
     EXPECT_TRUE(a.fittedTime());
     const LifetimeFitResult& life = *a.lastLifetimeFit();
-    EXPECT_NEAR(life.tau, spec.signalTauPs, 3.0 * life.tauError + 0.005);
+    EXPECT_NEAR(life.tau, setup.signalTauPs, 3.0 * life.tauError + 0.005);
     EXPECT_NEAR(life.tauError, std::fabs(life.fit.errors[1] / std::pow(life.fit.parameters[1], 2)),
                 1e-15);
 
@@ -245,9 +245,9 @@ TEST(D0Analysis, SignalWindowEdgeCountsAsSignal) {
 TEST(D0Analysis, BackgroundLineWithoutPositiveSidebandsIsRefused) {
     // Background only just above 1815, falling to nothing at 1840: the fitted line falls
     // through zero inside the mass range.
-    analysis_test::SyntheticSpec spec;
-    spec.background = 0;
-    CandidateColumns peak = analysis_test::makeCandidates(spec);
+    analysis_test::SyntheticSetup setup;
+    setup.background = 0;
+    CandidateColumns peak = analysis_test::makeCandidates(setup);
     std::vector<double> mm = peak.mass(), pt = peak.pt(), tau = peak.tau(), ip = peak.minIP();
     for (int i = 0; i < 4000; ++i) {
         const double u = (i + 0.5) / 4000.0;
@@ -372,11 +372,11 @@ TEST(D0Analysis, MassFitWithoutAPeakStillGivesNumbers) {
     // Background only: the Gaussian can end on a limit, where the chi-square is flat in its
     // direction; the fit still reports its minimum, with a warning on the errors.
     for (std::uint64_t seed = 1; seed <= 5; ++seed) {
-        analysis_test::SyntheticSpec spec;
-        spec.signal = 0;
-        spec.background = 5000;
-        spec.seed = seed;
-        D0Analysis a(analysis_test::makeCandidates(spec));
+        analysis_test::SyntheticSetup setup;
+        setup.signal = 0;
+        setup.background = 5000;
+        setup.seed = seed;
+        D0Analysis a(analysis_test::makeCandidates(setup));
         ASSERT_TRUE(a.plotMass(CandidateCuts{}));
         const AnalysisStatus s = a.fitMass(windows(1842.3f, 1887.3f));
         ASSERT_TRUE(s) << seed << ": " << s.message;

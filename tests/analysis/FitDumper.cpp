@@ -85,10 +85,10 @@ int main(int argc, char** argv) {
         std::cerr << "usage: " << argv[0] << " OUTPUT.json\n";
         return 2;
     }
-    analysis_test::SyntheticSpec spec;
-    spec.signal = 15000;
-    spec.background = 25000;
-    D0Analysis a(analysis_test::makeCandidates(spec));
+    analysis_test::SyntheticSetup setup;
+    setup.signal = 15000;
+    setup.background = 25000;
+    D0Analysis a(analysis_test::makeCandidates(setup));
     std::vector<std::string> cases;
 
     // First mass fit: [3] and [4] start at 0.

@@ -22,8 +22,8 @@ private:
 };
 } // namespace
 
-analysis::CandidateColumns makeCandidates(const SyntheticSpec& spec) {
-    Generator g(spec.seed);
+analysis::CandidateColumns makeCandidates(const SyntheticSetup& setup) {
+    Generator g(setup.seed);
     std::vector<double> mm, pt, tau, ip;
     const auto add = [&](double mass, double tauPs, double ptScale, double ipScale) {
         mm.push_back(mass);
@@ -31,10 +31,10 @@ analysis::CandidateColumns makeCandidates(const SyntheticSpec& spec) {
         tau.push_back((0.1 + g.exponential(tauPs)) / 1000.0);
         ip.push_back(std::pow(10.0, g.gaussian(ipScale, 0.5)));
     };
-    for (std::size_t i = 0; i < spec.signal; ++i)
-        add(g.gaussian(spec.mean, spec.sigma), spec.signalTauPs, 3000.0, -2.0);
-    for (std::size_t i = 0; i < spec.background; ++i)
-        add(spec.massLow + (spec.massHigh - spec.massLow) * g.uniform(), spec.backgroundTauPs,
+    for (std::size_t i = 0; i < setup.signal; ++i)
+        add(g.gaussian(setup.mean, setup.sigma), setup.signalTauPs, 3000.0, -2.0);
+    for (std::size_t i = 0; i < setup.background; ++i)
+        add(setup.massLow + (setup.massHigh - setup.massLow) * g.uniform(), setup.backgroundTauPs,
             2000.0, -1.3);
     return analysis::CandidateColumns(std::move(mm), std::move(pt), std::move(tau), std::move(ip));
 }

@@ -8,7 +8,7 @@ namespace analysis_test {
 
 // Made-up D0 candidates: a Gaussian mass peak (1864.8, sigma 7.5 MeV/c^2) with decay time
 // tau 0.41 ps on a flat mass background with a longer decay time. Deterministic per seed.
-struct SyntheticSpec {
+struct SyntheticSetup {
     std::size_t signal = 20000;
     std::size_t background = 20000;
     double mean = 1864.8, sigma = 7.5;
@@ -17,6 +17,6 @@ struct SyntheticSpec {
     std::uint64_t seed = 12345;
 };
 
-analysis::CandidateColumns makeCandidates(const SyntheticSpec& spec);
+analysis::CandidateColumns makeCandidates(const SyntheticSetup& setup);
 
 } // namespace analysis_test
