@@ -38,6 +38,16 @@ const char* const geometryPath = "share/VexelLumora/vexelfull.gdml";
 const char* const hiddenVolume = "EcalModulesFiberPb";
 constexpr unsigned transparentLook = 80;
 
+const std::string& particleName(const VxLumoTrack& record) {
+    static const std::string none;
+    return record.particleId ? *record.particleId : none;
+}
+
+const VxTrackPoints& trackPoints(const VxLumoTrack& record) {
+    static const VxTrackPoints none;
+    return record.track ? *record.track : none;
+}
+
 QGroupBox* group(const QString& title, QWidget* parent, int x, int y, int w, int h,
                  const char* name) {
     auto* box = new QGroupBox(title, parent);
@@ -168,8 +178,10 @@ void Frame::readTracks() {
     if (!tree || counter < 0 || counter >= nb)
         return;
     const int paletteSize = trackPaletteSize;
+    array.clear();
     try {
-        array = tree->readEvent(counter);
+        for (const rootio::TrackRecord& record : tree->readEvent(counter))
+            array.push_back(VxLumoTrack::fromRecord(record));
     } catch (const rootio::Error& e) {
         array.clear();
         std::cerr << "Cannot read event " << counter + 1 << ": " << e.what() << std::endl;
@@ -179,16 +191,15 @@ void Frame::readTracks() {
     }
     for (std::size_t k = 0; k < array.size(); ++k) {
         const Record& record = array[k];
-        const QColor colour = trackColour(record.particleId, r, paletteSize);
-        if (k == 2 && !record.points.empty())
-            center = {record.points[0][0], record.points[0][1], record.points[0][2]};
-        std::vector<vexel::TrackLine::Point> points;
-        if (record.particleId != "D0")
-            points = record.points;
-        linexx = display_->addLine(std::move(points), colour);
+        const std::string& name = particleName(record);
+        const VxTrackPoints& points = trackPoints(record);
+        const QColor colour = trackColour(name, r, paletteSize);
+        if (k == 2 && !points.empty())
+            center = {points[0][0], points[0][1], points[0][2]};
+        linexx = display_->addLine(name == "D0" ? VxTrackPoints() : points, colour);
         // A record without points has no line to pick it by.
-        if (!record.points.empty())
-            particles[pickKey(record.points.front(), record.points.back())] = record;
+        if (!points.empty())
+            particles[pickKey(points.front(), points.back())] = record;
     }
     display_->draw();
 }
@@ -357,7 +368,7 @@ void Frame::ZX() {
 void Frame::Hint() {
     setLegend("Icons/leg2.png");
     for (std::size_t k = 0; k < 3 && k < array.size(); ++k)
-        linexx = display_->addLine(array[k].points, hintColour(array[k].particleId), 4.0f);
+        linexx = display_->addLine(trackPoints(array[k]), hintColour(particleName(array[k])), 4.0f);
     display_->draw();
 }
 
@@ -403,6 +414,10 @@ void Frame::makeGui() {
     // The control panel, laid out with absolute positions.
     fMainFrame1460 = new QWidget;
     fMainFrame1460->setObjectName("fMainFrame1460");
+    // The panel's sizes are made for a 12-pixel font.
+    QFont panelFont = fMainFrame1460->font();
+    panelFont.setPixelSize(12);
+    fMainFrame1460->setFont(panelFont);
     auto* frameA = new QWidget(fMainFrame1460);
     frameA->setGeometry(0, 0, 490, 1050);
     auto* frameB = new QWidget(frameA);
@@ -419,6 +434,9 @@ void Frame::makeGui() {
 
     fGroupFrame714 = group("Event manager", panel, 8, 0, 224, 104, "fGroupFrame714");
     fLabel842 = label("Event number:", fGroupFrame714, 8, 24, 112, 18, "fLabel842");
+    QFont smaller = panelFont;
+    smaller.setPixelSize(11); // the French text fits
+    fLabel842->setFont(smaller);
     fLabel1351 = label("1", fGroupFrame714, 128, 24, 64, 18, "fLabel1351");
     QFont bold = fLabel1351->font();
     bold.setBold(true);
@@ -442,6 +460,10 @@ void Frame::makeGui() {
     fCheckButton713 = new QCheckBox("Transparency", fGroupFrame709);
     fCheckButton713->setObjectName("fCheckButton713");
     fCheckButton713->setGeometry(16, 88, 144, 19);
+    QFont checkFont = panelFont;
+    checkFont.setPixelSize(11); // the longest translations fit beside the hint button
+    fCheckButton712->setFont(checkFont);
+    fCheckButton713->setFont(checkFont);
     fTextButton759 = textButton("Help", fGroupFrame709, 16, 112, 144, "fTextButton759");
 
     fGroupFrame860 = group("Zoom", panel, 8, 256, 224, 80, "fGroupFrame860");

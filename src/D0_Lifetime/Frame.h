@@ -2,7 +2,7 @@
 
 #include "BasicRandom.h"
 #include "TrackLine.h"
-#include "rootio/TrackRecord.h"
+#include "VxLumoTrack.h"
 
 #include <QObject>
 #include <QString>
@@ -77,7 +77,7 @@ protected:
 
 private:
     friend class FrameTestAccess;
-    using Record = rootio::TrackRecord;
+    using Record = VxLumoTrack;
 
     void applyWidgetTexts(int lang);
     void applyMessageTexts(int lang);

@@ -13,9 +13,9 @@ public:
     int checkedTrans() const { return f.checked_trans; }
     int zoomBool() const { return f.zoomBool; }
     std::array<double, 3> center() const { return f.center; }
-    const std::map<int, rootio::TrackRecord>& particles() const { return f.particles; }
-    const std::vector<rootio::TrackRecord>& array() const { return f.array; }
-    const rootio::TrackRecord& selected() const { return f.selected; }
+    const std::map<int, VxLumoTrack>& particles() const { return f.particles; }
+    const std::vector<VxLumoTrack>& array() const { return f.array; }
+    const VxLumoTrack& selected() const { return f.selected; }
     const QString& fileName() const { return f.fileName; }
     const QString& histName() const { return f.histName; }
     const std::vector<std::pair<int, unsigned>>& volumeTrans() const { return f.fVolumeTrans; }

@@ -151,15 +151,17 @@ TEST_F(FrameWindow, ReadsTracksWithKeysColoursAndCentre) {
 
     // The D0 line holds no points, yet its record is in the map under its own key.
     EXPECT_TRUE(f.display()->line(0)->isEmpty());
-    const auto& d0 = event[0];
+    const auto& d0 = all[0][0];
     const int d0Key = pickKey(d0.points.front(), d0.points.back());
     ASSERT_TRUE(access.particles().count(d0Key));
-    EXPECT_EQ(access.particles().at(d0Key).particleId, "D0");
+    EXPECT_EQ(*access.particles().at(d0Key).particleId, "D0");
     for (int k = 1; k < 8; ++k) {
         const auto* line = f.display()->line(k);
-        EXPECT_EQ(line->points(), event[k].points);
+        EXPECT_EQ(line->points(), all[0][k].points);
         const int key = pickKey(line->lineStart(), line->lineEnd());
         ASSERT_TRUE(access.particles().count(key)) << k;
+        // The map holds a copy sharing the shown record's name and points.
+        EXPECT_EQ(access.particles().at(key).track, event[k].track);
     }
     EXPECT_EQ(f.display()->line(1)->colour(), QColor(0, 153, 0));   // K-
     EXPECT_EQ(f.display()->line(2)->colour(), QColor(255, 0, 255)); // pi+
@@ -175,14 +177,14 @@ TEST_F(FrameWindow, ReadsTracksWithKeysColoursAndCentre) {
 
     // The centre is the first point of the third record.
     const auto c = access.center();
-    EXPECT_FLOAT_EQ(static_cast<float>(c[0]), event[2].points[0][0]);
-    EXPECT_FLOAT_EQ(static_cast<float>(c[2]), event[2].points[0][2]);
+    EXPECT_FLOAT_EQ(static_cast<float>(c[0]), all[0][2].points[0][0]);
+    EXPECT_FLOAT_EQ(static_cast<float>(c[2]), all[0][2].points[0][2]);
 
     // Picking a line finds its record.
     const auto* line = f.display()->line(3);
     f.OnClicked(line);
-    EXPECT_EQ(access.selected().particleId, event[3].particleId);
-    EXPECT_EQ(access.selected().points, event[3].points);
+    EXPECT_EQ(access.selected().particleId, event[3].particleId); // the same name object
+    EXPECT_EQ(*access.selected().track, all[0][3].points);
 }
 
 TEST_F(FrameWindow, NavigatesBetweenEvents) {
