@@ -20,6 +20,7 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTest>
+#include <QVTKOpenGLNativeWidget.h>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
@@ -179,6 +180,16 @@ TEST_F(FrameWindow, ReadsTracksWithKeysColoursAndCentre) {
     const auto c = access.center();
     EXPECT_FLOAT_EQ(static_cast<float>(c[0]), all[0][2].points[0][0]);
     EXPECT_FLOAT_EQ(static_cast<float>(c[2]), all[0][2].points[0][2]);
+
+    // A click on a track in the view selects its record.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.browser()));
+    f.display()->renderNow();
+    const auto& far = all[0][6].points[20];
+    const QPoint at = f.display()->vtkWidget()->mapFrom(
+        f.display(), f.display()->toWidget({far[0], far[1], far[2]}));
+    QTest::mouseClick(f.display()->vtkWidget(), Qt::LeftButton, Qt::NoModifier, at);
+    ASSERT_TRUE(access.selected().track);
+    EXPECT_EQ(access.selected().track, event[6].track);
 
     // Picking a line finds its record.
     const auto* line = f.display()->line(3);
