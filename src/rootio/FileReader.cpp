@@ -64,9 +64,9 @@ std::string quoted(const std::string& s) {
 
 class FileReaderImpl {
 public:
-    explicit FileReaderImpl(std::string path)
+    FileReaderImpl(std::string path, std::vector<std::uint8_t> bytes)
         : path_(std::move(path)),
-          source_(guarded(path_, [&] { return RecordSource(loadFile(path_)); })) {
+          source_(guarded(path_, [&] { return RecordSource(std::move(bytes)); })) {
         guarded(path_, [&] {
             top_ = readDirectory(source_.begin() + source_.nbytesName(), true);
             return 0;
@@ -306,7 +306,11 @@ TrackRecord toTrackRecord(const StreamedObject& o) {
 
 } // namespace
 
-FileReader::FileReader(const std::string& path) : impl_(std::make_unique<FileReaderImpl>(path)) {}
+FileReader::FileReader(const std::string& path)
+    : impl_(std::make_unique<FileReaderImpl>(path, guarded(path, [&] { return loadFile(path); }))) {
+}
+FileReader::FileReader(const std::string& label, std::vector<std::uint8_t> bytes)
+    : impl_(std::make_unique<FileReaderImpl>(label, std::move(bytes))) {}
 FileReader::~FileReader() = default;
 FileReader::FileReader(FileReader&&) noexcept = default;
 FileReader& FileReader::operator=(FileReader&&) noexcept = default;

@@ -4,6 +4,7 @@
 #include "rootio/Histogram1D.h"
 #include "rootio/TrackRecord.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +29,8 @@ class FileReaderImpl;
 class FileReader {
 public:
     explicit FileReader(const std::string& path);
+    // Reads a file image held in memory; `label` names it in error messages.
+    FileReader(const std::string& label, std::vector<std::uint8_t> bytes);
     ~FileReader();
     FileReader(FileReader&&) noexcept;
     FileReader& operator=(FileReader&&) noexcept;
