@@ -23,6 +23,8 @@ public:
     void OnLeftButtonUp() override;
     void OnMouseMove() override;
     void Rotate() override;
+    // Keys do nothing: the style's letter commands (wireframe, stereo, ...) are not offered.
+    void OnChar() override {}
 
 private:
     EventDisplayInteractorStyle() = default;

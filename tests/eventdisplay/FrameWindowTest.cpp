@@ -191,6 +191,13 @@ TEST_F(FrameWindow, ReadsTracksWithKeysColoursAndCentre) {
     ASSERT_TRUE(access.selected().track);
     EXPECT_EQ(access.selected().track, event[6].track);
 
+    // The D0 has no line of its own; its hint line picks it.
+    f.Hint();
+    ASSERT_EQ(f.display()->lineCount(), 11);
+    EXPECT_EQ(f.display()->line(8)->points(), all[0][0].points);
+    f.OnClicked(f.display()->line(8));
+    EXPECT_EQ(*access.selected().particleId, "D0");
+
     // Picking a line finds its record.
     const auto* line = f.display()->line(3);
     f.OnClicked(line);
@@ -228,9 +235,12 @@ TEST_F(FrameWindow, NavigatesBetweenEvents) {
     EXPECT_EQ(f.display()->lineCount(), 2);
     EXPECT_EQ(access.particles().size(), 2u);
     EXPECT_EQ(access.center(), centre);
-    f.Hint(); // draws the two records present
+    auto* legend = widget<QLabel>(f, "leg");
+    const QImage normalLegend = legend->pixmap()->toImage();
+    f.Hint(); // draws the two records present, and the hint's legend
     EXPECT_EQ(f.display()->lineCount(), 4);
     EXPECT_EQ(f.display()->line(3)->width(), 4.0f);
+    EXPECT_NE(legend->pixmap()->toImage(), normalLegend);
 
     vexel::test::clearMessages();
     f.Next(); // the last event: congratulations, nothing changes
@@ -245,6 +255,7 @@ TEST_F(FrameWindow, NavigatesBetweenEvents) {
     EXPECT_EQ(access.counter(), 1);
     EXPECT_EQ(label->text(), "2");
     EXPECT_EQ(f.display()->lineCount(), 8); // the hint lines went with their event
+    EXPECT_EQ(legend->pixmap()->toImage(), normalLegend);
 }
 
 TEST_F(FrameWindow, DataSetEdgeCases) {
