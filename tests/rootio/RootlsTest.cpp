@@ -51,6 +51,21 @@ TEST(Rootls, ListsKeysTreesAndValues) {
     EXPECT_EQ(out, "D0_MM\tD0_PT\n1865.5\t1\n0.1\t2\n-3\t3\n");
 }
 
+TEST(Rootls, EventBranchShowsParticleNames) {
+    TempDir dir;
+    rootio::TrackRecord a, b;
+    a.particleId = "pi+";
+    b.hasParticleId = false;
+    rootio::FileWriter w(dir.file("ev.root"));
+    w.addEventTree("MCEvent", {{a, b}, {}, {a}});
+    w.save();
+    std::string out, err;
+    ASSERT_EQ(run({dir.file("ev.root"), "MCEvent"}, out, err), 0) << err;
+    EXPECT_EQ(out, "MCEvent: 3 entries, 1 branches\n  event   TObjArray\n");
+    ASSERT_EQ(run({dir.file("ev.root"), "MCEvent", "event"}, out, err), 0) << err;
+    EXPECT_EQ(out, "event\n[pi+ -]\n[]\n[pi+]\n");
+}
+
 TEST(Rootls, ArraysAndStringsOfGenuineFiles) {
     SKIP_WITHOUT_GENUINE_FILES();
     std::string out, err;

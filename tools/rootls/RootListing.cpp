@@ -20,7 +20,9 @@ const char* const kUsage =
     "  vexel-rootls FILE TREE            the tree's number of entries and its branches with "
     "their types\n"
     "  vexel-rootls FILE TREE BRANCH...  the values of the branches, one entry per line\n"
-    "                                    (columns separated by tabs, arrays as [a b c])\n"
+    "                                    (columns separated by tabs, arrays as [a b c];\n"
+    "                                    an event branch shows the particle names of its "
+    "records)\n"
     "\n"
     "Types: bool, int8, uint8, int16, uint16, int32, uint32, int64, uint64, float, double,\n"
     "string; [N] marks a fixed-size array, [n] an array whose length is given by branch n.\n"
@@ -78,6 +80,16 @@ void listValues(const std::string& file, const std::string& tree,
         std::vector<std::string> cells;
         if (type == "string") {
             cells = reader.readStringColumn(tree, name);
+        } else if (type == "TObjArray") {
+            // Event records: the particle names of each entry.
+            for (long long e = 0; e < entries; ++e) {
+                std::string cell = "[";
+                const auto tracks = reader.readEvent(tree, e);
+                for (std::size_t i = 0; i < tracks.size(); ++i)
+                    cell += (i ? " " : "") +
+                            (tracks[i].hasParticleId ? tracks[i].particleId : std::string("-"));
+                cells.push_back(cell + "]");
+            }
         } else {
             const bool scalar =
                 type.find('[') == std::string::npos && type.find(':') == std::string::npos;
