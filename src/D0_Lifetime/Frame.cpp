@@ -404,7 +404,8 @@ QPushButton* Frame::pictureButton(const QString& picture, QWidget* parent, int x
 
 void Frame::makeGui() {
     // The window: 90 % of the display at (5, 30), border and title only.
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QScreen* display = QGuiApplication::primaryScreen();
+    const QRect screen = display ? display->geometry() : QRect(0, 0, 1280, 1024);
     mainFrameWidth = static_cast<unsigned>(screen.width() * 0.9);
     mainFrameHeight = static_cast<unsigned>(screen.height() * 0.9);
     browser_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
