@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <set>
 
@@ -274,6 +275,14 @@ std::vector<KeyInfo> keyInfos(const std::vector<KeyHeader>& keys) {
     return out;
 }
 
+float toFloat(double v) {
+    if (v > 3.4e38)
+        return std::numeric_limits<float>::infinity();
+    if (v < -3.4e38)
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(v);
+}
+
 TrackRecord toTrackRecord(const StreamedObject& o) {
     TrackRecord t;
     t.mass = o.number("mass");
@@ -292,8 +301,7 @@ TrackRecord toTrackRecord(const StreamedObject& o) {
     if (track) {
         const auto& p = track->numbers("fP");
         for (std::size_t i = 0; i + 2 < p.size(); i += 3)
-            t.points.push_back({static_cast<float>(p[i]), static_cast<float>(p[i + 1]),
-                                static_cast<float>(p[i + 2])});
+            t.points.push_back({toFloat(p[i]), toFloat(p[i + 1]), toFloat(p[i + 2])});
     }
     t.pvx = o.number("pvx");
     t.pvy = o.number("pvy");
@@ -346,7 +354,10 @@ Histogram1D FileReader::readHistogram(const std::string& name) const {
         const StreamedObjectPtr y = o->object("fYaxis");
         if (!x || !y)
             throw Malformed("histogram " + quoted(name) + " without axes");
-        h.nbins = static_cast<int>(x->number("fNbins"));
+        const long long nbins = toInteger(x->number("fNbins"));
+        if (nbins <= 0 || nbins > (1 << 28))
+            throw Malformed("histogram " + quoted(name) + " has an invalid number of bins");
+        h.nbins = static_cast<int>(nbins);
         h.xmin = x->number("fXmin");
         h.xmax = x->number("fXmax");
         h.xTitle = x->textOr("fTitle");
@@ -376,7 +387,7 @@ Graph FileReader::readGraph(const std::string& name) const {
         const double n = o->number("fNpoints");
         const auto& x = o->numbers("fX");
         const auto& y = o->numbers("fY");
-        if (n < 0 || x.size() < n || y.size() < n)
+        if (!(n >= 0) || x.size() < n || y.size() < n)
             throw Malformed("graph " + quoted(name) + " has fewer values than points");
         g.x.assign(x.begin(), x.begin() + static_cast<std::ptrdiff_t>(n));
         g.y.assign(y.begin(), y.begin() + static_cast<std::ptrdiff_t>(n));

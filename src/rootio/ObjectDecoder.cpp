@@ -366,7 +366,7 @@ void ObjectDecoder::readElement(ReadCursor& c, const ElementInfo& e, StreamedObj
         const std::uint8_t flag = c.u8();
         if (flag != 0) {
             const double count = obj.numberOr(e.countName, -1);
-            if (count < 0)
+            if (!(count >= 0) || count > static_cast<double>(c.remaining()))
                 throw Malformed("array " + e.name + " without a valid count " + e.countName);
             const int base = type - 40;
             const std::size_t n = static_cast<std::size_t>(count) *

@@ -48,4 +48,21 @@ double StreamedObject::numberOr(const std::string& name, double fallback) const 
                                                                                  : fallback;
 }
 
+long long StreamedObject::integerOr(const std::string& name, long long fallback) const {
+    const auto it = members.find(name);
+    return it != members.end() && it->second.kind == StreamedValue::Kind::Number
+               ? toInteger(it->second.number, fallback)
+               : fallback;
+}
+
+long long toInteger(double v, long long fallback) {
+    if (!(v == v))
+        return fallback;
+    if (v >= 9.2e18)
+        return 9200000000000000000LL;
+    if (v <= -9.2e18)
+        return -9200000000000000000LL;
+    return static_cast<long long>(v);
+}
+
 } // namespace rootio

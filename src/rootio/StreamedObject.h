@@ -38,6 +38,11 @@ struct StreamedObject {
     // Text of a member, or "" when it is absent.
     std::string textOr(const std::string& name, const std::string& fallback = "") const;
     double numberOr(const std::string& name, double fallback) const;
+    // An integer member (clamped to the 64-bit range; NaN gives the fallback).
+    long long integerOr(const std::string& name, long long fallback) const;
 };
+
+// A number from a file as a 64-bit integer: clamped to the range, NaN as `fallback`.
+long long toInteger(double v, long long fallback = 0);
 
 } // namespace rootio

@@ -172,7 +172,7 @@ std::vector<std::int64_t> integers(const StreamedObject& o, const std::string& m
     if (!o.has(member))
         return out;
     for (double v : o.numbers(member))
-        out.push_back(static_cast<std::int64_t>(v));
+        out.push_back(toInteger(v));
     return out;
 }
 
@@ -272,17 +272,24 @@ BranchModel buildBranch(const StreamedObject& o, int depth) {
     b.className = o.className;
     b.name = o.textOr("fName");
     b.title = o.textOr("fTitle");
-    b.writeBasket = static_cast<int>(o.numberOr("fWriteBasket", 0));
-    b.entries = static_cast<std::int64_t>(o.numberOr("fEntries", 0));
-    b.entryOffsetLen = static_cast<int>(o.numberOr("fEntryOffsetLen", 0));
+    const long long writeBasket = o.integerOr("fWriteBasket", 0);
+    if (writeBasket < 0 || writeBasket > (1 << 30))
+        throw Malformed("branch \"" + b.name + "\" has an invalid basket count");
+    b.writeBasket = static_cast<int>(writeBasket);
+    b.entries = o.integerOr("fEntries", 0);
     if (o.has("fBasketBytes"))
         for (double v : o.numbers("fBasketBytes"))
-            b.basketBytes.push_back(static_cast<std::int32_t>(v));
+            b.basketBytes.push_back(static_cast<std::int32_t>(toInteger(v) & 0x7FFFFFFF));
     b.basketEntry = integers(o, "fBasketEntry");
     b.basketSeek = integers(o, "fBasketSeek");
-    b.streamerType = static_cast<int>(o.numberOr("fStreamerType", -1));
-    b.type = static_cast<int>(o.numberOr("fType", 0));
-    b.id = static_cast<int>(o.numberOr("fID", -1));
+    auto small = [&](const char* member, int fallback) {
+        const long long v = o.integerOr(member, fallback);
+        return v < -(1 << 30) || v > (1 << 30) ? fallback : static_cast<int>(v);
+    };
+    b.entryOffsetLen = small("fEntryOffsetLen", 0);
+    b.streamerType = small("fStreamerType", -1);
+    b.type = small("fType", 0);
+    b.id = small("fID", -1);
     b.elementClass = o.textOr("fClassName");
     if (b.writeBasket < 0 || b.entries < 0 ||
         static_cast<std::size_t>(b.writeBasket) > b.basketSeek.size() ||
@@ -298,9 +305,10 @@ BranchModel buildBranch(const StreamedObject& o, int depth) {
         l.className = leaf->className;
         l.name = leaf->textOr("fName");
         l.title = leaf->textOr("fTitle");
-        l.len = static_cast<int>(leaf->numberOr("fLen", 1));
-        if (l.len < 0 || l.len > (1 << 24))
+        const long long len = leaf->integerOr("fLen", 1);
+        if (len < 0 || len > (1 << 24))
             throw Malformed("leaf \"" + l.name + "\" has an invalid length");
+        l.len = static_cast<int>(len);
         l.isUnsigned = leaf->numberOr("fIsUnsigned", 0) != 0;
         l.isVirtual = leaf->numberOr("fVirtual", 0) != 0;
         if (leaf->has("fLeafCount")) {
@@ -339,7 +347,7 @@ TreeReader::TreeReader(const RecordSource& source, const StreamerInfoSet& infos,
     if (!tree.has("fBranches"))
         throw Malformed("object is not a tree");
     name_ = tree.textOr("fName");
-    entries_ = static_cast<std::int64_t>(tree.numberOr("fEntries", 0));
+    entries_ = tree.integerOr("fEntries", 0);
     if (entries_ < 0)
         throw Malformed("tree with a negative number of entries");
     for (const auto& branch : listEntries(tree, "fBranches"))
@@ -456,8 +464,9 @@ std::vector<double> TreeReader::readColumn(const BranchModel& b) const {
     if (t.kind != BranchType::Kind::Numbers)
         throw Malformed("branch \"" + b.name + "\" does not hold numbers (" + t.typeName + ")");
     std::vector<double> out;
-    if (t.perEntry > 0)
-        out.reserve(static_cast<std::size_t>(b.entries) * static_cast<std::size_t>(t.perEntry));
+    if (t.perEntry > 0 && b.entries > 0) // a hint only: the baskets decide
+        out.reserve(static_cast<std::size_t>(std::min<std::int64_t>(b.entries, 1 << 22)) *
+                    static_cast<std::size_t>(std::min(t.perEntry, 64)));
     forEachEntry(b, [&](const std::uint8_t* p, std::size_t size, int count, bool fixed) {
         if (t.code == 0) {
             for (int e = 0; e < count; ++e)
