@@ -55,7 +55,10 @@ FileAssembler::FileAssembler(std::string fileName, int compressionLevel)
     payload.i16(1);
     payload.zeros(16); // UUID
     payload.zeros(12);
-    appendRecord("TFile", fileName_, "", payload.bytes(), false, 1, nullptr);
+    appendRecord("TFile", fileName_, "", payload.bytes(), false, 1, nullptr, 0);
+    Directory top;
+    top.seek = kBegin;
+    directories_.push_back(std::move(top));
 }
 
 std::size_t FileAssembler::objectKeyLength(const std::string& className, const std::string& name,
@@ -96,7 +99,7 @@ void FileAssembler::writeKeyHeader(std::vector<std::uint8_t>& out, std::int32_t 
 std::int64_t FileAssembler::appendRecord(const std::string& className, const std::string& name,
                                          const std::string& title,
                                          const std::vector<std::uint8_t>& payload, bool compress,
-                                         int cycle, KeyImage* image) {
+                                         int cycle, KeyImage* image, std::int64_t pdir) {
     const std::int64_t seek = static_cast<std::int64_t>(file_.size());
     const std::size_t keylen = objectKeyLength(className, name, title);
     std::vector<std::uint8_t> packed;
@@ -106,7 +109,6 @@ std::int64_t FileAssembler::appendRecord(const std::string& className, const std
     const std::size_t nbytes = keylen + body.size();
     if (seek + static_cast<std::int64_t>(nbytes) > kSmallLimit)
         throw Error(fileName_, "file would exceed 2 GB");
-    const std::int64_t pdir = seek == kBegin ? 0 : kBegin;
     writeKeyHeader(file_, static_cast<std::int32_t>(nbytes),
                    static_cast<std::int32_t>(payload.size()), static_cast<std::int16_t>(keylen),
                    static_cast<std::int16_t>(cycle), seek, pdir, className, name, title, false);
@@ -118,11 +120,76 @@ std::int64_t FileAssembler::appendRecord(const std::string& className, const std
 
 void FileAssembler::addObject(const std::string& className, const std::string& name,
                               const std::string& title, const std::vector<std::uint8_t>& payload) {
+    Directory& dir = directories_.back();
     KeyImage image;
     image.name = name;
-    image.cycle = ++cycles_[name];
-    appendRecord(className, name, title, payload, true, image.cycle, &image);
-    keys_.push_back(std::move(image));
+    image.cycle = ++dir.cycles[name];
+    appendRecord(className, name, title, payload, true, image.cycle, &image, dir.seek);
+    dir.keys.push_back(std::move(image));
+}
+
+void FileAssembler::beginDirectory(const std::string& name) {
+    Directory& parent = directories_.back();
+    Directory sub;
+    sub.name = name;
+    sub.seek = static_cast<std::int64_t>(file_.size());
+    sub.keylen = objectKeyLength("TDirectory", name, "");
+    WriteBuffer payload;
+    payload.i16(5);
+    payload.u32(kDatime);
+    payload.u32(kDatime);
+    payload.i32(0); // fNbytesKeys, patched by endDirectory
+    payload.i32(static_cast<std::int32_t>(sub.keylen));
+    payload.i32(static_cast<std::int32_t>(sub.seek));
+    payload.i32(static_cast<std::int32_t>(parent.seek));
+    payload.i32(0); // fSeekKeys, patched by endDirectory
+    payload.i16(1);
+    payload.zeros(16);
+    payload.zeros(12);
+    KeyImage image;
+    image.name = name;
+    image.cycle = ++parent.cycles[name];
+    appendRecord("TDirectory", name, "", payload.bytes(), false, image.cycle, &image, parent.seek);
+    parent.keys.push_back(std::move(image));
+    directories_.push_back(std::move(sub));
+}
+
+void FileAssembler::endDirectory() {
+    if (directories_.size() < 2)
+        throw Error(fileName_, "no directory to leave");
+    const Directory dir = std::move(directories_.back());
+    directories_.pop_back();
+    const std::int64_t seekKeys =
+        appendRecord("TDirectory", dir.name, "", keysList(dir.keys), false, 1, nullptr, dir.seek);
+    const auto nbytesKeys = static_cast<std::uint32_t>(file_.size() - seekKeys);
+    const std::size_t fields = static_cast<std::size_t>(dir.seek) + dir.keylen;
+    put32(file_, fields + 10, nbytesKeys);
+    put32(file_, fields + 26, static_cast<std::uint32_t>(seekKeys));
+}
+
+std::vector<std::uint8_t> FileAssembler::keysList(const std::vector<KeyImage>& keys) const {
+    // Newest cycle first among equal names, otherwise in order of writing.
+    std::vector<const KeyImage*> grouped;
+    std::vector<bool> taken(keys.size(), false);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (taken[i])
+            continue;
+        std::vector<std::size_t> same;
+        for (std::size_t j = i; j < keys.size(); ++j)
+            if (!taken[j] && keys[j].name == keys[i].name)
+                same.push_back(j);
+        std::sort(same.begin(), same.end(),
+                  [&](std::size_t a, std::size_t b) { return keys[a].cycle > keys[b].cycle; });
+        for (auto j : same) {
+            taken[j] = true;
+            grouped.push_back(&keys[j]);
+        }
+    }
+    WriteBuffer list;
+    list.i32(static_cast<std::int32_t>(grouped.size()));
+    for (const auto* k : grouped)
+        list.raw(k->bytes.data(), k->bytes.size());
+    return std::move(list.bytes());
 }
 
 FileAssembler::BasketPlacement FileAssembler::addBasket(const std::string& branchName,
@@ -161,7 +228,7 @@ FileAssembler::BasketPlacement FileAssembler::addBasket(const std::string& branc
         throw Error(fileName_, "file would exceed 2 GB");
     writeKeyHeader(file_, p.nbytes, static_cast<std::int32_t>(rawSize),
                    static_cast<std::int16_t>(keylen), static_cast<std::int16_t>(basketIndex),
-                   p.seek, kBegin, "TBasket", branchName, treeName, true);
+                   p.seek, directories_.back().seek, "TBasket", branchName, treeName, true);
     WriteBuffer h;
     h.i16(3);
     h.i32(32000);
@@ -180,32 +247,13 @@ std::vector<std::uint8_t> FileAssembler::finish(const std::vector<std::string>& 
     const std::size_t infoKeylen = objectKeyLength("TList", "StreamerInfo", "Doubly linked list");
     const std::int64_t seekInfo = static_cast<std::int64_t>(file_.size());
     appendRecord("TList", "StreamerInfo", "Doubly linked list",
-                 catalog.serialize(classes, infoKeylen), true, 1, nullptr);
+                 catalog.serialize(classes, infoKeylen), true, 1, nullptr, kBegin);
     const std::int64_t nbytesInfo = static_cast<std::int64_t>(file_.size()) - seekInfo;
 
-    // Keys list: newest cycle first among equal names, otherwise in order of writing.
-    std::vector<const KeyImage*> grouped;
-    std::vector<bool> taken(keys_.size(), false);
-    for (std::size_t i = 0; i < keys_.size(); ++i) {
-        if (taken[i])
-            continue;
-        std::vector<std::size_t> same;
-        for (std::size_t j = i; j < keys_.size(); ++j)
-            if (!taken[j] && keys_[j].name == keys_[i].name)
-                same.push_back(j);
-        std::sort(same.begin(), same.end(),
-                  [&](std::size_t a, std::size_t b) { return keys_[a].cycle > keys_[b].cycle; });
-        for (auto j : same) {
-            taken[j] = true;
-            grouped.push_back(&keys_[j]);
-        }
-    }
-    WriteBuffer list;
-    list.i32(static_cast<std::int32_t>(grouped.size()));
-    for (const auto* k : grouped)
-        list.raw(k->bytes.data(), k->bytes.size());
-    const std::int64_t seekKeys =
-        appendRecord("TFile", fileName_, "", list.bytes(), false, 1, nullptr);
+    if (directories_.size() != 1)
+        throw Error(fileName_, "a directory was not left");
+    const std::int64_t seekKeys = appendRecord(
+        "TFile", fileName_, "", keysList(directories_.front().keys), false, 1, nullptr, kBegin);
     const std::int64_t nbytesKeys = static_cast<std::int64_t>(file_.size()) - seekKeys;
 
     const std::size_t freeKeylen = objectKeyLength("TFile", fileName_, "");
@@ -215,7 +263,7 @@ std::vector<std::uint8_t> FileAssembler::finish(const std::vector<std::string>& 
     freeList.i16(1);
     freeList.i32(static_cast<std::int32_t>(end));
     freeList.i32(2000000000);
-    appendRecord("TFile", fileName_, "", freeList.bytes(), false, 1, nullptr);
+    appendRecord("TFile", fileName_, "", freeList.bytes(), false, 1, nullptr, kBegin);
     if (static_cast<std::int64_t>(file_.size()) != end)
         throw Error(fileName_, "internal error: free list size");
 

@@ -34,6 +34,10 @@ public:
                               int entries, int fixedEntrySize,
                               const std::vector<std::int32_t>& offsets);
 
+    // Objects added between these two calls go into subdirectory `name` of the current one.
+    void beginDirectory(const std::string& name);
+    void endDirectory();
+
     // Finishes the file with the given StreamerInfo payload builder and returns its bytes.
     std::vector<std::uint8_t> finish(const std::vector<std::string>& streamerInfoClasses);
 
@@ -45,9 +49,17 @@ private:
         int cycle;
         std::vector<std::uint8_t> bytes;
     };
+    struct Directory {
+        std::string name;
+        std::int64_t seek = 0;
+        std::size_t keylen = 0;
+        std::vector<KeyImage> keys;
+        std::map<std::string, int> cycles;
+    };
     std::int64_t appendRecord(const std::string& className, const std::string& name,
                               const std::string& title, const std::vector<std::uint8_t>& payload,
-                              bool compress, int cycle, KeyImage* image);
+                              bool compress, int cycle, KeyImage* image, std::int64_t pdir);
+    std::vector<std::uint8_t> keysList(const std::vector<KeyImage>& keys) const;
     void writeKeyHeader(std::vector<std::uint8_t>& out, std::int32_t nbytes, std::int32_t objlen,
                         std::int16_t keylen, std::int16_t cycle, std::int64_t seekKey,
                         std::int64_t seekPdir, const std::string& className,
@@ -56,8 +68,7 @@ private:
     std::string fileName_;
     int level_;
     std::vector<std::uint8_t> file_;
-    std::vector<KeyImage> keys_;
-    std::map<std::string, int> cycles_;
+    std::vector<Directory> directories_; // [0] is the top directory
     std::size_t rootDirKeylen_ = 0;
     std::size_t nbytesName_ = 0;
 };

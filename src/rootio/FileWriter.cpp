@@ -112,6 +112,21 @@ void FileWriter::addEventTree(const std::string& name,
     eventTrees_.push_back({name, events});
 }
 
+void FileWriter::enterDirectory(const std::string& name) {
+    if (name.empty() || name.find('/') != std::string::npos)
+        throw Error(path_, "invalid directory name \"" + name + "\"");
+    order_.emplace_back('D', directories_.size());
+    directories_.push_back(name);
+    ++openDirectories_;
+}
+
+void FileWriter::leaveDirectory() {
+    if (openDirectories_ == 0)
+        throw Error(path_, "no directory to leave");
+    order_.emplace_back('U', 0);
+    --openDirectories_;
+}
+
 void FileWriter::save() {
     std::vector<std::uint8_t> bytes;
     try {
@@ -142,6 +157,10 @@ void FileWriter::save() {
                     tree.addDoubleBranch(branch, values, entriesPerBasket_);
                 addTree(tree);
                 classes.insert(classes.end(), {"TTree", "TBranch", "TLeafD"});
+            } else if (kind == 'D') {
+                file.beginDirectory(directories_[index]);
+            } else if (kind == 'U') {
+                file.endDirectory();
             } else {
                 const EventTree& t = eventTrees_[index];
                 TreeWriter tree(file, t.name, t.name);
@@ -151,6 +170,8 @@ void FileWriter::save() {
                                                "VxLumoTrack", "TObjString", "TPointsArray3D"});
             }
         }
+        for (int i = 0; i < openDirectories_; ++i)
+            file.endDirectory();
         bytes = file.finish(classes);
     } catch (const Error& e) {
         const std::string what = e.what();

@@ -25,6 +25,11 @@ public:
     // entry.
     void addEventTree(const std::string& name, const std::vector<std::vector<TrackRecord>>& events);
 
+    // Objects added after enterDirectory go into subdirectory `name` (of the current
+    // directory) until leaveDirectory; save() closes directories left open.
+    void enterDirectory(const std::string& name);
+    void leaveDirectory();
+
     // Writes everything to a temporary file in the same directory, then renames it over the
     // target. Throws rootio::Error on failure and leaves any previous file intact.
     void save();
@@ -50,6 +55,8 @@ private:
         std::vector<std::vector<TrackRecord>> events;
     };
     std::vector<EventTree> eventTrees_;
+    std::vector<std::string> directories_;
+    int openDirectories_ = 0;
     std::vector<std::pair<char, std::size_t>> order_; // kind and index, in order of adding
 };
 

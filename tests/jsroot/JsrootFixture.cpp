@@ -246,6 +246,24 @@ int write(const std::string& dir) {
                                             graphJson(g) + "," + graphJson(plain) + "," +
                                             graphJson(empty) + "]}");
     }
+    { // objects in subdirectories
+        rootio::Histogram1D h;
+        h.name = "hist";
+        h.title = "inner";
+        h.nbins = 3;
+        h.xmin = 0;
+        h.xmax = 3;
+        h.contents = {1, 2, 3, 4, 5};
+        rootio::FileWriter w(dir + "/dirs.root");
+        w.enterDirectory("results");
+        w.enterDirectory("cuts");
+        w.addHistogram(h);
+        w.leaveDirectory();
+        w.leaveDirectory();
+        w.save();
+        writeFile(dir + "/dirs.json", "{\"histograms\":[{\"path\":\"results/cuts/hist\"," +
+                                          histogramJson(h).substr(1) + "]}");
+    }
     { // the candidate ntuple, several baskets per branch
         const int n = 25000;
         std::vector<std::pair<std::string, std::vector<double>>> columns = {

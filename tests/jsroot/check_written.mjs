@@ -16,7 +16,7 @@ for (const json of files) {
    const f = await openFile(`${dir}/${name}`);
    const infos = f.fStreamerInfos.arr.filter(s => s.fName).map(s => s.fName);
    for (const h of want.histograms ?? []) {
-      compareHistogram(name, await f.readObject(h.name), h);
+      compareHistogram(name, await f.readObject(h.path ?? h.name), h);
       if (!infos.includes(h.class)) fail(`${name}: no streamer info for ${h.class}`);
    }
    for (const g of want.graphs ?? [])

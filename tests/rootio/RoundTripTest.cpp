@@ -290,6 +290,43 @@ TEST(RoundTrip, SameNameTwiceKeepsBothCyclesAndReadsTheNewest) {
     EXPECT_EQ(r.readHistogram("hist;1").title, "My histogram");
 }
 
+TEST(RoundTrip, SubdirectoriesHoldTheirOwnKeys) {
+    TempDir dir;
+    auto top = massHistogram();
+    auto inner = massHistogram();
+    inner.title = "inner";
+    auto deeper = massHistogram();
+    deeper.title = "deeper";
+    FileWriter w(dir.file("d.root"));
+    w.addHistogram(top);
+    w.enterDirectory("results");
+    w.addHistogram(inner);
+    w.addDoubleTree("T", "", {{"x", {1, 2, 3}}});
+    w.enterDirectory("cuts");
+    w.addHistogram(deeper);
+    w.leaveDirectory();
+    w.leaveDirectory();
+    EXPECT_THROW(w.leaveDirectory(), rootio::Error);
+    w.save();
+
+    const FileReader r(dir.file("d.root"));
+    ASSERT_EQ(r.keys().size(), 2u);
+    EXPECT_EQ(r.keys()[1].name, "results");
+    EXPECT_EQ(r.keys()[1].className, "TDirectory");
+    const auto sub = r.keys("results");
+    ASSERT_EQ(sub.size(), 3u);
+    EXPECT_EQ(sub[0].name, "hist");
+    EXPECT_EQ(sub[2].name, "cuts");
+    EXPECT_EQ(r.readHistogram("hist").title, "My histogram");
+    EXPECT_EQ(r.readHistogram("results/hist").title, "inner");
+    EXPECT_EQ(r.readHistogram("results/cuts/hist").title, "deeper");
+    EXPECT_EQ(r.readColumn("results/T", "x"), (std::vector<double>{1, 2, 3}));
+    EXPECT_THROW(r.keys("hist"), rootio::Error); // not a directory
+    EXPECT_THROW(r.readHistogram("results/none"), rootio::Error);
+    EXPECT_EQ(walkRecords(rootiotest::readBytes(dir.file("d.root"))),
+              static_cast<std::int64_t>(std::filesystem::file_size(dir.file("d.root"))));
+}
+
 TEST(RoundTrip, UncompressedAndHigherLevels) {
     TempDir dir;
     std::vector<double> x(20000);
