@@ -2,6 +2,8 @@
 #include "Messages.h"
 
 #include <QApplication>
+#include <QSurfaceFormat>
+#include <QVTKOpenGLNativeWidget.h>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -15,6 +17,8 @@ void keepWarnings(QtMsgType type, const QMessageLogContext&, const QString& text
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(keepWarnings);
+    // As in the program: the 3D view needs its OpenGL format before the application.
+    QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");
     QApplication::setQuitOnLastWindowClosed(false);

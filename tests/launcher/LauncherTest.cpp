@@ -29,10 +29,15 @@ public:
         root.mkpath("Icons");
         root.mkpath("share/VexelLumora");
         if (withData) {
-            QImage picture(120, 88, QImage::Format_RGB32);
-            picture.fill(Qt::darkCyan);
-            picture.save(root.filePath("Icons/l1.png"));
-            picture.save(root.filePath("Icons/l2.png"));
+            // The build's own pictures where they have been made, else plain ones.
+            const QDir built(VEXEL_RUN_DIR);
+            for (const char* name : {"Icons/l1.png", "Icons/l2.png"}) {
+                if (QFile::copy(built.filePath(name), root.filePath(name)))
+                    continue;
+                QImage picture(114, 82, QImage::Format_RGB32);
+                picture.fill(Qt::darkCyan);
+                picture.save(root.filePath(name));
+            }
             touch("share/VexelLumora/vexelfull.gdml");
             touch("share/VexelLumora/lumoeventv2_D0_1.root");
         }
