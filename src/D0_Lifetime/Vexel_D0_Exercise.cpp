@@ -1,8 +1,11 @@
 #include "Vexel_D0_Exercise.h"
 
 #include "Messages.h"
+#include "rootio/Error.h"
+#include "rootio/FileReader.h"
 
 #include <fstream>
+#include <iostream>
 #include <utility>
 
 TVSDReader* gVSDReader = nullptr;
@@ -20,9 +23,13 @@ TVSDReader::TVSDReader(const char* file_name) : lang1(0), fileName_(file_name ? 
 TVSDReader::~TVSDReader() = default;
 
 void TVSDReader::LoadD0Ntuple(const char* file_name) {
-    std::ifstream in(file_name, std::ios::binary);
-    if (!in)
+    // A file that does not open as a ROOT file is as unusable as a missing one.
+    try {
+        rootio::FileReader file(file_name);
+    } catch (const rootio::Error& e) {
+        std::cerr << e.what() << std::endl;
         throw MissingDataFile(file_name);
+    }
 }
 
 void TVSDReader::setLang1(int lang) {

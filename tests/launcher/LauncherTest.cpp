@@ -340,3 +340,16 @@ TEST_F(LauncherTest, EventDisplayHandsBackToTheLauncherWhenLeft) {
         << vexel::test::connectionWarnings().join("\n").toStdString();
     l.fMainFrame990->hide();
 }
+
+TEST_F(LauncherTest, ACandidateFileThatIsNotARootFileIsReportedAsUnusable) {
+    RunDirectory run(true);
+    run.touch("share/VexelLumora/LumoraData_2012.root");
+    launcher l;
+    l.enableII();
+    QTest::mouseClick(l.fPictureButton785, Qt::LeftButton);
+    ASSERT_EQ(vexel::test::messages().size(), 1u);
+    EXPECT_EQ(vexel::test::messages()[0].text,
+              "Cannot open file share/VexelLumora/LumoraData_2012.root");
+    EXPECT_TRUE(l.fPictureButton785->isEnabled());
+    l.fMainFrame990->hide();
+}
