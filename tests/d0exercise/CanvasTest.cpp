@@ -1,0 +1,132 @@
+#include "Canvas.h"
+#include "GuiTestSupport.h"
+#include "LatexText.h"
+#include "analysis/Hist1D.h"
+#include "rootio/FileReader.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+analysis::Hist1D peakHistogram() {
+    analysis::Hist1D h("D0Mass", "D0Mass", 200, 1815, 1915);
+    h.setAxisTitles("D^{0} Invariant Mass (MeV/c^{2})", "D^{0} Candidates/(0.5 MeV)");
+    for (int i = 0; i < 4000; ++i)
+        h.fill(1865 + 8 * std::sin(i * 0.37) * std::cos(i * 0.11));
+    return h;
+}
+
+QByteArray head(const QString& path, int n) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.read(n);
+}
+
+} // namespace
+
+TEST(LatexText, TranslatesTheLabelsOfThePlots) {
+    using vexel::LatexText::toPlainText;
+    using vexel::LatexText::toRichText;
+    EXPECT_EQ(toRichText("D^{0} lifetime"), "D<sup>0</sup> lifetime");
+    EXPECT_EQ(toRichText("#sigma: 1.2#pm0.1"), QString::fromUtf8("σ: 1.2±0.1"));
+    EXPECT_EQ(toRichText("log_{10}(D^{0} IP)"), "log<sub>10</sub>(D<sup>0</sup> IP)");
+    EXPECT_EQ(toRichText("P_{T} <c^{2}>"), "P<sub>T</sub> &lt;c<sup>2</sup>&gt;");
+    EXPECT_EQ(toPlainText("D^{0} P_{T} (GeV/c^{2})"), QString::fromUtf8("D⁰ PT (GeV/c²)"));
+    EXPECT_EQ(toPlainText("log_{10}( D^{0} IP [mm] )"), QString::fromUtf8("log₁₀( D⁰ IP [mm] )"));
+    // A '#' that names no symbol and a lone '^' stay as they are.
+    EXPECT_EQ(toPlainText("#nothing x^2"), "#nothing x^2");
+}
+
+TEST(Canvas, PadsKeepWhatIsDrawnOnThem) {
+    vexel::Canvas canvas("c");
+    canvas.resize(800, 600);
+    canvas.divide(2, 2);
+    EXPECT_EQ(canvas.padCount(), 4);
+    EXPECT_EQ(canvas.currentPad(), 1);
+    EXPECT_FALSE(canvas.cd(5));
+    EXPECT_FALSE(canvas.cd(0));
+    EXPECT_EQ(canvas.currentPad(), 1);
+
+    const auto h = peakHistogram();
+    canvas.drawHistogram(h);
+    EXPECT_EQ(canvas.xTitle(), "D^{0} Invariant Mass (MeV/c^{2})");
+    canvas.drawFunction(
+        "fitPoly", [](double x) { return 0.1 * x - 150; }, 1815, 1915, Qt::red);
+    canvas.drawText(0.15, 0.825, "Total: 10");
+    ASSERT_TRUE(canvas.cd(3));
+    canvas.setLogY(true);
+    vexel::DrawStyle markers;
+    markers.look = vexel::DrawStyle::Look::Markers;
+    canvas.drawHistogram(*h.normalised(), markers);
+    canvas.drawHistogram(*h.normalised(), markers, true);
+    canvas.addLegend(0.575, 0.725, 0.875, 0.875, {{0, "Background"}, {1, "Signal"}});
+    EXPECT_TRUE(canvas.logY());
+    canvas.update();
+
+    EXPECT_EQ(canvas.padHistograms(1).size(), 1u);
+    EXPECT_EQ(canvas.padCurves(1).size(), 1u);
+    EXPECT_EQ(canvas.padTexts(1), QStringList{"Total: 10"});
+    EXPECT_EQ(canvas.padHistograms(3).size(), 2u);
+    EXPECT_EQ(canvas.padLegendCount(3), 1);
+    EXPECT_TRUE(canvas.padHistograms(2).empty());
+
+    // Drawing without "same" replaces what the pad showed; the log scale stays.
+    canvas.drawHistogram(h, markers);
+    EXPECT_EQ(canvas.padHistograms(3).size(), 1u);
+    EXPECT_EQ(canvas.padLegendCount(3), 0);
+    EXPECT_TRUE(canvas.logY());
+
+    canvas.clearPad(1);
+    EXPECT_TRUE(canvas.padHistograms(1).empty());
+    EXPECT_TRUE(canvas.padCurves(1).empty());
+    EXPECT_TRUE(canvas.padTexts(1).isEmpty());
+}
+
+TEST(Canvas, SavesPicturesAndRootFiles) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    vexel::Canvas canvas("c");
+    canvas.resize(700, 500);
+    canvas.divide(2, 2);
+    const auto h = peakHistogram();
+    canvas.drawHistogram(h);
+    canvas.drawFunction(
+        "fitGaus", [](double x) { return std::exp(-(x - 1865) * (x - 1865) / 50); }, 1815, 1915,
+        Qt::blue);
+    canvas.cd(2);
+    canvas.drawHistogram(h); // same name twice: stored under two keys
+    canvas.update();
+
+    QString error;
+    ASSERT_TRUE(canvas.saveAs(dir.filePath("c.png"), &error)) << error.toStdString();
+    EXPECT_FALSE(QImage(dir.filePath("c.png")).isNull());
+    ASSERT_TRUE(canvas.saveAs(dir.filePath("c.pdf"), &error)) << error.toStdString();
+    EXPECT_EQ(head(dir.filePath("c.pdf"), 5), "%PDF-");
+    ASSERT_TRUE(canvas.saveAs(dir.filePath("c.eps"), &error)) << error.toStdString();
+    EXPECT_TRUE(head(dir.filePath("c.eps"), 20).startsWith("%!PS-Adobe"));
+    ASSERT_TRUE(canvas.saveAs(dir.filePath("c.root"), &error)) << error.toStdString();
+
+    rootio::FileReader file(dir.filePath("c.root").toStdString());
+    const auto stored = file.readHistogram("D0Mass");
+    EXPECT_EQ(stored.nbins, 200);
+    EXPECT_DOUBLE_EQ(stored.entries, h.entries());
+    for (int b = 0; b <= 201; ++b)
+        EXPECT_DOUBLE_EQ(stored.contents[static_cast<std::size_t>(b)], h.binContent(b));
+    EXPECT_EQ(file.className("D0Mass_pad2"), "TH1D");
+    const auto curve = file.readGraph("fitGaus");
+    ASSERT_EQ(curve.x.size(), 400u);
+    EXPECT_NEAR(curve.y[200], std::exp(-std::pow(curve.x[200] - 1865, 2) / 50), 1e-12);
+
+    // Failures are reported, never thrown.
+    EXPECT_FALSE(canvas.saveAs(dir.filePath("missing/c.png"), &error));
+    EXPECT_TRUE(error.contains("does not exist")) << error.toStdString();
+    EXPECT_FALSE(canvas.saveAs(dir.filePath("missing/c.eps"), &error));
+    EXPECT_FALSE(canvas.saveAs(dir.filePath("missing/c.root"), &error));
+    EXPECT_FALSE(canvas.saveAs(dir.filePath("c.gif"), &error));
+}
