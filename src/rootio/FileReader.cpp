@@ -8,6 +8,7 @@
 #include "rootio/TreeReader.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -360,6 +361,15 @@ Histogram1D FileReader::readHistogram(const std::string& name) const {
         h.nbins = static_cast<int>(nbins);
         h.xmin = x->number("fXmin");
         h.xmax = x->number("fXmax");
+        if (x->has("fXbins") && x->object("fXbins") && x->object("fXbins")->has("fArray")) {
+            // Bin edges are stored only for variable binning, which Histogram1D cannot hold.
+            const auto& edges = x->object("fXbins")->numbers("fArray");
+            const double width = (h.xmax - h.xmin) / nbins;
+            for (std::size_t i = 0; i < edges.size(); ++i)
+                if (std::fabs(edges[i] - (h.xmin + i * width)) > 1e-9 * std::fabs(width) * nbins)
+                    throw Malformed("histogram " + quoted(name) +
+                                    " has bins of different widths (not supported)");
+        }
         h.xTitle = x->textOr("fTitle");
         h.yTitle = y->textOr("fTitle");
         h.contents = o->numbers("fArray");
