@@ -1,7 +1,7 @@
 #include "EventGenerator.h"
 #include "ParticleTable.h"
 #include "PickKey.h"
-#include "SpectrometerLayout.h"
+#include "DetectorLayout.h"
 
 #include <gtest/gtest.h>
 

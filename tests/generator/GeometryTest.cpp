@@ -1,6 +1,6 @@
 #include "DetectorGeometry.h"
 #include "GdmlWriter.h"
-#include "SpectrometerLayout.h"
+#include "DetectorLayout.h"
 
 #include <VecGeom/gdml/Frontend.h>
 #include <VecGeom/management/GeoManager.h>

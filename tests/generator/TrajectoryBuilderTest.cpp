@@ -1,5 +1,5 @@
 #include "TrajectoryBuilder.h"
-#include "SpectrometerLayout.h"
+#include "DetectorLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "DetectorGeometry.h"
 
-#include "SpectrometerLayout.h"
+#include "DetectorLayout.h"
 
 #include <cmath>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "TrajectoryBuilder.h"
 
-#include "SpectrometerLayout.h"
+#include "DetectorLayout.h"
 
 #include <cmath>
 
