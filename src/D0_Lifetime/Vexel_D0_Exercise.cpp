@@ -1,9 +1,28 @@
 #include "Vexel_D0_Exercise.h"
 
+#include "Browser.h"
+#include "Canvas.h"
+#include "D0ExerciseDrawing.h"
+#include "HelpTextDialog.h"
 #include "Messages.h"
-#include "rootio/Error.h"
-#include "rootio/FileReader.h"
+#include "RangeSlider.h"
+#include "analysis/AnalysisMessages.h"
+#include "analysis/CandidateFileLoader.h"
 
+#include <QComboBox>
+#include <QDoubleValidator>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <utility>
@@ -13,27 +32,624 @@ QString pathSaveD0;
 int globalChoice = 0, globalMode = 0, globalDataset = 0;
 QString globalName1, globalName2;
 
+namespace {
+
+const char* const kWindowTitle = "Vexel Lumora : D0 lifetime analysis";
+const char* const kMassTab = "Invariant Mass Distribution";
+const char* const kTrendTab = "Lifetime trend";
+const char* const kFitTab = "Lifetime fit";
+
+// Widths of the panel's columns and rows.
+constexpr int kColumnWidth = 200;
+
+QWidget* fixedRow(QLayout*& layout, bool horizontal = true) {
+    auto* row = new QWidget;
+    if (horizontal)
+        layout = new QHBoxLayout(row);
+    else
+        layout = new QVBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return row;
+}
+
+QPixmap logoPicture() {
+    QPixmap logo("share/VexelLumora/vexel-logo.png");
+    if (logo.isNull())
+        logo.load("/usr/local/share/VexelLumora/vexel-logo.png");
+    return logo;
+}
+
+} // namespace
+
 MissingDataFile::MissingDataFile(std::string path)
     : path_(std::move(path)), message_("Cannot open file " + path_) {}
 
-TVSDReader::TVSDReader(const char* file_name) : lang1(0), fileName_(file_name ? file_name : "") {
+TVSDReader::TVSDReader(const char* file_name)
+    : fittedMass(false), fittedTime(false), lang1(0), fPTRangeMin(2.5), fPTRangeMax(20.0),
+      fTAURangeMin(double(0.15f)), fTAURangeMax(double(10.15f)), fIPRangeMin(-4.0),
+      fIPRangeMax(1.5), fileName_(file_name ? file_name : "") {
     LoadD0Ntuple(fileName_.c_str());
+    SetD0NtupleBranches();
 }
 
 TVSDReader::~TVSDReader() = default;
 
+vexel::Browser* TVSDReader::browser() {
+    static QPointer<vexel::Browser> window;
+    if (!window) {
+        window = new vexel::Browser;
+        window->setObjectName("D0ExerciseBrowser");
+    }
+    return window;
+}
+
 void TVSDReader::LoadD0Ntuple(const char* file_name) {
-    // A file that does not open as a ROOT file is as unusable as a missing one.
     try {
-        rootio::FileReader file(file_name);
-    } catch (const rootio::Error& e) {
+        columns_ = analysis::CandidateFileLoader::load(file_name);
+    } catch (const analysis::CandidateFileError& e) {
+        // Missing, unreadable, or without the candidate tree: the exercise cannot run.
         std::cerr << e.what() << std::endl;
         throw MissingDataFile(file_name);
     }
 }
 
+void TVSDReader::SetD0NtupleBranches() {
+    fAnalysis = std::make_unique<analysis::D0Analysis>(std::move(columns_));
+    columns_ = analysis::CandidateColumns();
+}
+
 void TVSDReader::setLang1(int lang) {
     lang1 = lang;
+}
+
+void TVSDReader::setTexts(const D0ExerciseTexts& t) {
+    var_ranges = t.var_ranges;
+    an_tools = t.an_tools;
+    tools = t.tools;
+    bg_sub = t.bg_sub;
+    t_fit = t.t_fit;
+    save_res = t.save_res;
+    plt_mass = t.plt_mass;
+    plt_distr = t.plt_distr;
+    fit_sign = t.fit_sign;
+    f_name = t.f_name;
+    s_exit = t.s_exit;
+    reset_exe = t.reset_exe;
+    read_inst = t.read_inst;
+    sv_canv = t.sv_canv;
+    cl_trend = t.cl_trend;
+    pl_trend = t.pl_trend;
+    sv_res_fit = t.sv_res_fit;
+    fit_mass_dis = t.fit_mass_dis;
+    i1 = t.i1;
+    i2 = t.i2;
+    i3 = t.i3;
+    i4 = t.i4;
+    i5 = t.i5;
+    i6 = t.i6;
+}
+
+void TVSDReader::EN() {
+    setTexts(D0ExerciseTexts::english());
+}
+void TVSDReader::FR() {
+    setTexts(D0ExerciseTexts::french());
+}
+void TVSDReader::DE() {
+    setTexts(D0ExerciseTexts::german());
+}
+void TVSDReader::IT() {
+    setTexts(D0ExerciseTexts::italian());
+}
+void TVSDReader::RO() {
+    setTexts(D0ExerciseTexts::romanian());
+}
+
+void TVSDReader::Instructions() {
+    vexel::popUpHelpText("INSTRUCTIONS", D0ExerciseTexts::instructions(lang1), 700, 600);
+}
+
+void TVSDReader::VexelInfo() {
+    vexel::popUpHelpText("Vexel Experiment", i6, 360, 150);
+}
+
+void TVSDReader::showPlotMessage(const QString& text, int height) {
+    vexel::popUpHelpText("Plot", text, 350, height);
+}
+
+void TVSDReader::showStatus(const analysis::AnalysisStatus& status) {
+    using Code = analysis::AnalysisStatus::Code;
+    switch (status.code) {
+    case Code::Ok:
+        if (!status.message.empty())
+            std::cerr << status.message << std::endl; // a warning of the fit
+        return;
+    case Code::NoMassHistogram:
+    case Code::NoDistributions:
+        showPlotMessage(QString::fromStdString(status.message), 65);
+        return;
+    case Code::NoMassFit:
+        showPlotMessage(i5, 120);
+        return;
+    case Code::SignalWindowAtEdge:
+        showPlotMessage(i1, 120);
+        return;
+    case Code::NoLifetimeFit:
+        showPlotMessage(i3, 65);
+        return;
+    case Code::NoSavedPoints:
+        showPlotMessage(i2, 65);
+        return;
+    case Code::UnknownTrend:
+        return;
+    default:
+        showPlotMessage(QString::fromStdString(status.message), 120);
+        return;
+    }
+}
+
+analysis::CandidateCuts TVSDReader::currentCuts() const {
+    analysis::CandidateCuts cuts;
+    cuts.pt = {fD0PTCut->GetMin(), fD0PTCut->GetMax()};
+    cuts.tau = {fD0TAUCut->GetMin(), fD0TAUCut->GetMax()};
+    cuts.logIP = {fD0IPCut->GetMin(), fD0IPCut->GetMax()};
+    return cuts;
+}
+
+analysis::MassWindows TVSDReader::currentWindows() const {
+    analysis::MassWindows windows;
+    windows.signal = {fFitRangeGaus->GetMin(), fFitRangeGaus->GetMax()};
+    windows.background = {fFitRangePoly->GetMin(), fFitRangePoly->GetMax()};
+    return windows;
+}
+
+double TVSDReader::fieldValue(const QLineEdit* field) {
+    return field ? field->text().toDouble() : 0.0;
+}
+
+void TVSDReader::setFieldValue(QLineEdit* field, double value) {
+    if (field)
+        field->setText(QString::number(value, 'f', 4));
+}
+
+unsigned TVSDReader::trendPadNumber() const {
+    return fAnalysis->trends().nextPad();
+}
+
+double TVSDReader::Background_Integral(double xmin, double xmax) {
+    return fAnalysis->Background_Integral(xmin, xmax);
+}
+
+void TVSDReader::ToStudent() {
+    globalChoice = 2;
+    globalMode = 2;
+    AutomaticMenu();
+}
+
+void TVSDReader::DeleteHistograms() {
+    fAnalysis->deleteHistograms();
+}
+
+void TVSDReader::ResetExercise() {
+    // A canvas whose tab was closed is gone: treat it as never made.
+    QTabWidget* right = browser()->tabs(vexel::Browser::Right);
+    if (fPad && OpenTab(right, kMassTab)) {
+        for (int i = 1; i <= 4; ++i)
+            fPad->clearPad(i);
+        fPad->update();
+    }
+    for (vexel::Canvas* canvas :
+         {fTrendPad && OpenTab(right, kTrendTab) ? fTrendPad.data() : nullptr,
+          fFitPad && OpenTab(right, kFitTab) ? fFitPad.data() : nullptr}) {
+        if (!canvas)
+            continue;
+        for (int i = 1; i <= 4; ++i)
+            canvas->clearPad(i);
+        canvas->update();
+    }
+    DeleteHistograms();
+    fD0PTCut->setValues(float(fPTRangeMin), float(fPTRangeMax), false);
+    fD0TAUCut->setValues(float(fTAURangeMin), float(fTAURangeMax), false);
+    fD0IPCut->setValues(float(fIPRangeMin), float(fIPRangeMax), false);
+    fFitRangeGaus->setValues(1815.0f, 1915.0f, false);
+    fFitRangePoly->setValues(1815.0f, 1915.0f, false);
+    setFieldValue(fFitErr, 0);
+    setFieldValue(fFitResult, 0);
+    fAnalysis->resetExercise(); // flags, saved trend points, pads from 1
+    fittedTime = false;
+    fittedMass = false;
+}
+
+void TVSDReader::SetFileName() {
+    if (fName1)
+        filetosave = fName1->text();
+}
+
+void TVSDReader::CloseWin() {
+    browser()->hide();
+}
+
+void TVSDReader::Exit() {
+    CloseWin();
+}
+
+bool TVSDReader::OpenTab(QTabWidget* tabs, const char* str) {
+    if (!tabs)
+        return false;
+    const QString title = QString::fromUtf8(str);
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->tabText(i) == title)
+            return true;
+    return false;
+}
+
+vexel::Canvas* TVSDReader::ensureCanvas(QPointer<vexel::Canvas>& member, const char* name,
+                                        const QString& title, bool* created) {
+    vexel::Browser* window = browser();
+    if (member && !OpenTab(window->tabs(vexel::Browser::Right), title.toUtf8().constData()))
+        member = nullptr; // the student closed the tab; its page is being deleted
+    if (created)
+        *created = false;
+    if (!member) {
+        member = new vexel::Canvas(name);
+        member->divide(2, 2);
+        window->addTab(vexel::Browser::Right, member, title);
+        if (created)
+            *created = true;
+    }
+    window->raiseTab(vexel::Browser::Right, title);
+    member->cd(1);
+    return member;
+}
+
+void TVSDReader::VarPad() {
+    ensureCanvas(fPad, "fPad", kMassTab, nullptr);
+}
+
+void TVSDReader::TrendPad() {
+    bool created = false;
+    ensureCanvas(fTrendPad, "fTrendPad", kTrendTab, &created);
+    if (created)
+        fAnalysis->trendCanvasCreated();
+}
+
+void TVSDReader::FitPad() {
+    ensureCanvas(fFitPad, "fFitPad", kFitTab, nullptr);
+}
+
+void TVSDReader::PlotD0Mass() {
+    VarPad();
+    for (int i = 1; i <= 4; ++i)
+        fPad->clearPad(i);
+    fPad->cd(1);
+    const auto status = fAnalysis->plotMass(currentCuts());
+    if (!status.ok()) {
+        showStatus(status);
+        fPad->update();
+        return;
+    }
+    D0ExerciseDrawing::drawMassHistogram(*fPad, *fAnalysis->histograms().fMinvHisto);
+    fPad->update();
+}
+
+void TVSDReader::FitInvariantMass() {
+    const analysis::Hist1D* mass = fAnalysis->histograms().fMinvHisto.get();
+    if (!mass) {
+        showPlotMessage(analysis::AnalysisMessages::kPlotMassFirst, 65);
+        return;
+    }
+    const auto status = fAnalysis->fitMass(currentWindows());
+    showStatus(status);
+    if (!status.ok())
+        return;
+    // The pad shows the histogram with this fit only (also when the tab had been closed).
+    VarPad();
+    D0ExerciseDrawing::drawMassHistogram(*fPad, *mass);
+    D0ExerciseDrawing::drawMassFit(*fPad, fAnalysis->massFitter(), *fAnalysis->lastMassFit());
+    fittedMass = fAnalysis->fittedMass();
+    fPad->update();
+}
+
+void TVSDReader::PlotVarDists() {
+    VarPad();
+    const auto status = fAnalysis->plotDistributions(currentCuts(), currentWindows());
+    if (!status.ok()) {
+        showStatus(status);
+        return;
+    }
+    D0ExerciseDrawing::drawDistributions(*fPad, fAnalysis->histograms());
+    fittedTime = fAnalysis->fittedTime();
+    fPad->update();
+}
+
+void TVSDReader::FitDecayTime() {
+    if (!fAnalysis->histograms().fD0TAUHisto_Sig) {
+        showPlotMessage(analysis::AnalysisMessages::kPlotDistributionsFirst, 65);
+        return;
+    }
+    FitPad();
+    const auto status = fAnalysis->fitLifetime({fD0TAUCut->GetMin(), fD0TAUCut->GetMax()});
+    showStatus(status);
+    if (!status.ok())
+        return;
+    const auto& fit = *fAnalysis->lastLifetimeFit();
+    D0ExerciseDrawing::drawLifetimeFit(*fFitPad, *fAnalysis->histograms().fSigCacheForFit, fit);
+    fittedTime = fAnalysis->fittedTime();
+    setFieldValue(fFitResult, fit.tau);
+    setFieldValue(fFitErr, fit.tauError);
+    fFitPad->update();
+}
+
+void TVSDReader::SaveFitResult() {
+    if (!fAnalysis->fittedTime()) {
+        showPlotMessage(i3, 65);
+        return;
+    }
+    const int id = fVarToTrend->currentData().isValid() ? fVarToTrend->currentData().toInt() : -1;
+    // The result as the fields show it.
+    showStatus(
+        fAnalysis->saveFitResult(id, currentCuts(), fieldValue(fFitResult), fieldValue(fFitErr)));
+}
+
+bool TVSDReader::CheckTrend(const int choice) {
+    const auto check = fAnalysis->trends().check(choice);
+    if (check == analysis::FitResultTrends::Check::BothEdgesVarying)
+        showPlotMessage(i4, 65);
+    return check == analysis::FitResultTrends::Check::Consistent;
+}
+
+void TVSDReader::PlotFitResultsVsVar() {
+    TrendPad();
+    const int id = fVarToTrend->currentData().isValid() ? fVarToTrend->currentData().toInt() : -1;
+    analysis::TrendPlot plot;
+    const auto status = fAnalysis->plotTrend(id, plot);
+    if (!status.ok()) {
+        showStatus(status);
+        return;
+    }
+    if (plot.bothEdgesVarying)
+        showPlotMessage(i4, 65); // a warning: the plot is still made
+    D0ExerciseDrawing::drawTrend(*fTrendPad, plot);
+    fTrendPad->update();
+}
+
+void TVSDReader::ClearTrend() {
+    const int id = fVarToTrend->currentData().isValid() ? fVarToTrend->currentData().toInt() : -1;
+    const auto pad = fAnalysis->clearTrend(id);
+    // Nothing to clear when the trend tab was closed.
+    if (pad && fTrendPad && OpenTab(browser()->tabs(vexel::Browser::Right), kTrendTab)) {
+        fTrendPad->clearPad(static_cast<int>(*pad));
+        fTrendPad->update();
+    }
+}
+
+void TVSDReader::SaveCanvas() {
+    bool created = false;
+    ensureCanvas(fPad, "fPad", kMassTab, &created);
+    if (created) {
+        // The tab had been closed: show again what the analysis holds before saving.
+        const auto& h = fAnalysis->histograms();
+        if (h.fMinvHisto) {
+            D0ExerciseDrawing::drawMassHistogram(*fPad, *h.fMinvHisto);
+            if (fAnalysis->fittedMass() && fAnalysis->lastMassFit())
+                D0ExerciseDrawing::drawMassFit(*fPad, fAnalysis->massFitter(),
+                                               *fAnalysis->lastMassFit());
+        }
+        D0ExerciseDrawing::drawDistributions(*fPad, h);
+        fPad->update();
+    }
+    QStringList failures;
+    for (const char* extension : {".root", ".eps", ".pdf", ".png"}) {
+        QString error;
+        if (!fPad->saveAs(pathSaveD0 + filetosave + extension, &error))
+            failures.append(error);
+    }
+    if (!failures.isEmpty()) {
+        failures.removeDuplicates();
+        vexel::showMessage("Error", failures.join("\n"));
+    }
+}
+
+namespace {
+
+vexel::RangeSlider* makeSlider(const QString& label, int entryLength, int labelWidth, float min,
+                               float max, int decimals) {
+    auto* slider = new vexel::RangeSlider(label, entryLength, labelWidth);
+    slider->setBarWidth(190);
+    slider->setLimits(min, max);
+    slider->setDecimals(decimals);
+    slider->setValues(min, max, true);
+    return slider;
+}
+
+QPushButton* textButton(const QString& text) {
+    auto* button = new QPushButton(text);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return button;
+}
+
+} // namespace
+
+QWidget* TVSDReader::buildToolPanel() {
+    auto* panel = new QWidget;
+    panel->setObjectName("XX GUI");
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(2, 2, 2, 2);
+    auto group = [&](const QString& title) {
+        auto* box = new QGroupBox(title);
+        auto* layout = new QVBoxLayout(box);
+        layout->setContentsMargins(4, 4, 4, 4);
+        layout->setSpacing(0);
+        panelLayout->addWidget(box);
+        return layout;
+    };
+    auto spacer = [](QVBoxLayout* layout, int height) { layout->addSpacing(height); };
+
+    // Cut sliders.
+    QVBoxLayout* ranges = group(var_ranges);
+    spacer(ranges, 10);
+    fD0PTCut = makeSlider("D0 PT :", 5, 70, float(fPTRangeMin), float(fPTRangeMax), 1);
+    fD0TAUCut = makeSlider("D0 TAU :", 5, 70, float(fTAURangeMin), float(fTAURangeMax), 2);
+    fD0IPCut = makeSlider("D0 IP :", 5, 70, float(fIPRangeMin), float(fIPRangeMax), 1);
+    for (vexel::RangeSlider* slider : {fD0PTCut.data(), fD0TAUCut.data(), fD0IPCut.data()}) {
+        ranges->addWidget(slider);
+        ranges->addSpacing(10);
+    }
+
+    // Mass plot and fit.
+    QVBoxLayout* massTools = group(an_tools);
+    massTools->addSpacing(5);
+    auto* plotMass = textButton(plt_mass);
+    auto* fitMass = textButton(fit_mass_dis);
+    massTools->addWidget(plotMass);
+    massTools->addWidget(fitMass);
+    connect(plotMass, SIGNAL(clicked()), this, SLOT(PlotD0Mass()));
+    connect(fitMass, SIGNAL(clicked()), this, SLOT(FitInvariantMass()));
+
+    // Background subtraction; the background range is set up but never shown.
+    QVBoxLayout* subtraction = group(bg_sub);
+    spacer(subtraction, 10);
+    fFitRangePoly = makeSlider("Bkg range:", 6, 60, 1815.0f, 1915.0f, 1);
+    fFitRangePoly->setParent(panel);
+    fFitRangePoly->hide();
+    fFitRangeGaus = makeSlider("Sig range:", 6, 60, 1815.0f, 1915.0f, 1);
+    subtraction->addWidget(fFitRangeGaus);
+    subtraction->addSpacing(10);
+    auto* plotDistributions = textButton(plt_distr);
+    subtraction->addWidget(plotDistributions);
+    connect(plotDistributions, SIGNAL(clicked()), this, SLOT(PlotVarDists()));
+
+    // Lifetime fit and its result.
+    QVBoxLayout* timeFit = group(t_fit);
+    timeFit->addSpacing(5);
+    auto* fitTime = textButton(fit_sign);
+    timeFit->addWidget(fitTime);
+    connect(fitTime, SIGNAL(clicked()), this, SLOT(FitDecayTime()));
+    QLayout* labelsLayout = nullptr;
+    QWidget* labels = fixedRow(labelsLayout);
+    QLayout* fieldsLayout = nullptr;
+    QWidget* fields = fixedRow(fieldsLayout);
+    for (const char* text : {"Fit Result", "Fit Error"}) {
+        auto* label = new QLabel(text);
+        label->setAlignment(Qt::AlignHCenter);
+        label->setContentsMargins(1, 1, 1, 1);
+        labelsLayout->addWidget(label);
+    }
+    fFitResult = new QLineEdit("0.0000");
+    fFitErr = new QLineEdit("0.0000");
+    for (QLineEdit* field : {fFitResult.data(), fFitErr.data()}) {
+        field->setValidator(new QDoubleValidator(field));
+        field->setAlignment(Qt::AlignRight);
+        fieldsLayout->addWidget(field);
+    }
+    timeFit->addWidget(labels);
+    timeFit->addWidget(fields);
+
+    // Saving results and trends.
+    QVBoxLayout* results = group(save_res);
+    fVarToTrend = new QComboBox;
+    fVarToTrend->setStyleSheet("QComboBox { background: white; }");
+    fVarToTrend->addItem("Trend vs. max IP", 2);
+    fVarToTrend->setFixedWidth(kColumnWidth);
+    {
+        const QSignalBlocker quiet(fVarToTrend);
+        fVarToTrend->setCurrentIndex(fVarToTrend->findData(2));
+    }
+    results->addWidget(fVarToTrend);
+    results->addSpacing(10);
+    auto* saveResult = textButton(sv_res_fit);
+    results->addWidget(saveResult);
+    connect(saveResult, SIGNAL(clicked()), this, SLOT(SaveFitResult()));
+    QLayout* trendLayout = nullptr;
+    QWidget* trendRow = fixedRow(trendLayout);
+    auto* plotTrend = textButton(pl_trend);
+    auto* clearTrend = textButton(cl_trend);
+    trendLayout->addWidget(plotTrend);
+    trendLayout->addWidget(clearTrend);
+    connect(plotTrend, SIGNAL(clicked()), this, SLOT(PlotFitResultsVsVar()));
+    connect(clearTrend, SIGNAL(clicked()), this, SLOT(ClearTrend()));
+    results->addWidget(trendRow);
+    auto* logo = new QPushButton;
+    logo->setObjectName("VexelLogo");
+    const QPixmap picture = logoPicture();
+    if (!picture.isNull()) {
+        logo->setIcon(QIcon(picture));
+        logo->setIconSize(picture.size().scaled(kColumnWidth - 10, 80, Qt::KeepAspectRatio));
+    }
+    logo->setMinimumHeight(40);
+    results->addSpacing(5);
+    results->addWidget(logo);
+    connect(logo, SIGNAL(clicked()), this, SLOT(VexelInfo()));
+
+    panelLayout->addStretch(1);
+    return panel;
+}
+
+QWidget* TVSDReader::buildButtonBar() {
+    auto* bar = new QWidget;
+    auto* layout = new QVBoxLayout(bar);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(2);
+    const QString blue = "QPushButton { color: blue; font-weight: bold; font-size: 20px; }";
+    const QString red = "QPushButton { color: red; font-weight: bold; font-size: 20px; }";
+    auto row = [&] {
+        auto* r = new QHBoxLayout;
+        r->setSpacing(2);
+        layout->addLayout(r);
+        return r;
+    };
+    QHBoxLayout* first = row();
+    auto* saveCanvas = new QPushButton(sv_canv);
+    saveCanvas->setStyleSheet(blue);
+    fName1 = new QLineEdit(f_name);
+    fName1->setMaxLength(4096);
+    auto* blank = new QPushButton(QString());
+    for (QWidget* w : {static_cast<QWidget*>(saveCanvas), static_cast<QWidget*>(fName1.data()),
+                       static_cast<QWidget*>(blank)}) {
+        w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        first->addWidget(w);
+    }
+    connect(saveCanvas, SIGNAL(clicked()), this, SLOT(SaveCanvas()));
+    connect(fName1, SIGNAL(textChanged(QString)), this, SLOT(SetFileName()));
+
+    QHBoxLayout* second = row();
+    auto* instructions = new QPushButton(read_inst);
+    auto* reset = new QPushButton(reset_exe);
+    auto* exit = new QPushButton(s_exit);
+    instructions->setStyleSheet(blue);
+    reset->setStyleSheet(blue);
+    exit->setStyleSheet(red);
+    for (QPushButton* b : {instructions, reset, exit}) {
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        second->addWidget(b);
+    }
+    connect(instructions, SIGNAL(clicked()), this, SLOT(Instructions()));
+    connect(reset, SIGNAL(clicked()), this, SLOT(ResetExercise()));
+    connect(exit, SIGNAL(clicked()), this, SLOT(CloseWin()));
+    return bar;
+}
+
+void TVSDReader::AutomaticMenu() {
+    vexel::Browser* window = browser();
+    window->setWindowTitle(kWindowTitle);
+    // A later start rebuilds the window: the previous run's tabs go.
+    for (auto area : {vexel::Browser::Right, vexel::Browser::Left, vexel::Browser::Bottom}) {
+        QTabWidget* tabs = window->tabs(area);
+        while (tabs->count() > 0) {
+            QWidget* page = tabs->widget(0);
+            window->removeTab(area, 0);
+            delete page;
+        }
+    }
+    frmMain = buildToolPanel();
+    window->addTab(vexel::Browser::Left, frmMain, tools);
+    window->tabs(vexel::Browser::Left)->setMinimumWidth(frmMain->sizeHint().width() + 8);
+    QWidget* buttons = buildButtonBar();
+    window->addTab(vexel::Browser::Bottom, buttons, " ");
+    window->tabs(vexel::Browser::Bottom)->setMaximumHeight(buttons->sizeHint().height() + 40);
+    VarPad();
+    window->show();
 }
 
 std::string candidateFilePath() {
@@ -51,8 +667,32 @@ void Vexel_D0_Exercise(int lang, QString saveDir, int choice, int mode, int data
     globalMode = mode;
     globalDataset = dataset;
     pathSaveD0 = std::move(saveDir);
-    auto* reader = new TVSDReader(path.c_str());
+    auto* reader = new TVSDReader(path.c_str()); // MissingDataFile leaves here
     gVSDReader = reader;
     gVSDReader->setLang1(lang);
-    vexel::showMessage("Error", "The D0 lifetime analysis window is not part of this build yet.");
+    switch (lang) {
+    case 2:
+        gVSDReader->FR();
+        break;
+    case 3:
+        gVSDReader->DE();
+        break;
+    case 4:
+        gVSDReader->IT();
+        break;
+    case 5:
+        gVSDReader->RO();
+        break;
+    default:
+        gVSDReader->EN();
+        break;
+    }
+    gVSDReader->ToStudent();
+    // Display minus the margins of the exercise, but never too small to work in.
+    QSize display(1280, 1024);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        display = screen->geometry().size();
+    const int width = std::max(display.width() - 350, 1000);
+    const int height = std::max(display.height() - 200, 720);
+    TVSDReader::browser()->setGeometry(5, 30, width, height);
 }

@@ -1,9 +1,27 @@
 #pragma once
 
+#include "D0ExerciseTexts.h"
+#include "analysis/CandidateCuts.h"
+#include "analysis/D0Analysis.h"
+#include "analysis/MassWindows.h"
+
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <exception>
+#include <memory>
 #include <string>
+
+class QComboBox;
+class QLineEdit;
+class QWidget;
+class QTabWidget;
+
+namespace vexel {
+class Browser;
+class Canvas;
+class RangeSlider;
+} // namespace vexel
 
 // Raised when the candidate file of the D0 exercise cannot be opened.
 class MissingDataFile : public std::exception {
@@ -17,21 +35,98 @@ private:
     std::string message_;
 };
 
-// The D0 lifetime exercise: holds the analysis state of one exercise run.
+// The D0 lifetime exercise: the analysis window and the state of one exercise run. The
+// numbers come from analysis::D0Analysis; this class reads the controls, calls it, draws the
+// results and shows the messages.
 class TVSDReader : public QObject {
     Q_OBJECT
 public:
     explicit TVSDReader(const char* file_name);
     ~TVSDReader() override;
 
-    int lang1;
+    bool fittedMass;                                 // the mass distribution has been fitted
+    bool fittedTime;                                 // the decay-time distribution has been fitted
+    int lang1;                                       // language code of the launcher
+    std::unique_ptr<analysis::D0Analysis> fAnalysis; // candidates, histograms, fits, trends
+
+    QPointer<vexel::Canvas> fPad;      // "Invariant Mass Distribution"
+    QPointer<vexel::Canvas> fTrendPad; // "Lifetime trend"
+    QPointer<vexel::Canvas> fFitPad;   // "Lifetime fit"
+
+    QPointer<vexel::RangeSlider> fD0PTCut, fD0TAUCut, fD0IPCut; // cut sliders
+    QPointer<vexel::RangeSlider> fFitRangeGaus;                 // "Sig range:"
+    QPointer<vexel::RangeSlider> fFitRangePoly;                 // "Bkg range:" (never shown)
+    QPointer<QLineEdit> fFitResult, fFitErr;                    // lifetime and error, four decimals
+    QPointer<QLineEdit> fName1;                                 // output file name field
+    QString filetosave;                                         // output file name stem
+    QPointer<QComboBox> fVarToTrend;                            // trend variable chooser
+    QPointer<QWidget> frmMain;                                  // the tool panel
+
+    // The window of the exercise (made once, reused by a later start).
+    static vexel::Browser* browser();
+
+    // The control values as read when a button is pressed.
+    analysis::CandidateCuts currentCuts() const;
+    analysis::MassWindows currentWindows() const;
+    // The number a result field shows, read back.
+    static double fieldValue(const QLineEdit* field);
+    unsigned trendPadNumber() const;
 
 public slots:
+    void ToStudent();
+    void Exit();
+    void SaveCanvas();
+    void SetFileName();
+    void Instructions();
+    void ResetExercise();
     void LoadD0Ntuple(const char* file_name);
+    void SetD0NtupleBranches();
+    void PlotFitResultsVsVar();
+    void SaveFitResult();
+    void PlotD0Mass();
+    void PlotVarDists();
+    void FitDecayTime();
+    void FitInvariantMass();
+    double Background_Integral(double xmin, double xmax);
+    void AutomaticMenu();
+    void TrendPad();
+    void FitPad();
+    void VarPad();
+    void CloseWin();
+    void VexelInfo();
+    void IT();
+    void RO();
+    void EN();
+    void FR();
     void setLang1(int lang);
+    void DE();
+    bool OpenTab(QTabWidget* tabs, const char* str);
+    void ClearTrend();
+    bool CheckTrend(const int choice);
+    void DeleteHistograms();
 
 private:
+    void setTexts(const D0ExerciseTexts& texts);
+    void showPlotMessage(const QString& text, int height);
+    void showStatus(const analysis::AnalysisStatus& status);
+    void setFieldValue(QLineEdit* field, double value);
+    QWidget* buildToolPanel();
+    QWidget* buildButtonBar();
+    // Makes sure the canvas of a right-hand tab exists and is in front; pad 1 current.
+    vexel::Canvas* ensureCanvas(QPointer<vexel::Canvas>& member, const char* name,
+                                const QString& title, bool* created);
+
+    const double fPTRangeMin, fPTRangeMax;
+    const double fTAURangeMin, fTAURangeMax;
+    const double fIPRangeMin, fIPRangeMax;
     std::string fileName_;
+    analysis::CandidateColumns columns_;
+
+    QString var_ranges, an_tools, tools, bg_sub, t_fit, save_res, plt_mass, plt_distr, fit_sign,
+        f_name, s_exit, reset_exe, read_inst, sv_canv, cl_trend, pl_trend, sv_res_fit, fit_mass_dis,
+        i1, i2, i3, i4, i5, i6;
+
+    friend class D0ExerciseTestAccess;
 };
 
 extern TVSDReader* gVSDReader;

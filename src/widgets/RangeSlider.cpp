@@ -1,0 +1,114 @@
+#include "RangeSlider.h"
+
+#include <QDoubleValidator>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace vexel {
+
+RangeSlider::RangeSlider(const QString& label, int entryLength, int labelWidth, QWidget* parent)
+    : QWidget(parent), label_(new QLabel(label)), minField_(new QLineEdit),
+      maxField_(new QLineEdit), bar_(new RangeBar) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    label_->setFixedWidth(labelWidth);
+    const int fieldWidth =
+        fontMetrics().horizontalAdvance(QLatin1Char('0')) * (entryLength + 1) + 8;
+    for (QLineEdit* field : {minField_, maxField_}) {
+        field->setFixedWidth(fieldWidth);
+        field->setAlignment(Qt::AlignRight);
+        field->setValidator(new QDoubleValidator(field));
+        connect(field, SIGNAL(editingFinished()), this, SLOT(fieldEdited()));
+    }
+    layout->addWidget(label_);
+    layout->addWidget(minField_);
+    layout->addWidget(bar_);
+    layout->addWidget(maxField_);
+    bar_->setFixedWidth(190);
+    connect(bar_, SIGNAL(moved()), this, SLOT(barMoved()));
+    showValues();
+}
+
+QString RangeSlider::label() const {
+    return label_->text();
+}
+
+void RangeSlider::setBarWidth(int pixels) {
+    bar_->setFixedWidth(pixels);
+}
+
+void RangeSlider::setLimits(float min, float max) {
+    limitMin_ = min;
+    limitMax_ = std::max(min, max);
+    setValues(min_, max_, false);
+}
+
+void RangeSlider::setDecimals(int decimals) {
+    decimals_ = std::max(0, decimals);
+    showValues();
+}
+
+float RangeSlider::shown(float v) const {
+    return QString::number(double(v), 'f', decimals_).toFloat();
+}
+
+void RangeSlider::setValues(float min, float max, bool emitSignal) {
+    min = std::clamp(min, limitMin_, limitMax_);
+    max = std::clamp(max, limitMin_, limitMax_);
+    if (min > max)
+        std::swap(min, max);
+    min_ = min;
+    max_ = max;
+    showValues();
+    if (emitSignal)
+        emit valueSet();
+}
+
+float RangeSlider::GetMin() const {
+    return shown(min_);
+}
+
+float RangeSlider::GetMax() const {
+    return shown(max_);
+}
+
+void RangeSlider::showValues() {
+    minField_->setText(QString::number(double(min_), 'f', decimals_));
+    maxField_->setText(QString::number(double(max_), 'f', decimals_));
+    const double span = double(limitMax_) - double(limitMin_);
+    if (span > 0)
+        bar_->setPositions((min_ - limitMin_) / span, (max_ - limitMin_) / span);
+    else
+        bar_->setPositions(0, 1);
+}
+
+void RangeSlider::fieldEdited() {
+    bool okMin = false, okMax = false;
+    const float min = minField_->text().toFloat(&okMin);
+    const float max = maxField_->text().toFloat(&okMax);
+    if (!okMin || !okMax) {
+        showValues(); // not a number: the previous values stay
+        return;
+    }
+    // The edited edge may not pass the other one.
+    if (sender() == minField_)
+        setValues(std::min(min, max_), max_);
+    else
+        setValues(min_, std::max(max, min_));
+}
+
+void RangeSlider::barMoved() {
+    const double span = double(limitMax_) - double(limitMin_);
+    // The handles move in steps of the shown precision.
+    const float low = shown(float(limitMin_ + bar_->low() * span));
+    const float high = shown(float(limitMin_ + bar_->high() * span));
+    setValues(low, high);
+}
+
+} // namespace vexel

@@ -1,0 +1,490 @@
+#include "Browser.h"
+#include "Canvas.h"
+#include "D0ExerciseDrawing.h"
+#include "D0ExerciseTexts.h"
+#include "GuiTestSupport.h"
+#include "HelpTextDialog.h"
+#include "RangeSlider.h"
+#include "Vexel_D0_Exercise.h"
+#include "analysis/AnalysisMessages.h"
+#include "launcher.h"
+#include "rootio/FileReader.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const kCandidateFile = "share/VexelLumora/LumoraData_2012.root";
+
+vexel::Browser* window() {
+    return TVSDReader::browser();
+}
+
+QPushButton* button(const QString& text) {
+    for (auto* b : window()->findChildren<QPushButton*>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+
+void click(const QString& text) {
+    QPushButton* b = button(text);
+    ASSERT_NE(b, nullptr) << text.toStdString();
+    QTest::mouseClick(b, Qt::LeftButton);
+    QApplication::processEvents();
+}
+
+QStringList tabTitles(vexel::Browser::Area area) {
+    QStringList titles;
+    for (int i = 0; i < window()->tabs(area)->count(); ++i)
+        titles << window()->tabs(area)->tabText(i);
+    return titles;
+}
+
+void closeDialogs() {
+    for (auto* d : vexel::HelpTextDialog::openDialogs())
+        d->accept();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The help dialogs opened since the last closeDialogs().
+QList<vexel::HelpTextDialog*> dialogs() {
+    return vexel::HelpTextDialog::openDialogs();
+}
+
+void closeRightTab(const QString& title) {
+    const int index = window()->findTab(vexel::Browser::Right, title);
+    ASSERT_GE(index, 0) << title.toStdString();
+    window()->closeRightTab(index);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void screenshot(const QString& name) {
+    QApplication::processEvents();
+    const QString path = vexel::test::saveScreenshot(window(), name);
+    EXPECT_FALSE(QImage(path).isNull()) << path.toStdString();
+}
+
+class D0ExerciseTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!QFile::exists(kCandidateFile))
+            GTEST_SKIP() << "no generated candidate file in the run directory";
+        vexel::test::clearMessages();
+        vexel::test::clearWarnings();
+        closeDialogs();
+    }
+    void TearDown() override {
+        closeDialogs();
+        window()->hide();
+        pathSaveD0.clear();
+    }
+    TVSDReader& start(int lang) {
+        Vexel_D0_Exercise(lang, "", 2, 2, 1, "", "");
+        QApplication::processEvents();
+        return *gVSDReader;
+    }
+};
+
+} // namespace
+
+TEST_F(D0ExerciseTest, LanguageZeroBuildsTheEnglishWindow) {
+    TVSDReader& r = start(0);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_EQ(window()->windowTitle(), "Vexel Lumora : D0 lifetime analysis");
+    EXPECT_EQ(tabTitles(vexel::Browser::Left), QStringList{"Tools"});
+    EXPECT_EQ(tabTitles(vexel::Browser::Bottom), QStringList{" "});
+    EXPECT_EQ(tabTitles(vexel::Browser::Right), QStringList{"Invariant Mass Distribution"});
+    QStringList groups;
+    for (auto* g : r.frmMain->findChildren<QGroupBox*>())
+        groups << g->title();
+    EXPECT_EQ(groups, (QStringList{"Variable ranges", "Analysis tools", "Background subtraction",
+                                   "Time fit", "Save results"}));
+    for (const char* label :
+         {"Plot D0 mass", "Fit mass distribution", "Plot distributions", "Fit signal decay time",
+          "Save result and fit", "Plot trend", "Clear Trend", "Save Canvas", "Read Instructions",
+          "Reset Exercise", "Exit"})
+        EXPECT_NE(button(label), nullptr) << label;
+    EXPECT_EQ(r.fName1->text(), "Filename");
+    EXPECT_TRUE(r.filetosave.isEmpty());
+    EXPECT_EQ(r.fVarToTrend->count(), 1);
+    EXPECT_EQ(r.fVarToTrend->currentText(), "Trend vs. max IP");
+    EXPECT_EQ(r.fVarToTrend->currentData().toInt(), 2);
+    // The sliders start at their full ranges, read back as shown.
+    EXPECT_FLOAT_EQ(r.fD0TAUCut->GetMin(), 0.15f);
+    EXPECT_FLOAT_EQ(r.fD0TAUCut->GetMax(), 10.15f);
+    EXPECT_EQ(r.fD0TAUCut->minField()->text(), "0.15");
+    EXPECT_EQ(r.fD0PTCut->maxField()->text(), "20.0");
+    EXPECT_TRUE(r.fFitRangeGaus->isVisible());
+    EXPECT_FALSE(r.fFitRangePoly->isVisible());
+    EXPECT_EQ(r.fFitResult->text(), "0.0000");
+    EXPECT_EQ(window()->pos(), QPoint(5, 30));
+    EXPECT_TRUE(vexel::test::connectionWarnings().isEmpty())
+        << vexel::test::connectionWarnings().join("\n").toStdString();
+
+    click("Read Instructions");
+    click("Read Instructions");
+    ASSERT_EQ(dialogs().size(), 2);
+    EXPECT_EQ(dialogs()[0]->windowTitle(), "INSTRUCTIONS");
+    EXPECT_TRUE(dialogs()[0]->text().startsWith(
+        "Welcome to the Vexel lumora exercise on measuring the lifetime of the D0 meson. \n"));
+    EXPECT_EQ(dialogs()[0]->text().count('\n'), 26);
+    EXPECT_EQ(dialogs()[0]->size(), QSize(700, 600));
+    closeDialogs();
+    QTest::mouseClick(r.frmMain->findChild<QPushButton*>("VexelLogo"), Qt::LeftButton);
+    ASSERT_EQ(dialogs().size(), 1);
+    EXPECT_EQ(dialogs()[0]->windowTitle(), "Vexel Experiment");
+    EXPECT_TRUE(dialogs()[0]->text().startsWith("For more details on the Vexel experiment, \n"));
+    EXPECT_TRUE(dialogs()[0]->text().contains(D0ExerciseAddresses::kCollaborationPages));
+    screenshot("d0_start_EN");
+}
+
+TEST_F(D0ExerciseTest, ResetAndDeleteRightAfterTheStart) {
+    TVSDReader& r = start(1);
+    EXPECT_EQ(r.trendPadNumber(), 0u);
+    r.fD0PTCut->setValues(3.0f, 12.0f);
+    r.fFitRangeGaus->setValues(1850.0f, 1880.0f);
+    click("Reset Exercise");
+    EXPECT_EQ(r.trendPadNumber(), 1u);
+    EXPECT_FLOAT_EQ(r.fD0PTCut->GetMin(), 2.5f);
+    EXPECT_FLOAT_EQ(r.fFitRangeGaus->GetMax(), 1915.0f);
+    EXPECT_EQ(r.fFitErr->text(), "0.0000");
+    EXPECT_FALSE(r.fittedMass);
+    EXPECT_EQ(tabTitles(vexel::Browser::Right), QStringList{"Invariant Mass Distribution"});
+    r.DeleteHistograms();
+    r.DeleteHistograms();
+    EXPECT_FALSE(r.fAnalysis->histograms().fMinvHisto);
+    EXPECT_TRUE(vexel::test::messages().empty());
+    EXPECT_TRUE(dialogs().isEmpty());
+}
+
+TEST_F(D0ExerciseTest, StepsOutOfOrderShowTheirMessagesInEveryLanguage) {
+    for (int lang = 1; lang <= 5; ++lang) {
+        TVSDReader& r = start(lang);
+        const D0ExerciseTexts texts = D0ExerciseTexts::forLanguage(lang);
+        r.FitInvariantMass();
+        ASSERT_EQ(dialogs().size(), 1) << lang;
+        EXPECT_EQ(dialogs()[0]->windowTitle(), "Plot");
+        EXPECT_EQ(dialogs()[0]->text(), analysis::AnalysisMessages::kPlotMassFirst);
+        EXPECT_EQ(dialogs()[0]->width(), 350);
+        closeDialogs();
+        r.FitDecayTime();
+        ASSERT_EQ(dialogs().size(), 1);
+        EXPECT_EQ(dialogs()[0]->text(), analysis::AnalysisMessages::kPlotDistributionsFirst);
+        closeDialogs();
+        r.PlotVarDists();
+        ASSERT_EQ(dialogs().size(), 1);
+        EXPECT_EQ(dialogs()[0]->text(), texts.i5);
+        EXPECT_EQ(dialogs()[0]->width(), 350);
+        closeDialogs();
+        r.SaveFitResult();
+        ASSERT_EQ(dialogs().size(), 1);
+        EXPECT_EQ(dialogs()[0]->text(), texts.i3);
+        closeDialogs();
+        r.PlotFitResultsVsVar();
+        ASSERT_EQ(dialogs().size(), 1);
+        EXPECT_EQ(dialogs()[0]->text(), texts.i2);
+        closeDialogs();
+        EXPECT_FALSE(r.fittedMass);
+    }
+}
+
+TEST_F(D0ExerciseTest, TheWholeStudentPath) {
+    TVSDReader& r = start(1);
+    click("Plot D0 mass");
+    ASSERT_TRUE(r.fAnalysis->histograms().fMinvHisto);
+    ASSERT_EQ(r.fPad->padHistograms(1).size(), 1u);
+    EXPECT_EQ(r.fPad->padHistograms(1)[0].name, "D0Mass");
+    screenshot("d0_step1_mass");
+
+    click("Fit mass distribution");
+    ASSERT_TRUE(r.fittedMass);
+    const auto& massFit = *r.fAnalysis->lastMassFit();
+    const QStringList lines = r.fPad->padTexts(1);
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[0], QString("Total: %1").arg(massFit.total));
+    EXPECT_EQ(lines[2], QString("Signal: %1").arg(massFit.total - massFit.background));
+    EXPECT_TRUE(lines[4].startsWith("#sigma: "));
+    EXPECT_EQ(r.fPad->padCurves(1).size(), 2u);
+    const double mean = massFit.fit.parameters[1], sigma = massFit.fit.parameters[2];
+    EXPECT_NEAR(mean, 1865, 5);
+    screenshot("d0_step2_fit");
+
+    // At the full mass range the signal window touches the background range: i1.
+    click("Plot distributions");
+    ASSERT_EQ(dialogs().size(), 1);
+    EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::english().i1);
+    closeDialogs();
+
+    r.fFitRangeGaus->setValues(float(mean - 3 * sigma), float(mean + 3 * sigma));
+    click("Plot distributions");
+    EXPECT_TRUE(dialogs().isEmpty());
+    for (int pad = 2; pad <= 4; ++pad) {
+        EXPECT_EQ(r.fPad->padHistograms(pad).size(), 2u) << pad;
+        EXPECT_EQ(r.fPad->padLegendCount(pad), 1) << pad;
+        r.fPad->cd(pad);
+        EXPECT_TRUE(r.fPad->logY());
+    }
+    // The drawn copies are normalised.
+    double sum = 0;
+    const auto drawn = r.fPad->padHistograms(3)[1];
+    for (int b = 1; b <= drawn.nbins; ++b)
+        sum += drawn.contents[static_cast<std::size_t>(b)];
+    EXPECT_NEAR(sum, 1.0, 1e-9);
+    screenshot("d0_step3_distributions");
+
+    click("Fit signal decay time");
+    ASSERT_TRUE(r.fittedTime);
+    EXPECT_EQ(tabTitles(vexel::Browser::Right),
+              (QStringList{"Invariant Mass Distribution", "Lifetime fit"}));
+    const double tau = TVSDReader::fieldValue(r.fFitResult);
+    EXPECT_GT(tau, 0.3);
+    EXPECT_LT(tau, 0.6);
+    EXPECT_EQ(r.fFitResult->text(), QString::number(r.fAnalysis->lastLifetimeFit()->tau, 'f', 4));
+    EXPECT_GT(TVSDReader::fieldValue(r.fFitErr), 0.0);
+    ASSERT_EQ(r.fFitPad->padTexts(1).size(), 1);
+    EXPECT_EQ(r.fFitPad->padTexts(1)[0],
+              D0ExerciseDrawing::lifetimeText(r.fAnalysis->lastLifetimeFit()->tau,
+                                              r.fAnalysis->lastLifetimeFit()->tauError));
+    screenshot("d0_step4_lifetime");
+
+    // Two saves with the upper IP edge moved, then the trend.
+    click("Save result and fit");
+    r.fD0IPCut->setValues(-4.0f, 0.5f);
+    click("Plot distributions");
+    click("Save result and fit"); // the fit is stale after re-plotting: i3
+    ASSERT_EQ(dialogs().size(), 1);
+    EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::english().i3);
+    closeDialogs();
+    click("Fit signal decay time");
+    click("Save result and fit");
+    const auto& points = r.fAnalysis->trends().points(2);
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_FLOAT_EQ(float(points[1].cutMax), 0.5f);
+    EXPECT_DOUBLE_EQ(points[1].value, TVSDReader::fieldValue(r.fFitResult));
+    click("Plot trend");
+    EXPECT_TRUE(dialogs().isEmpty());
+    ASSERT_TRUE(r.fTrendPad);
+    const auto curves = r.fTrendPad->padCurves(1);
+    ASSERT_EQ(curves.size(), 1u);
+    EXPECT_EQ(curves[0].x, (std::vector<double>{1.5, 0.5}));
+    r.fTrendPad->cd(1);
+    EXPECT_EQ(r.fTrendPad->xTitle(), "log_{10}( D^{0} IP [mm] )");
+    screenshot("d0_step5_trend");
+
+    // Both edges moved between saves: warning i4, and the plot is still made.
+    r.fD0IPCut->setValues(-3.0f, 0.5f);
+    click("Plot distributions");
+    click("Fit signal decay time");
+    click("Save result and fit");
+    click("Plot trend");
+    ASSERT_EQ(dialogs().size(), 1);
+    EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::english().i4);
+    closeDialogs();
+    EXPECT_EQ(r.fTrendPad->padCurves(1)[0].x.size(), 3u);
+
+    click("Clear Trend");
+    EXPECT_TRUE(r.fTrendPad->padCurves(1).empty());
+    click("Plot trend");
+    ASSERT_EQ(dialogs().size(), 1);
+    EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::english().i2);
+    closeDialogs();
+
+    click("Reset Exercise");
+    EXPECT_TRUE(r.fPad->padHistograms(1).empty());
+    EXPECT_TRUE(r.fFitPad->padHistograms(1).empty());
+    EXPECT_FALSE(r.fittedTime);
+    EXPECT_EQ(r.fFitResult->text(), "0.0000");
+    EXPECT_TRUE(vexel::test::connectionWarnings().isEmpty());
+}
+
+TEST_F(D0ExerciseTest, ClosedCanvasTabsAreMadeAgain) {
+    TVSDReader& r = start(1);
+    click("Plot D0 mass");
+    click("Fit mass distribution");
+    const double mean = r.fAnalysis->lastMassFit()->fit.parameters[1];
+    r.fFitRangeGaus->setValues(float(mean - 15), float(mean + 15));
+    click("Plot distributions");
+    click("Fit signal decay time");
+    click("Save result and fit");
+    click("Plot trend");
+
+    closeRightTab("Lifetime fit");
+    EXPECT_FALSE(r.fFitPad);
+    click("Fit signal decay time");
+    ASSERT_TRUE(r.fFitPad);
+    EXPECT_EQ(window()
+                  ->tabs(vexel::Browser::Right)
+                  ->tabText(window()->tabs(vexel::Browser::Right)->currentIndex()),
+              "Lifetime fit");
+    EXPECT_EQ(r.fFitPad->padHistograms(1).size(), 1u);
+
+    closeRightTab("Lifetime trend");
+    click("Clear Trend"); // the closed canvas is left alone
+    click("Plot trend");
+    ASSERT_EQ(dialogs().size(), 1); // the trend was cleared: i2
+    closeDialogs();
+    EXPECT_TRUE(r.fTrendPad);
+    EXPECT_EQ(r.trendPadNumber(), 1u);
+
+    closeRightTab("Invariant Mass Distribution");
+    click("Fit mass distribution"); // re-made with the histogram and the fit
+    ASSERT_TRUE(r.fPad);
+    EXPECT_EQ(r.fPad->padHistograms(1).size(), 1u);
+    EXPECT_EQ(r.fPad->padTexts(1).size(), 5);
+
+    closeRightTab("Invariant Mass Distribution");
+    click("Reset Exercise");
+    EXPECT_TRUE(dialogs().isEmpty());
+}
+
+TEST_F(D0ExerciseTest, SaveCanvasWritesTheFourPictures) {
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    TVSDReader& r = start(1);
+    pathSaveD0 = out.path() + "/";
+    click("Plot D0 mass");
+    click("Fit mass distribution");
+    r.fName1->setText("mass_canvas");
+    EXPECT_EQ(r.filetosave, "mass_canvas");
+    closeRightTab("Invariant Mass Distribution");
+    click("Save Canvas");
+    EXPECT_TRUE(vexel::test::messages().empty());
+    const QDir dir(out.path());
+    rootio::FileReader file(dir.filePath("mass_canvas.root").toStdString());
+    const auto mass = file.readHistogram("D0Mass");
+    EXPECT_EQ(mass.nbins, 200);
+    EXPECT_DOUBLE_EQ(mass.entries, r.fAnalysis->histograms().fMinvHisto->entries());
+    EXPECT_TRUE(file.has("fitGaus"));
+    EXPECT_TRUE(file.has("fitPoly"));
+    QFile eps(dir.filePath("mass_canvas.eps"));
+    ASSERT_TRUE(eps.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(eps.read(10).startsWith("%!PS-Adobe"));
+    QFile pdf(dir.filePath("mass_canvas.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.read(5), "%PDF-");
+    EXPECT_FALSE(QImage(dir.filePath("mass_canvas.png")).isNull());
+
+    // Nothing typed: files named only by their extension.
+    r.fName1->clear();
+    click("Save Canvas");
+    EXPECT_TRUE(QFile::exists(dir.filePath(".png")));
+    EXPECT_TRUE(QFile::exists(dir.filePath(".root")));
+
+    // A directory that does not exist is reported, not a crash.
+    pathSaveD0 = out.path() + "/missing/";
+    click("Save Canvas");
+    ASSERT_EQ(vexel::test::messages().size(), 1u);
+    EXPECT_TRUE(vexel::test::messages()[0].text.contains("does not exist"));
+}
+
+TEST_F(D0ExerciseTest, TextsOfEveryLanguage) {
+    struct Expected {
+        int lang;
+        const char* code;
+        const char* tools;
+        const char* fitSign;
+        const char* exit;
+        const char* firstLine;
+        int lines;
+    };
+    const Expected expected[] = {
+        {2, "FR", "Outils", "Ajust. le tps de desint. du sig.", "Quitter",
+         "Bienvenue dans l'exercice de lumora Vexel sur la mesure du temps de vie ", 41},
+        {3, "DE", "Werkzeuge", " Signal Zerfallszeit fitten ", "Beenden",
+         "Herzlich Willkommen bei den Vexel-Lumoraes Uebungen zur Messung", 41},
+        {4, "IT", "Strumenti", "Fit tempo decadimento", "Esci",
+         "Benvenuto nell'esercizio di Vexel per le lumora: la misura della vita media della", 30},
+        {5, "RO", "Instrumente", "Fit timp viata semnal", "Iesire",
+         "Bine ati venit la exercitiul de masurare a timpului de viata a mezonului ", 43},
+        {1, "EN", "Tools", "Fit signal decay time", "Exit",
+         "Welcome to the Vexel lumora exercise on measuring the lifetime of the D0 meson. ", 26},
+    };
+    for (const Expected& e : expected) {
+        start(e.lang);
+        EXPECT_EQ(tabTitles(vexel::Browser::Left), QStringList{e.tools}) << e.code;
+        EXPECT_NE(button(e.fitSign), nullptr) << e.code;
+        EXPECT_NE(button(e.exit), nullptr) << e.code;
+        click(D0ExerciseTexts::forLanguage(e.lang).read_inst);
+        ASSERT_EQ(dialogs().size(), 1);
+        const QString text = dialogs()[0]->text();
+        EXPECT_TRUE(text.startsWith(QString(e.firstLine) + "\n")) << e.code;
+        EXPECT_EQ(text.count('\n'), e.lines) << e.code;
+        EXPECT_TRUE(text.contains(D0ExerciseAddresses::kParticleData)) << e.code;
+        EXPECT_TRUE(text.endsWith("\n"));
+        closeDialogs();
+        screenshot(QString("d0_start_") + e.code);
+    }
+    EXPECT_EQ(D0ExerciseTexts::german().i4,
+              "WARNUNG: Der Maximum-  und Minimum-Schnitt sind beide veraenderlich.");
+    EXPECT_EQ(D0ExerciseTexts::german().sv_res_fit, " Fit-Ergebnis speichern");
+    EXPECT_TRUE(vexel::test::connectionWarnings().isEmpty());
+}
+
+TEST_F(D0ExerciseTest, ExitLeavesTheLauncherUsable) {
+    launcher l;
+    l.enableII();
+    QTest::mouseClick(l.fPictureButton785, Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_TRUE(window()->isVisible());
+    EXPECT_FALSE(l.fPictureButton785->isEnabled());
+    TVSDReader* reader = gVSDReader;
+    click("Exit");
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_TRUE(l.fMainFrame990->isVisible());
+    EXPECT_TRUE(l.fMainFrame990->isEnabled());
+    reader->Exit();
+    EXPECT_EQ(gVSDReader, reader);
+    // A second start reuses the window with fresh tabs.
+    l.enableII();
+    QTest::mouseClick(l.fPictureButton785, Qt::LeftButton);
+    EXPECT_NE(gVSDReader, reader);
+    EXPECT_EQ(tabTitles(vexel::Browser::Right), QStringList{"Invariant Mass Distribution"});
+    EXPECT_EQ(tabTitles(vexel::Browser::Left).size(), 1);
+    EXPECT_TRUE(vexel::test::messages().empty());
+    l.fMainFrame990->hide();
+}
+
+TEST_F(D0ExerciseTest, TheSystemWideFileIsUsedWhenTheRunDirectoryHasNone) {
+    const QString systemDir = "/usr/local/share/VexelLumora";
+    const QString systemFile = systemDir + "/LumoraData_2012.root";
+    if (QFile::exists(systemFile))
+        GTEST_SKIP() << "a system-wide candidate file is installed";
+    const bool madeDir = !QDir(systemDir).exists();
+    if (!QDir().mkpath(systemDir) || !QFile::copy(kCandidateFile, systemFile)) {
+        if (madeDir)
+            QDir().rmdir(systemDir);
+        GTEST_SKIP() << "cannot create " << systemFile.toStdString();
+    }
+    QTemporaryDir empty;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(empty.path());
+    const std::string path = candidateFilePath();
+    bool built = false;
+    try {
+        TVSDReader reader(path.c_str());
+        built = reader.fAnalysis->candidates().size() > 0;
+    } catch (const MissingDataFile&) {
+    }
+    QDir::setCurrent(previous);
+    QFile::remove(systemFile);
+    if (madeDir)
+        QDir().rmdir(systemDir);
+    EXPECT_EQ(path, systemFile.toStdString());
+    EXPECT_TRUE(built);
+    // With the run directory's copy present, that one is preferred.
+    EXPECT_EQ(candidateFilePath(), kCandidateFile);
+}
