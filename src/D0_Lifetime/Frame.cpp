@@ -4,22 +4,28 @@
 #include "DetectorGeometry.h"
 #include "EventDisplay.h"
 #include "FrameEventFile.h"
+#include "FrameInvariantMass.h"
+#include "FrameMassHistogram.h"
 #include "FramePickKey.h"
+#include "FrameSelection.h"
 #include "FrameTexts.h"
 #include "FrameTrackColours.h"
 #include "Messages.h"
+#include "analysis/Hist1D.h"
 #include "launcher.h"
 #include "rootio/Error.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFile>
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QListWidgetItem>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -146,6 +152,7 @@ void Frame::init() {
     zoomBool = 1;
     checked_trans = 0;
     std::fill(std::begin(eventsDone), std::end(eventsDone), false);
+    a = std::make_unique<analysis::Hist1D>(makeMassHistogram());
     applyMessageTexts(1);
 }
 
@@ -379,6 +386,98 @@ void Frame::OnClicked(const vexel::TrackLine* line) {
     if (found == particles.end())
         return;
     selected = found->second;
+    fTextEntry1311->setText(QString::fromStdString(particleName(selected)));
+    fTextEntry1305->setText(QString::fromStdString(formatValue(selected.mass)));
+    fTextEntry1312->setText(QString::fromStdString(formatValue(selected.E)));
+    fTextEntry1306->setText(QString::fromStdString(formatValue(selected.q)));
+    fTextEntry1307->setText(QString::fromStdString(formatValue(selected.chi2)));
+    fTextEntry1308->setText(QString::fromStdString(formatValue(selected.px)));
+    fTextEntry799->setText(QString::fromStdString(formatValue(selected.py)));
+    fTextEntry1309->setText(QString::fromStdString(formatValue(selected.pz)));
+    fTextButton1319->setEnabled(true);
+}
+
+void Frame::addChosenParticle(const Record& record, int id) {
+    auto* item =
+        new QListWidgetItem("My particle: " + QString::fromStdString(particleName(record)));
+    item->setData(Qt::UserRole, id);
+    fListBox1321->addItem(item);
+}
+
+void Frame::SaveParticle() {
+    switch (chooseSlot(particleCount, flag, selected, myParticle1, myParticle2)) {
+    case SlotChoice::TooMany:
+        vexel::showMessage("Error", e1);
+        break;
+    case SlotChoice::AlreadyChosen:
+        vexel::showMessage("Error", e2);
+        break;
+    case SlotChoice::FirstSlot:
+        addChosenParticle(selected, 0);
+        myParticle1 = selected;
+        particleCount += 1;
+        if (particleCount == 2)
+            fTextButton1335->setEnabled(true);
+        flag = 0;
+        break;
+    case SlotChoice::SecondSlot:
+        addChosenParticle(selected, 1);
+        myParticle2 = selected;
+        fTextButton1335->setEnabled(true);
+        particleCount += 1;
+        break;
+    }
+    fListBox1321->setGeometry(8, 24, 208, 36);
+    fTextButton753->setEnabled(true);
+}
+
+void Frame::DeleteParticle() {
+    if (particleCount < 1)
+        return;
+    const QList<QListWidgetItem*> chosen = fListBox1321->selectedItems();
+    if (chosen.isEmpty())
+        return;
+    QListWidgetItem* item = chosen.front();
+    if (item->data(Qt::UserRole).toInt() == 0)
+        flag = 1;
+    delete item;
+    particleCount -= 1;
+    fTextEntry1337->setText("");
+    fTextButton1335->setEnabled(false);
+}
+
+void Frame::Calculate() {
+    res = static_cast<float>(invariantMass(myParticle1, myParticle2));
+    fTextEntry1337->setText(QString::fromStdString(formatValue(static_cast<double>(res))));
+    fTextButton753a->setEnabled(true);
+}
+
+void Frame::Continue() {
+    // Without a data set there is no event to add a mass for.
+    if (counter < 0 || counter >= nb || counter >= static_cast<int>(std::size(eventsDone)))
+        return;
+    if (eventsDone[counter]) {
+        vexel::showMessage("Error", e4);
+    } else if (massAccepted(res)) {
+        a->fill(static_cast<double>(res));
+        eventsDone[counter] = true;
+        fTextButton1442->setEnabled(true);
+    } else {
+        vexel::showMessage("Error", e3);
+    }
+}
+
+void Frame::SaveHist() {
+    const std::string path = massHistogramPath(QFile::encodeName(pathSave).toStdString(),
+                                               QFile::encodeName(histName).toStdString());
+    try {
+        saveMassHistogram(path, *a);
+    } catch (const rootio::Error& e) {
+        std::cerr << "Cannot save the histogram: " << e.what() << std::endl;
+        vexel::showMessage("Error", "Access denied.");
+        return;
+    }
+    vexel::showMessage("Info", h1);
 }
 
 void Frame::setLegend(const QString& picture) {
@@ -539,6 +638,11 @@ void Frame::makeGui() {
     connect(fPictureButton861, SIGNAL(pressed()), this, SLOT(YZ()));
     connect(fPictureButton862, SIGNAL(pressed()), this, SLOT(YX()));
     connect(fPictureButton863, SIGNAL(pressed()), this, SLOT(ZX()));
+    connect(fTextButton1319, SIGNAL(clicked()), this, SLOT(SaveParticle()));
+    connect(fTextButton1335, SIGNAL(clicked()), this, SLOT(Calculate()));
+    connect(fTextButton753, SIGNAL(pressed()), this, SLOT(DeleteParticle()));
+    connect(fTextButton753a, SIGNAL(pressed()), this, SLOT(Continue()));
+    connect(fTextButton758, SIGNAL(clicked()), this, SLOT(SaveHist()));
     connect(fTextButton834, SIGNAL(clicked()), this, SLOT(Exit()));
 
     fMainFrame1460->resize(490, 1055);

@@ -22,6 +22,9 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QWidget;
+namespace analysis {
+class Hist1D;
+}
 namespace vexel {
 class Browser;
 class EventDisplay;
@@ -61,6 +64,11 @@ public slots:
     void ZX();
     void Hint();
     void OnClicked(const vexel::TrackLine* line);
+    void SaveParticle();
+    void DeleteParticle();
+    void Calculate();
+    void Continue();
+    void SaveHist();
     void makeGui();
     void disableAll();
     void enableAll();
@@ -82,6 +90,7 @@ private:
     void applyWidgetTexts(int lang);
     void applyMessageTexts(int lang);
     void setLegend(const QString& picture);
+    void addChosenParticle(const Record& record, int id);
     QPushButton* pictureButton(const QString& picture, QWidget* parent, int x, int y, int w, int h,
                                const char* name);
 
@@ -104,9 +113,10 @@ private:
     Record myParticle2;
     int particleCount;
     int flag;
-    float res;         // new mass
-    int checked;       // show hide geometry
-    int checked_trans; // 1 transparent, -1 as loaded, 0 not recorded
+    float res;                           // new mass
+    std::unique_ptr<analysis::Hist1D> a; // the mass histogram "hist"
+    int checked;                         // show hide geometry
+    int checked_trans;                   // 1 transparent, -1 as loaded, 0 not recorded
     std::vector<std::pair<int, unsigned>> fVolumeTrans; // (volume, transparency) as loaded
     int zoomBool;                                       // zoom dialog should be shown just ones
     QString e1, e2, h1, e3, e4, h2, h3_a, h3_b;

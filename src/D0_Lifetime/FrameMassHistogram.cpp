@@ -1,0 +1,32 @@
+#include "FrameMassHistogram.h"
+
+#include "analysis/RootHistogramConversion.h"
+#include "rootio/FileWriter.h"
+
+#include <algorithm>
+
+analysis::Hist1D makeMassHistogram() {
+    return analysis::Hist1D("hist", "My histogram", 50, 1815, 1915);
+}
+
+rootio::Histogram1D massHistogramRecord(const analysis::Hist1D& hist) {
+    rootio::Histogram1D record = analysis::toRootHistogram(hist);
+    record.doublePrecision = false;
+    // A TH1F holds its contents in single precision.
+    for (double& content : record.contents)
+        content = static_cast<float>(content);
+    return record;
+}
+
+std::string massHistogramPath(const std::string& pathSave, const std::string& histName) {
+    std::string tail = histName;
+    std::replace(tail.begin(), tail.end(), '/', '_');
+    std::replace(tail.begin(), tail.end(), '\0', '_');
+    return pathSave + "MassHistogram_" + tail;
+}
+
+void saveMassHistogram(const std::string& path, const analysis::Hist1D& hist) {
+    rootio::FileWriter writer(path, 1);
+    writer.addHistogram(massHistogramRecord(hist));
+    writer.save();
+}

@@ -1,0 +1,352 @@
+#include "Browser.h"
+#include "EventDisplay.h"
+#include "EventDisplayTestData.h"
+#include "Frame.h"
+#include "FrameTestAccess.h"
+#include "GuiTestSupport.h"
+#include "rootio/FileReader.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QVTKOpenGLNativeWidget.h>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+using vexel::test::RunDirectory;
+
+// Readable failures.
+void PrintTo(const QString& s, std::ostream* out) {
+    *out << '"' << s.toStdString() << '"';
+}
+void PrintTo(const QStringList& l, std::ostream* out) {
+    *out << '[' << l.join("|").toStdString() << ']';
+}
+
+namespace {
+
+// Gives a record a four-momentum.
+void setMomentum(rootio::TrackRecord& r, double E, double px, double py, double pz) {
+    r.E = E;
+    r.px = px;
+    r.py = py;
+    r.pz = pz;
+}
+
+// Records 1 and 2 (the kaon and the pion) have opposite momenta, so their invariant
+// mass is the sum of their energies, `mass`. Record 3 with record 1 gives `otherMass`;
+// record 4 is so slow beside its momentum that with record 1 it has no real mass.
+std::vector<rootio::TrackRecord> eventWithMasses(int index, double mass, double otherMass) {
+    auto event = vexel::test::testEvent(index, 8);
+    setMomentum(event[1], 1000, 310.5, -220.25, 4100);
+    setMomentum(event[2], mass - 1000, -310.5, 220.25, -4100);
+    setMomentum(event[3], otherMass - 1000, -310.5, 220.25, -4100);
+    setMomentum(event[4], 1, 9000, 0, 0);
+    return event;
+}
+
+class FrameSelection : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vexel::test::clearMessages();
+        vexel::test::clearWarnings();
+        run = std::make_unique<RunDirectory>();
+        run->writeGeometry(vexel::test::testDetectorGdml());
+        run->writePictures();
+        QDir().mkpath(run->path("out"));
+        events = {eventWithMasses(0, 1864.8359, 1700), eventWithMasses(1, 1814.5, 1813.99),
+                  eventWithMasses(2, 1915.0, 1915.01), eventWithMasses(3, 1870, 1880),
+                  eventWithMasses(4, 1850, 1851)};
+        run->writeEvents(5, events);
+    }
+    void TearDown() override {
+        frame.reset();
+        run.reset();
+    }
+    Frame& open(int lang, const QString& outputDirectory) {
+        frame = std::make_unique<Frame>(lang, "Ann_Lee_3b", outputDirectory, 5, nullptr);
+        access = std::make_unique<FrameTestAccess>(*frame);
+        return *frame;
+    }
+    template <typename T> T* widget(const char* name) {
+        T* w = frame->browser()->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QPushButton* button(const char* name) { return widget<QPushButton>(name); }
+    QString field(const char* name) { return widget<QLineEdit>(name)->text(); }
+    QListWidget* list() { return widget<QListWidget>("fListBox1321"); }
+
+    // Clicks the track of record k of the event shown, in the 3D view, at a point where no
+    // other track lies in front of it; like a student, turns to the projections when the
+    // track is hidden in the present view.
+    void clickTrack(int k) {
+        vexel::EventDisplay* display = frame->display();
+        const auto& points = events[access->counter()][k].points;
+        for (const char* view :
+             {"", "fPictureButton861", "fPictureButton862", "fPictureButton863"}) {
+            if (*view)
+                QTest::mouseClick(button(view), Qt::LeftButton);
+            display->renderNow();
+            for (auto p = points.rbegin(); p != points.rend(); ++p) {
+                const QPoint at = display->toWidget({(*p)[0], (*p)[1], (*p)[2]});
+                if (display->pickLine(at) != display->line(k))
+                    continue;
+                QTest::mouseClick(display->vtkWidget(), Qt::LeftButton, Qt::NoModifier,
+                                  display->vtkWidget()->mapFrom(display, at));
+                return;
+            }
+        }
+        ADD_FAILURE() << "no point of track " << k << " can be clicked";
+    }
+    // Picks record k through its line, as the view's click does.
+    void pick(int k) { frame->OnClicked(frame->display()->line(k)); }
+    void choose(int k) {
+        pick(k);
+        QTest::mouseClick(button("fTextButton1319"), Qt::LeftButton);
+    }
+    // Selects the list entry of row and presses Delete.
+    void deleteRow(int row) {
+        QListWidget* l = list();
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          l->visualItemRect(l->item(row)).center());
+        ASSERT_TRUE(l->item(row)->isSelected());
+        QTest::mouseClick(button("fTextButton753"), Qt::LeftButton);
+    }
+    void calculate() { QTest::mouseClick(button("fTextButton1335"), Qt::LeftButton); }
+    void add() { QTest::mouseClick(button("fTextButton753a"), Qt::LeftButton); }
+    QStringList lastMessage() {
+        const auto& m = vexel::test::messages();
+        if (m.empty())
+            return {};
+        return {m.back().title, m.back().text};
+    }
+    int entryId(int row) { return list()->item(row)->data(Qt::UserRole).toInt(); }
+
+    std::unique_ptr<RunDirectory> run;
+    std::vector<std::vector<rootio::TrackRecord>> events;
+    std::unique_ptr<Frame> frame;
+    std::unique_ptr<FrameTestAccess> access;
+};
+
+} // namespace
+
+TEST_F(FrameSelection, PickChooseCalculateAndAddOncePerEvent) {
+    Frame& f = open(1, "");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.browser()));
+    EXPECT_TRUE(vexel::test::connectionWarnings().isEmpty())
+        << vexel::test::connectionWarnings().join("\n").toStdString();
+
+    // A click on the kaon's track fills the particle fields.
+    clickTrack(1);
+    ASSERT_TRUE(access->selected().particleId);
+    EXPECT_EQ(field("fTextEntry1311"), "K-");
+    EXPECT_EQ(field("fTextEntry1305"), "493.68");
+    EXPECT_EQ(field("fTextEntry1312"), "1000.00");
+    EXPECT_EQ(field("fTextEntry1306"), "-1.00");
+    EXPECT_EQ(field("fTextEntry1307"), "1.50");
+    EXPECT_EQ(field("fTextEntry1308"), "310.50");
+    EXPECT_EQ(field("fTextEntry799"), "-220.25");
+    EXPECT_EQ(field("fTextEntry1309"), "4100.00");
+    EXPECT_TRUE(button("fTextButton1319")->isEnabled());
+    EXPECT_FALSE(button("fTextButton753")->isEnabled());
+
+    // A click on empty space and a line without record change nothing.
+    QTest::mouseClick(f.display()->vtkWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    f.OnClicked(nullptr);
+    f.OnClicked(f.display()->line(0)); // the D0: a line without points
+    EXPECT_EQ(field("fTextEntry1311"), "K-");
+
+    QTest::mouseClick(button("fTextButton1319"), Qt::LeftButton);
+    ASSERT_EQ(list()->count(), 1);
+    EXPECT_EQ(list()->item(0)->text(), "My particle: K-");
+    EXPECT_EQ(entryId(0), 0);
+    EXPECT_TRUE(button("fTextButton753")->isEnabled());
+    EXPECT_FALSE(button("fTextButton1335")->isEnabled());
+    // The same track again is refused.
+    QTest::mouseClick(button("fTextButton1319"), Qt::LeftButton);
+    EXPECT_EQ(lastMessage(), QStringList({"Error", "You have already added this particle."}));
+    EXPECT_EQ(list()->count(), 1);
+
+    clickTrack(2);
+    EXPECT_EQ(field("fTextEntry1311"), "pi+");
+    QTest::mouseClick(button("fTextButton1319"), Qt::LeftButton);
+    ASSERT_EQ(list()->count(), 2);
+    EXPECT_EQ(list()->item(1)->text(), "My particle: pi+");
+    EXPECT_EQ(entryId(1), 1);
+    EXPECT_TRUE(button("fTextButton1335")->isEnabled());
+    EXPECT_EQ(list()->geometry(), QRect(8, 24, 208, 36));
+    vexel::test::saveScreenshot(widget<QWidget>("fMainFrame1460"), "selection_two_particles");
+    choose(5);
+    EXPECT_EQ(lastMessage(), QStringList({"Error", "You cannot have more than two particles."}));
+    EXPECT_EQ(access->particleCount(), 2);
+
+    EXPECT_FALSE(button("fTextButton753a")->isEnabled());
+    calculate();
+    EXPECT_EQ(field("fTextEntry1337"), "1864.84");
+    EXPECT_FLOAT_EQ(access->res(), 1864.8359f);
+    EXPECT_TRUE(button("fTextButton753a")->isEnabled());
+    EXPECT_FALSE(button("fTextButton1442")->isEnabled());
+    vexel::test::clearMessages();
+    add();
+    EXPECT_TRUE(vexel::test::messages().empty());
+    EXPECT_EQ(access->a().binContent(25), 1);
+    EXPECT_TRUE(access->eventDone(0));
+    EXPECT_TRUE(button("fTextButton1442")->isEnabled());
+    EXPECT_FALSE(button("fTextButton758")->isEnabled());
+    add();
+    EXPECT_EQ(lastMessage(),
+              QStringList({"Error", "You have already added new mass in histogram."}));
+    EXPECT_EQ(access->a().entries(), 1);
+
+    // Another event: the panel is emptied, Draw keeps its state.
+    QTest::mouseClick(button("fPictureButton715"), Qt::LeftButton);
+    EXPECT_EQ(access->counter(), 1);
+    for (const char* name :
+         {"fTextButton1319", "fTextButton1335", "fTextButton753", "fTextButton753a"})
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    EXPECT_TRUE(button("fTextButton1442")->isEnabled());
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_TRUE(field("fTextEntry1337").isEmpty());
+
+    // 1814.5 is accepted into the underflow; 1813.99 is refused.
+    choose(1);
+    choose(3);
+    calculate();
+    EXPECT_EQ(field("fTextEntry1337"), "1813.99");
+    add();
+    EXPECT_EQ(lastMessage(), QStringList({"Error", "Mass is not in range. Please, try again."}));
+    EXPECT_FALSE(access->eventDone(1));
+    deleteRow(1);
+    choose(2);
+    calculate();
+    EXPECT_EQ(field("fTextEntry1337"), "1814.50");
+    add();
+    EXPECT_EQ(access->a().binContent(0), 1);
+    EXPECT_TRUE(access->eventDone(1));
+
+    // Away and back: this event has given its mass.
+    f.Next();
+    f.Back();
+    EXPECT_EQ(access->counter(), 1);
+    choose(1);
+    choose(2);
+    calculate();
+    vexel::test::clearMessages();
+    add();
+    EXPECT_EQ(lastMessage(),
+              QStringList({"Error", "You have already added new mass in histogram."}));
+    EXPECT_EQ(access->a().entries(), 2);
+
+    // 1915 is accepted into the overflow, 1915.01 refused; no real mass is refused too.
+    f.Next();
+    choose(1);
+    choose(3);
+    calculate();
+    EXPECT_EQ(field("fTextEntry1337"), "1915.01");
+    add();
+    EXPECT_EQ(lastMessage(), QStringList({"Error", "Mass is not in range. Please, try again."}));
+    deleteRow(1);
+    choose(4);
+    calculate();
+    EXPECT_TRUE(field("fTextEntry1337").contains("nan")) << field("fTextEntry1337").toStdString();
+    EXPECT_TRUE(std::isnan(access->res()));
+    add();
+    EXPECT_EQ(lastMessage(), QStringList({"Error", "Mass is not in range. Please, try again."}));
+    deleteRow(1);
+    choose(2);
+    calculate();
+    EXPECT_EQ(field("fTextEntry1337"), "1915.00");
+    add();
+    EXPECT_EQ(access->a().binContent(51), 1);
+    EXPECT_EQ(access->a().entries(), 3);
+    EXPECT_TRUE(access->eventDone(2));
+}
+
+TEST_F(FrameSelection, DeletingParticles) {
+    Frame& f = open(1, "");
+    (void)f;
+    // T1, T2, delete T1, T2 again: refused; T3 fills the first slot and Calculate is on.
+    choose(1);
+    choose(2);
+    deleteRow(0);
+    EXPECT_EQ(access->flag(), 1);
+    EXPECT_EQ(access->particleCount(), 1);
+    EXPECT_FALSE(button("fTextButton1335")->isEnabled());
+    ASSERT_EQ(list()->count(), 1);
+    EXPECT_EQ(entryId(0), 1);
+    choose(2);
+    EXPECT_EQ(lastMessage(), QStringList({"Error", "You have already added this particle."}));
+    EXPECT_EQ(list()->count(), 1);
+    EXPECT_FALSE(button("fTextButton1335")->isEnabled());
+    choose(3);
+    ASSERT_EQ(list()->count(), 2);
+    EXPECT_EQ(list()->item(1)->text(), "My particle: K-");
+    EXPECT_EQ(entryId(1), 0);
+    EXPECT_EQ(access->flag(), 0);
+    EXPECT_TRUE(button("fTextButton1335")->isEnabled());
+    EXPECT_EQ(*access->myParticle1().particleId, "K-");
+    EXPECT_EQ(access->myParticle1().E, 700);
+    EXPECT_EQ(*access->myParticle2().particleId, "pi+");
+    f.Reset();
+
+    // T1, T2, delete both, then T3: first slot, Calculate stays off.
+    choose(1);
+    choose(2);
+    deleteRow(0);
+    deleteRow(0);
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(access->particleCount(), 0);
+    QTest::mouseClick(button("fTextButton753"), Qt::LeftButton); // nothing left to delete
+    EXPECT_EQ(access->particleCount(), 0);
+    choose(3);
+    ASSERT_EQ(list()->count(), 1);
+    EXPECT_EQ(entryId(0), 0);
+    EXPECT_FALSE(button("fTextButton1335")->isEnabled());
+    choose(1);
+    EXPECT_TRUE(button("fTextButton1335")->isEnabled());
+    f.Reset();
+
+    // Delete without a selected entry does nothing.
+    choose(1);
+    choose(2);
+    list()->clearSelection();
+    QTest::mouseClick(button("fTextButton753"), Qt::LeftButton);
+    EXPECT_EQ(list()->count(), 2);
+    EXPECT_EQ(access->particleCount(), 2);
+
+    // After Delete the mass field is empty, Add keeps its state and adds the last mass.
+    calculate();
+    EXPECT_EQ(field("fTextEntry1337"), "1864.84");
+    deleteRow(1);
+    EXPECT_TRUE(field("fTextEntry1337").isEmpty());
+    EXPECT_FALSE(button("fTextButton1335")->isEnabled());
+    EXPECT_TRUE(button("fTextButton753a")->isEnabled());
+    add();
+    EXPECT_EQ(access->a().binContent(25), 1);
+    EXPECT_TRUE(access->eventDone(0));
+}
+
+TEST_F(FrameSelection, MessagesInTheWindowLanguage) {
+    open(4, "");
+    choose(1);
+    choose(1);
+    EXPECT_EQ(lastMessage(),
+              QStringList({"Error", "Questa particella e' gia' stata selezionata."}));
+    choose(2);
+    calculate();
+    add();
+    add();
+    EXPECT_EQ(lastMessage(),
+              QStringList({"Error", "Hai gia' aggiunto questo valore di massa nell'istogramma"}));
+    frame->SaveHist();
+    EXPECT_EQ(lastMessage(), QStringList({"Info", "Istogramma salvato con successo"}));
+    EXPECT_TRUE(QFile::exists("MassHistogram_5_Ann_Lee_3b.root"));
+}
