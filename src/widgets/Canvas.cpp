@@ -42,6 +42,8 @@ constexpr double kTopMargin = 0.06;
 constexpr double kLabelSize = 0.0425;
 constexpr double kTitleSize = 0.0425;
 const char* const kFontFamily = "Helvetica";
+// Legends stay legible even when their box is small.
+constexpr int kMinimumLegendPixels = 12;
 
 // Rich text placed at normalised coordinates of a pad (the axis rect's outer rectangle).
 class PadTextItem : public QCPAbstractItem {
@@ -59,15 +61,20 @@ protected:
     void draw(QCPPainter* painter) override {
         if (!pad_)
             return;
+        // Normalised pad coordinates as in a pad with the style's margins: the frame edges
+        // sit at the margins whatever room the axis labels take.
         const QRect outer = pad_->outerRect();
+        const QRect inner = pad_->rect();
         QFont font(kFontFamily);
         font.setPixelSize(std::max(8, static_cast<int>(std::lround(size_ * outer.height()))));
         QTextDocument doc;
         doc.setDocumentMargin(0);
         doc.setDefaultFont(font);
         doc.setHtml(QString("<span style=\"color:%1\">%2</span>").arg(color_.name(), html_));
-        const double px = outer.left() + x_ * outer.width();
-        const double py = outer.bottom() - y_ * outer.height() - doc.size().height();
+        const double fx = (x_ - kLeftMargin) / (1.0 - kLeftMargin - kRightMargin);
+        const double fy = (y_ - kBottomMargin) / (1.0 - kBottomMargin - kTopMargin);
+        const double px = inner.left() + fx * inner.width();
+        const double py = inner.bottom() - fy * inner.height() - doc.size().height();
         painter->save();
         painter->translate(px, py);
         doc.drawContents(painter);
@@ -136,6 +143,7 @@ Canvas::Canvas(const QString& name, QWidget* parent) : QWidget(parent), plot_(ne
     layout->addWidget(plot_);
     plot_->setBackground(Qt::white);
     plot_->setNoAntialiasingOnDrag(true);
+    plot_->setAutoAddPlottableToLegend(false); // each pad has its own legends
     divide(1, 1);
 }
 
@@ -170,13 +178,16 @@ void Canvas::divide(int cols, int rows) {
             pads_.push_back(std::move(p));
         }
     current_ = 0;
+    for (auto& p : pads_)
+        rescale(*p);
     applyFontSizes();
     plot_->replot();
 }
 
 void Canvas::styleAxisRect(QCPAxisRect* rect) {
     rect->setupFullAxesBox(true);
-    rect->setAutoMargins(QCP::msNone);
+    // Left and bottom grow with the tick labels and titles; the style's fractions are minima.
+    rect->setAutoMargins(QCP::msLeft | QCP::msBottom);
     for (QCPAxis* axis : rect->axes()) {
         axis->grid()->setVisible(false);
         axis->setTickLengthIn(6);
@@ -210,6 +221,7 @@ void Canvas::applyFontSizes() {
         static_cast<int>(kRightMargin * padWidth), static_cast<int>(kBottomMargin * padHeight));
     for (auto& p : pads_) {
         p->rect->setMargins(margins);
+        p->rect->setMinimumMargins(margins);
         for (QCPAxis* axis : p->rect->axes()) {
             axis->setTickLabelFont(labelFont);
             axis->setLabelFont(titleFont);
@@ -429,11 +441,29 @@ void Canvas::addLegend(double x1, double y1, double x2, double y2,
     legend->setLayer(QLatin1String("legend"));
     legend->setBorderPen(Qt::NoPen);
     legend->setBrush(Qt::NoBrush);
-    QFont font(kFontFamily);
+    // The text size of the style, made smaller when the entries would not fit the box.
     const double padHeight =
         double(std::max(plot_->height(), 100)) / std::max(1, plot_->plotLayout()->rowCount());
-    font.setPixelSize(std::max(9, static_cast<int>(std::lround(textSize * padHeight))));
+    const double padWidth =
+        double(std::max(plot_->width(), 100)) / std::max(1, plot_->plotLayout()->columnCount());
+    const double boxWidth = (x2 - x1) * padWidth, boxHeight = (y2 - y1) * padHeight;
+    QFont font(kFontFamily);
+    int pixels = std::max(9, static_cast<int>(std::lround(textSize * padHeight)));
+    for (; pixels > kMinimumLegendPixels; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const auto& entry : entries)
+            widest = std::max(widest, metrics.horizontalAdvance(entry.second));
+        const double height = entries.size() * (metrics.height() + 2) + 6;
+        if (widest + 30 <= boxWidth && height <= std::max(boxHeight, 2.5 * metrics.height()))
+            break;
+    }
+    font.setPixelSize(pixels);
     legend->setFont(font);
+    legend->setIconSize(20, pixels);
+    legend->setRowSpacing(0);
+    legend->setMargins(QMargins(2, 2, 2, 2));
     for (const auto& [index, label] : entries) {
         if (index < 0 || index >= static_cast<int>(p.items.size()))
             continue;
@@ -453,6 +483,9 @@ void Canvas::setEditable(bool editable) {
 void Canvas::rescale(Pad& p) {
     QCPAxis* x = p.rect->axis(QCPAxis::atBottom);
     QCPAxis* y = p.rect->axis(QCPAxis::atLeft);
+    // An empty pad is blank.
+    for (QCPAxis* axis : p.rect->axes())
+        axis->setVisible(!p.items.empty());
     double xmin = std::numeric_limits<double>::infinity(), xmax = -xmin;
     double ymin = std::numeric_limits<double>::infinity(), ymax = -ymin;
     double minPositive = std::numeric_limits<double>::infinity();

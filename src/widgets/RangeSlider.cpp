@@ -17,7 +17,8 @@ RangeSlider::RangeSlider(const QString& label, int entryLength, int labelWidth, 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    label_->setFixedWidth(labelWidth);
+    // At least the given width, wider when the font needs it.
+    label_->setFixedWidth(std::max(labelWidth, label_->sizeHint().width() + 2));
     const int fieldWidth =
         fontMetrics().horizontalAdvance(QLatin1Char('0')) * (entryLength + 1) + 8;
     for (QLineEdit* field : {minField_, maxField_}) {

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <qcustomplot.h>
 
 namespace {
 
@@ -129,4 +130,17 @@ TEST(Canvas, SavesPicturesAndRootFiles) {
     EXPECT_FALSE(canvas.saveAs(dir.filePath("missing/c.eps"), &error));
     EXPECT_FALSE(canvas.saveAs(dir.filePath("missing/c.root"), &error));
     EXPECT_FALSE(canvas.saveAs(dir.filePath("c.gif"), &error));
+}
+
+TEST(Canvas, EmptyPadsAreBlank) {
+    vexel::Canvas canvas("c");
+    canvas.divide(2, 1);
+    for (QCPAxisRect* rect : canvas.plot()->axisRects())
+        EXPECT_FALSE(rect->axis(QCPAxis::atBottom)->visible());
+    canvas.cd(2);
+    canvas.drawHistogram(peakHistogram());
+    EXPECT_FALSE(canvas.plot()->axisRect(0)->axis(QCPAxis::atBottom)->visible());
+    EXPECT_TRUE(canvas.plot()->axisRect(1)->axis(QCPAxis::atBottom)->visible());
+    canvas.clearPad(2);
+    EXPECT_FALSE(canvas.plot()->axisRect(1)->axis(QCPAxis::atBottom)->visible());
 }
