@@ -307,6 +307,25 @@ void TVSDReader::VarPad() {
     ensureCanvas(fPad, "fPad", kMassTab, nullptr);
 }
 
+vexel::Canvas* TVSDReader::massCanvas() {
+    bool created = false;
+    ensureCanvas(fPad, "fPad", kMassTab, &created);
+    if (created) {
+        // The tab had been closed: show again what the analysis holds.
+        const auto& h = fAnalysis->histograms();
+        if (h.fMinvHisto) {
+            D0ExerciseDrawing::drawMassHistogram(*fPad, *h.fMinvHisto);
+            if (fAnalysis->fittedMass() && fAnalysis->lastMassFit())
+                D0ExerciseDrawing::drawMassFit(*fPad, fAnalysis->massFitter(),
+                                               *fAnalysis->lastMassFit());
+        }
+        D0ExerciseDrawing::drawDistributions(*fPad, h);
+        fPad->update();
+        fPad->cd(1);
+    }
+    return fPad;
+}
+
 void TVSDReader::TrendPad() {
     bool created = false;
     ensureCanvas(fTrendPad, "fTrendPad", kTrendTab, &created);
@@ -352,7 +371,7 @@ void TVSDReader::FitInvariantMass() {
 }
 
 void TVSDReader::PlotVarDists() {
-    VarPad();
+    massCanvas();
     const auto status = fAnalysis->plotDistributions(currentCuts(), currentWindows());
     if (!status.ok()) {
         showStatus(status);
@@ -425,20 +444,7 @@ void TVSDReader::ClearTrend() {
 }
 
 void TVSDReader::SaveCanvas() {
-    bool created = false;
-    ensureCanvas(fPad, "fPad", kMassTab, &created);
-    if (created) {
-        // The tab had been closed: show again what the analysis holds before saving.
-        const auto& h = fAnalysis->histograms();
-        if (h.fMinvHisto) {
-            D0ExerciseDrawing::drawMassHistogram(*fPad, *h.fMinvHisto);
-            if (fAnalysis->fittedMass() && fAnalysis->lastMassFit())
-                D0ExerciseDrawing::drawMassFit(*fPad, fAnalysis->massFitter(),
-                                               *fAnalysis->lastMassFit());
-        }
-        D0ExerciseDrawing::drawDistributions(*fPad, h);
-        fPad->update();
-    }
+    massCanvas();
     QStringList failures;
     for (const char* extension : {".root", ".eps", ".pdf", ".png"}) {
         QString error;

@@ -115,6 +115,8 @@ private:
     // Makes sure the canvas of a right-hand tab exists and is in front; pad 1 current.
     vexel::Canvas* ensureCanvas(QPointer<vexel::Canvas>& member, const char* name,
                                 const QString& title, bool* created);
+    // The mass canvas; made anew with what the analysis holds when its tab was closed.
+    vexel::Canvas* massCanvas();
 
     const double fPTRangeMin, fPTRangeMax;
     const double fTAURangeMin, fTAURangeMax;

@@ -347,6 +347,11 @@ TEST_F(D0ExerciseTest, ClosedCanvasTabsAreMadeAgain) {
     EXPECT_EQ(r.fPad->padTexts(1).size(), 5);
 
     closeRightTab("Invariant Mass Distribution");
+    click("Plot distributions"); // pad 1 comes back with the mass and its fit
+    EXPECT_EQ(r.fPad->padHistograms(1).size(), 1u);
+    EXPECT_EQ(r.fPad->padHistograms(2).size(), 2u);
+
+    closeRightTab("Invariant Mass Distribution");
     click("Reset Exercise");
     EXPECT_TRUE(dialogs().isEmpty());
 }
@@ -377,6 +382,9 @@ TEST_F(D0ExerciseTest, SaveCanvasWritesTheFourPictures) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_EQ(pdf.read(5), "%PDF-");
     EXPECT_FALSE(QImage(dir.filePath("mass_canvas.png")).isNull());
+    QFile::remove(QString(VEXEL_BINARY_DIR) + "/screenshots/d0_saved_canvas.png");
+    QFile::copy(dir.filePath("mass_canvas.png"),
+                QString(VEXEL_BINARY_DIR) + "/screenshots/d0_saved_canvas.png");
 
     // Nothing typed: files named only by their extension.
     r.fName1->clear();
