@@ -1,6 +1,7 @@
 #include "Frame.h"
 
 #include "Browser.h"
+#include "Canvas.h"
 #include "DetectorGeometry.h"
 #include "EventDisplay.h"
 #include "FrameEventFile.h"
@@ -467,6 +468,31 @@ void Frame::Continue() {
     }
 }
 
+void Frame::Draw() {
+    fTextButton1442->setEnabled(true);
+    fTextButton758->setEnabled(true);
+    // Closing the tab deletes the canvas: then a new tab with a new canvas.
+    if (!browser_->hasTab(vexel::Browser::Right, "My histogram") || !fHistCanvas) {
+        fHistCanvas = new vexel::Canvas("HistCanvas");
+        drawMassHistogram();
+        browser_->addTab(vexel::Browser::Right, fHistCanvas, "My histogram");
+    } else {
+        fHistCanvas->setEditable(true);
+        browser_->raiseTab(vexel::Browser::Right, "My histogram");
+        drawMassHistogram();
+    }
+    fHistCanvas->setEditable(false);
+}
+
+void Frame::drawMassHistogram() {
+    fHistCanvas->cd(1);
+    fHistCanvas->drawHistogram(*a);
+    // The title above the frame and the number of entries in its corner.
+    fHistCanvas->drawText(0.12, 0.95, QString::fromStdString(a->title()), 0.04);
+    fHistCanvas->drawText(0.74, 0.88, QString("Entries  %1").arg(a->entries()), 0.035);
+    fHistCanvas->update();
+}
+
 void Frame::SaveHist() {
     const std::string path = massHistogramPath(QFile::encodeName(pathSave).toStdString(),
                                                QFile::encodeName(histName).toStdString());
@@ -641,6 +667,7 @@ void Frame::makeGui() {
     connect(fTextButton1319, SIGNAL(clicked()), this, SLOT(SaveParticle()));
     connect(fTextButton1335, SIGNAL(clicked()), this, SLOT(Calculate()));
     connect(fTextButton753, SIGNAL(pressed()), this, SLOT(DeleteParticle()));
+    connect(fTextButton1442, SIGNAL(clicked()), this, SLOT(Draw()));
     connect(fTextButton753a, SIGNAL(pressed()), this, SLOT(Continue()));
     connect(fTextButton758, SIGNAL(clicked()), this, SLOT(SaveHist()));
     connect(fTextButton834, SIGNAL(clicked()), this, SLOT(Exit()));

@@ -5,6 +5,7 @@
 #include "VxLumoTrack.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <map>
@@ -27,6 +28,7 @@ class Hist1D;
 }
 namespace vexel {
 class Browser;
+class Canvas;
 class EventDisplay;
 } // namespace vexel
 
@@ -68,6 +70,7 @@ public slots:
     void DeleteParticle();
     void Calculate();
     void Continue();
+    void Draw();
     void SaveHist();
     void makeGui();
     void disableAll();
@@ -91,6 +94,7 @@ private:
     void applyMessageTexts(int lang);
     void setLegend(const QString& picture);
     void addChosenParticle(const Record& record, int id);
+    void drawMassHistogram();
     QPushButton* pictureButton(const QString& picture, QWidget* parent, int x, int y, int w, int h,
                                const char* name);
 
@@ -115,6 +119,7 @@ private:
     int flag;
     float res;                           // new mass
     std::unique_ptr<analysis::Hist1D> a; // the mass histogram "hist"
+    QPointer<vexel::Canvas> fHistCanvas; // "HistCanvas" in the tab "My histogram"; gone when closed
     int checked;                         // show hide geometry
     int checked_trans;                   // 1 transparent, -1 as loaded, 0 not recorded
     std::vector<std::pair<int, unsigned>> fVolumeTrans; // (volume, transparency) as loaded

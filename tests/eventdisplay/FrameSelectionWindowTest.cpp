@@ -1,4 +1,5 @@
 #include "Browser.h"
+#include "Canvas.h"
 #include "EventDisplay.h"
 #include "EventDisplayTestData.h"
 #include "Frame.h"
@@ -40,9 +41,10 @@ void setMomentum(rootio::TrackRecord& r, double E, double px, double py, double 
     r.pz = pz;
 }
 
-// Records 1 and 2 (the kaon and the pion) have opposite momenta, so their invariant
-// mass is the sum of their energies, `mass`. Record 3 with record 1 gives `otherMass`;
-// record 4 is so slow beside its momentum that with record 1 it has no real mass.
+// Records 1 and 2 (the kaon and the pion) have opposite momenta, so their
+// invariant mass is the sum of their energies, `mass`. Record 3 with record 1
+// gives `otherMass`; record 4 is so slow beside its momentum that with record 1
+// it has no real mass.
 std::vector<rootio::TrackRecord> eventWithMasses(int index, double mass, double otherMass) {
     auto event = vexel::test::testEvent(index, 8);
     setMomentum(event[1], 1000, 310.5, -220.25, 4100);
@@ -84,9 +86,9 @@ protected:
     QString field(const char* name) { return widget<QLineEdit>(name)->text(); }
     QListWidget* list() { return widget<QListWidget>("fListBox1321"); }
 
-    // Clicks the track of record k of the event shown, in the 3D view, at a point where no
-    // other track lies in front of it; like a student, turns to the projections when the
-    // track is hidden in the present view.
+    // Clicks the track of record k of the event shown, in the 3D view, at a point
+    // where no other track lies in front of it; like a student, turns to the
+    // projections when the track is hidden in the present view.
     void clickTrack(int k) {
         vexel::EventDisplay* display = frame->display();
         const auto& points = events[access->counter()][k].points;
@@ -245,7 +247,8 @@ TEST_F(FrameSelection, PickChooseCalculateAndAddOncePerEvent) {
               QStringList({"Error", "You have already added new mass in histogram."}));
     EXPECT_EQ(access->a().entries(), 2);
 
-    // 1915 is accepted into the overflow, 1915.01 refused; no real mass is refused too.
+    // 1915 is accepted into the overflow, 1915.01 refused; no real mass is
+    // refused too.
     f.Next();
     choose(1);
     choose(3);
@@ -273,7 +276,8 @@ TEST_F(FrameSelection, PickChooseCalculateAndAddOncePerEvent) {
 TEST_F(FrameSelection, DeletingParticles) {
     Frame& f = open(1, "");
     (void)f;
-    // T1, T2, delete T1, T2 again: refused; T3 fills the first slot and Calculate is on.
+    // T1, T2, delete T1, T2 again: refused; T3 fills the first slot and Calculate
+    // is on.
     choose(1);
     choose(2);
     deleteRow(0);
@@ -304,7 +308,8 @@ TEST_F(FrameSelection, DeletingParticles) {
     deleteRow(0);
     EXPECT_EQ(list()->count(), 0);
     EXPECT_EQ(access->particleCount(), 0);
-    QTest::mouseClick(button("fTextButton753"), Qt::LeftButton); // nothing left to delete
+    QTest::mouseClick(button("fTextButton753"),
+                      Qt::LeftButton); // nothing left to delete
     EXPECT_EQ(access->particleCount(), 0);
     choose(3);
     ASSERT_EQ(list()->count(), 1);
@@ -322,7 +327,8 @@ TEST_F(FrameSelection, DeletingParticles) {
     EXPECT_EQ(list()->count(), 2);
     EXPECT_EQ(access->particleCount(), 2);
 
-    // After Delete the mass field is empty, Add keeps its state and adds the last mass.
+    // After Delete the mass field is empty, Add keeps its state and adds the last
+    // mass.
     calculate();
     EXPECT_EQ(field("fTextEntry1337"), "1864.84");
     deleteRow(1);
@@ -332,6 +338,105 @@ TEST_F(FrameSelection, DeletingParticles) {
     add();
     EXPECT_EQ(access->a().binContent(25), 1);
     EXPECT_TRUE(access->eventDone(0));
+}
+
+TEST_F(FrameSelection, DrawAndSaveHistogram) {
+    const QString out = run->path("out") + "/";
+    Frame& f = open(1, out);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.browser()));
+    auto* right = f.browser()->tabs(vexel::Browser::Right);
+    for (int event = 0; event < 2; ++event) {
+        choose(1);
+        choose(2);
+        calculate();
+        add();
+        f.Next();
+    }
+    EXPECT_EQ(access->a().entries(), 2);
+
+    QTest::mouseClick(button("fTextButton1442"), Qt::LeftButton);
+    EXPECT_TRUE(button("fTextButton758")->isEnabled());
+    const int tab = f.browser()->findTab(vexel::Browser::Right, "My histogram");
+    ASSERT_GE(tab, 0);
+    EXPECT_EQ(right->currentIndex(), tab);
+    vexel::Canvas* canvas = access->histCanvas();
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_EQ(canvas->objectName(), "HistCanvas");
+    EXPECT_EQ(right->widget(tab), canvas);
+    EXPECT_FALSE(canvas->editable());
+    auto shown = canvas->padHistograms(1);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].title, "My histogram");
+    EXPECT_EQ(shown[0].nbins, 50);
+    EXPECT_EQ(shown[0].contents[25], 1);
+    EXPECT_EQ(shown[0].contents[0], 1);
+    EXPECT_EQ(canvas->padTexts(1), QStringList({"My histogram", "Entries  2"}));
+    QApplication::processEvents();
+    vexel::test::saveScreenshot(f.browser(), "selection_my_histogram");
+
+    // Drawn again from another tab: the same tab comes to the front with the new
+    // content.
+    choose(1);
+    choose(2);
+    calculate();
+    add();
+    right->setCurrentIndex(0);
+    QTest::mouseClick(button("fTextButton1442"), Qt::LeftButton);
+    EXPECT_EQ(right->currentIndex(), tab);
+    EXPECT_EQ(right->count(), 2);
+    EXPECT_EQ(access->histCanvas(), canvas);
+    EXPECT_FALSE(canvas->editable());
+    shown = canvas->padHistograms(1);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].contents[51], 1);
+
+    // Closed by the student: Draw opens a new tab with a new canvas.
+    f.browser()->closeRightTab(tab);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(access->histCanvas(), nullptr);
+    EXPECT_EQ(right->count(), 1);
+    QTest::mouseClick(button("fTextButton1442"), Qt::LeftButton);
+    EXPECT_EQ(right->count(), 2);
+    ASSERT_NE(access->histCanvas(), nullptr);
+    EXPECT_EQ(right->currentWidget(), access->histCanvas());
+    EXPECT_EQ(access->histCanvas()->padHistograms(1).at(0).entries, 3);
+
+    // Saved into the output directory; saving again replaces the file.
+    const QString path = out + "MassHistogram_5_Ann_Lee_3b.root";
+    vexel::test::clearMessages();
+    QTest::mouseClick(button("fTextButton758"), Qt::LeftButton);
+    EXPECT_EQ(lastMessage(), QStringList({"Info", "You have successfully saved your histogram."}));
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_EQ(rootio::FileReader(path.toStdString()).readHistogram("hist").entries, 3);
+    f.Next();
+    choose(1);
+    choose(2);
+    calculate();
+    add(); // event 4: 1870
+    QTest::mouseClick(button("fTextButton758"), Qt::LeftButton);
+    rootio::FileReader file(path.toStdString());
+    ASSERT_EQ(file.keys().size(), 1u);
+    EXPECT_EQ(file.keys()[0].name, "hist");
+    EXPECT_EQ(file.keys()[0].className, "TH1F");
+    EXPECT_EQ(file.keys()[0].title, "My histogram");
+    const auto saved = file.readHistogram("hist");
+    EXPECT_EQ(saved.entries, 4);
+    EXPECT_EQ(saved.contents[25], 1);
+    EXPECT_EQ(saved.contents[28], 1);
+    EXPECT_EQ(saved.contents[0], 1);
+    EXPECT_EQ(saved.contents[51], 1);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList({"MassHistogram_5_Ann_Lee_3b.root"}));
+
+    // An output directory that is gone: "Access denied.", the histogram stays.
+    QDir(out).removeRecursively();
+    vexel::test::clearMessages();
+    QTest::mouseClick(button("fTextButton758"), Qt::LeftButton);
+    EXPECT_EQ(lastMessage(), QStringList({"Error", "Access denied."}));
+    EXPECT_EQ(access->a().entries(), 4);
+    QDir().mkpath(out);
+    QTest::mouseClick(button("fTextButton758"), Qt::LeftButton);
+    EXPECT_EQ(lastMessage(), QStringList({"Info", "You have successfully saved your histogram."}));
+    EXPECT_TRUE(QFile::exists(path));
 }
 
 TEST_F(FrameSelection, MessagesInTheWindowLanguage) {
@@ -346,7 +451,8 @@ TEST_F(FrameSelection, MessagesInTheWindowLanguage) {
     add();
     EXPECT_EQ(lastMessage(),
               QStringList({"Error", "Hai gia' aggiunto questo valore di massa nell'istogramma"}));
-    frame->SaveHist();
+    QTest::mouseClick(button("fTextButton1442"), Qt::LeftButton);
+    QTest::mouseClick(button("fTextButton758"), Qt::LeftButton);
     EXPECT_EQ(lastMessage(), QStringList({"Info", "Istogramma salvato con successo"}));
     EXPECT_TRUE(QFile::exists("MassHistogram_5_Ann_Lee_3b.root"));
 }

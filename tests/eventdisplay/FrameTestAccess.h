@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Canvas.h"
 #include "Frame.h"
 #include "analysis/Hist1D.h"
 
@@ -28,6 +29,7 @@ public:
     float res() const { return f.res; }
     bool eventDone(int event) const { return f.eventsDone[event]; }
     const analysis::Hist1D& a() const { return *f.a; }
+    vexel::Canvas* histCanvas() const { return f.fHistCanvas; }
     unsigned mainFrameWidth() const { return f.mainFrameWidth; }
     QString message(const char* which) const {
         const std::string w = which;
