@@ -456,3 +456,53 @@ TEST_F(FrameSelection, MessagesInTheWindowLanguage) {
     EXPECT_EQ(lastMessage(), QStringList({"Info", "Istogramma salvato con successo"}));
     EXPECT_TRUE(QFile::exists("MassHistogram_5_Ann_Lee_3b.root"));
 }
+
+// With the generated data in the run directory: the kaon and the pion whose momenta add up
+// to the D0's give a mass that is added to the histogram, in every event of a data set.
+TEST(FrameSelectionGeneratedData, DaughtersOfTheD0AreAccepted) {
+    if (!QFile::exists("share/VexelLumora/vexelfull.gdml") ||
+        !QFile::exists("share/VexelLumora/lumoeventv2_D0_1.root"))
+        GTEST_SKIP() << "no generated data in the run directory";
+    vexel::test::clearMessages();
+    Frame f(1, "Ann_Lee_3b", "", 1, nullptr);
+    FrameTestAccess access(f);
+    ASSERT_GT(access.nb(), 0);
+    auto* add = f.browser()->findChild<QPushButton*>("fTextButton753a");
+    for (int event = 0; event < access.nb(); ++event) {
+        const auto& records = access.array();
+        int d0 = -1;
+        for (std::size_t k = 0; k < records.size(); ++k)
+            if (records[k].particleId && *records[k].particleId == "D0")
+                d0 = static_cast<int>(k);
+        ASSERT_GE(d0, 0) << "event " << event + 1;
+        const VxLumoTrack& mother = records[static_cast<std::size_t>(d0)];
+        int first = -1, second = -1;
+        for (std::size_t i = 0; i < records.size(); ++i)
+            for (std::size_t j = i + 1; j < records.size(); ++j)
+                if (static_cast<int>(i) != d0 && static_cast<int>(j) != d0 &&
+                    std::abs(records[i].px + records[j].px - mother.px) < 0.5 &&
+                    std::abs(records[i].py + records[j].py - mother.py) < 0.5 &&
+                    std::abs(records[i].pz + records[j].pz - mother.pz) < 0.5) {
+                    first = static_cast<int>(i);
+                    second = static_cast<int>(j);
+                }
+        ASSERT_GE(first, 0) << "event " << event + 1;
+        f.OnClicked(f.display()->line(first));
+        f.SaveParticle();
+        f.OnClicked(f.display()->line(second));
+        f.SaveParticle();
+        f.Calculate();
+        // Reconstructed momenta: the mass scatters around the D0's within the range.
+        EXPECT_NEAR(access.res(), mother.mass, 50.0) << "event " << event + 1;
+        QTest::mouseClick(add, Qt::LeftButton);
+        EXPECT_TRUE(access.eventDone(event)) << "event " << event + 1 << ": " << access.res();
+        f.Next();
+    }
+    EXPECT_EQ(access.a().entries(), access.nb());
+    f.Draw();
+    QApplication::processEvents();
+    vexel::test::saveScreenshot(f.browser(), "selection_my_histogram_generated");
+    // Only the congratulations at the end.
+    ASSERT_EQ(vexel::test::messages().size(), 1u);
+    EXPECT_EQ(vexel::test::messages()[0].title, "Congratulations!");
+}
