@@ -30,7 +30,11 @@ HelpTextDialog::HelpTextDialog(const QString& title, const QString& text, int wi
     buttons->addWidget(close);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
+    // Small message windows keep the size asked for; the text scrolls instead.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    view_->setMinimumHeight(0);
     layout->addWidget(view_);
     layout->addLayout(buttons);
     resize(width, height);

@@ -51,6 +51,7 @@ TEST(HelpTextDialog, OnlyItsOwnButtonClosesIt) {
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowTitle(), "Plot");
     EXPECT_EQ(dialog->text(), "Some text");
+    EXPECT_EQ(dialog->size(), QSize(350, 65));
     EXPECT_TRUE(vexel::HelpTextDialog::openDialogs().contains(dialog));
     dialog->close(); // the window manager's close request
     EXPECT_TRUE(dialog->isVisible());
