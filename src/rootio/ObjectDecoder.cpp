@@ -1,6 +1,9 @@
 #include "rootio/ObjectDecoder.h"
 
+#include "rootio/BasicType.h"
+#include "rootio/ObjectFrame.h"
 #include "rootio/ReadCursor.h"
+#include "rootio/SlotHeader.h"
 #include "rootio/StreamerInfoSet.h"
 
 #include <cmath>
@@ -10,9 +13,6 @@ namespace rootio {
 
 namespace {
 
-constexpr std::uint32_t kByteCountMask = 0x40000000u;
-constexpr std::uint32_t kNewClassTag = 0xFFFFFFFFu;
-constexpr std::uint32_t kClassMask = 0x80000000u;
 constexpr int kMaxDepth = 64;
 
 using Kind = StreamedValue::Kind;
@@ -29,58 +29,6 @@ StreamedValue textValue(std::string t) {
     s.kind = Kind::Text;
     s.text = std::move(t);
     return s;
-}
-
-int readVersionWord(ReadCursor& c, std::size_t& end) {
-    end = 0;
-    if (c.remaining() >= 4) {
-        const std::size_t at = c.offset();
-        const std::uint32_t word = c.u32();
-        if ((word & kByteCountMask) && word != kNewClassTag) {
-            const std::size_t count = word & ~kByteCountMask;
-            if (count > c.remaining() || count < 2)
-                throw Malformed("byte count runs past the end of its object");
-            end = c.offset() + count;
-        } else {
-            c.seek(at);
-        }
-    }
-    return c.i16();
-}
-
-void finish(ReadCursor& c, std::size_t end) {
-    if (end == 0)
-        return;
-    if (c.offset() > end)
-        throw Malformed("object longer than its byte count");
-    c.seek(end);
-}
-
-// Width in bytes of a basic type code, 0 for codes that are not fixed-width numbers.
-int basicWidth(int type) {
-    switch (type) {
-    case 1:
-    case 11:
-    case 18:
-        return 1;
-    case 2:
-    case 12:
-        return 2;
-    case 3:
-    case 5:
-    case 6:
-    case 13:
-    case 15:
-        return 4;
-    case 4:
-    case 8:
-    case 14:
-    case 16:
-    case 17:
-        return 8;
-    default:
-        return 0;
-    }
 }
 
 double readBasic(ReadCursor& c, int type) {
@@ -160,7 +108,7 @@ bool readTArray(ReadCursor& c, const std::string& className, std::vector<double>
     if (it == types.end())
         return false;
     const std::int32_t n = c.i32();
-    const int width = basicWidth(it->second);
+    const int width = basicTypeWidth(it->second);
     if (n < 0 || static_cast<std::size_t>(n) > c.remaining() / static_cast<std::size_t>(width))
         throw Malformed(className + " longer than its object");
     values.resize(static_cast<std::size_t>(n));
@@ -218,29 +166,27 @@ void ObjectDecoder::readInto(ReadCursor& c, const std::string& className, Stream
         }
     }
     if (className == "TObject") {
-        std::size_t end;
-        readVersionWord(c, end);
+        const ObjectFrame frame = ObjectFrame::read(c);
         obj.members["fUniqueID"] = numberValue(c.u32());
         const std::uint32_t bits = c.u32();
         obj.members["fBits"] = numberValue(bits);
         if (bits & 0x10)
             c.u16();
-        finish(c, end);
+        frame.finish(c);
         return;
     }
     if (className == "TString") {
         obj.members["fString"] = textValue(c.string());
         return;
     }
-    std::size_t end;
-    const int version = readVersionWord(c, end);
+    const ObjectFrame frame = ObjectFrame::read(c);
     if (obj.version == 0)
-        obj.version = version;
-    if (!readCustom(c, className, version, end, obj, depth)) {
-        const ClassInfo& info = infoFor(c, className, version, end);
+        obj.version = frame.version;
+    if (!readCustom(c, className, frame.version, frame.end, obj, depth)) {
+        const ClassInfo& info = infoFor(c, className, frame.version, frame.end);
         readMembers(c, info, obj, depth);
     }
-    finish(c, end);
+    frame.finish(c);
 }
 
 bool ObjectDecoder::readCustom(ReadCursor& c, const std::string& className, int version,
@@ -345,15 +291,15 @@ void ObjectDecoder::readElement(ReadCursor& c, const ElementInfo& e, StreamedObj
         obj.members[e.name] = textValue(std::string(reinterpret_cast<const char*>(p), n));
         return;
     }
-    if (basicWidth(type) > 0) {
+    if (basicTypeWidth(type) > 0) {
         obj.members[e.name] = numberValue(readBasic(c, type));
         return;
     }
-    if (type > 20 && type < 40 && basicWidth(type - 20) > 0) {
+    if (type > 20 && type < 40 && basicTypeWidth(type - 20) > 0) {
         StreamedValue v;
         v.kind = Kind::Numbers;
         const auto n = static_cast<std::size_t>(e.arrayLength);
-        c.require(n * basicWidth(type - 20));
+        c.require(n * basicTypeWidth(type - 20));
         v.numbers.resize(n);
         for (auto& x : v.numbers)
             x = readBasic(c, type - 20);
@@ -371,7 +317,7 @@ void ObjectDecoder::readElement(ReadCursor& c, const ElementInfo& e, StreamedObj
             const int base = type - 40;
             const std::size_t n = static_cast<std::size_t>(count) *
                                   static_cast<std::size_t>(std::max(e.arrayLength, 1));
-            const int width = (base == 9 || base == 19) ? 4 : basicWidth(base);
+            const int width = (base == 9 || base == 19) ? 4 : basicTypeWidth(base);
             if (width == 0)
                 throw Malformed("unsupported array type in " + e.name);
             if (n > c.remaining() / static_cast<std::size_t>(width))
@@ -412,11 +358,10 @@ void ObjectDecoder::readElement(ReadCursor& c, const ElementInfo& e, StreamedObj
     }
     if (type == 500 || type == 501 || type == 300 || type == 365 || (type >= 85 && type <= 87)) {
         // Collections and STL members: framed, skipped as a whole.
-        std::size_t end;
-        readVersionWord(c, end);
-        if (end == 0)
+        const ObjectFrame frame = ObjectFrame::read(c);
+        if (frame.end == 0)
             throw Malformed("member " + e.name + " without a byte count");
-        c.seek(end);
+        c.seek(frame.end);
         return;
     }
     throw Malformed("member " + e.name + " has an unsupported type " + std::to_string(type));
@@ -426,36 +371,18 @@ StreamedObjectPtr ObjectDecoder::readSlot(ReadCursor& c, int depth) {
     if (depth > kMaxDepth)
         throw Malformed("objects nested too deeply");
     const auto start = static_cast<std::uint32_t>(c.position());
-    std::uint32_t word = c.u32();
-    if (word == 0)
+    const SlotHeader slot = SlotHeader::read(c, classTags_);
+    if (slot.null)
         return nullptr;
-    std::size_t end = 0;
-    if ((word & kByteCountMask) && word != kNewClassTag) {
-        const std::size_t count = word & ~kByteCountMask;
-        if (count > c.remaining())
-            throw Malformed("byte count runs past the end of its object");
-        end = c.offset() + count;
-        word = c.u32();
-    }
-    std::string className;
-    if (word == kNewClassTag) {
-        const auto tagPosition = static_cast<std::uint32_t>(c.position() - 4 + 2);
-        className = c.cstring();
-        if (className.empty())
-            throw Malformed("empty class name");
-        classTags_[tagPosition] = className;
-    } else if (word & kClassMask) {
-        const auto it = classTags_.find(word & ~kClassMask);
-        if (it == classTags_.end())
-            throw Malformed("reference to an unknown class");
-        className = it->second;
-    } else {
+    const std::size_t end = slot.end;
+    if (slot.className.empty()) {
         // A reference to an object read before (1 is the record's top object).
-        const auto it = objects_.find(word);
+        const auto it = objects_.find(slot.objectTag);
         if (end != 0)
             c.seek(end);
         return it == objects_.end() ? nullptr : it->second;
     }
+    const std::string& className = slot.className;
     auto obj = std::make_shared<StreamedObject>();
     obj->className = className;
     objects_[start + 2] = obj;
@@ -466,7 +393,7 @@ StreamedObjectPtr ObjectDecoder::readSlot(ReadCursor& c, int depth) {
         return obj;
     }
     readInto(c, className, *obj, depth + 1);
-    finish(c, end);
+    ObjectFrame::finishAt(c, end);
     return obj;
 }
 

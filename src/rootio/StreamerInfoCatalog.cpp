@@ -1,5 +1,6 @@
 #include "rootio/StreamerInfoCatalog.h"
 
+#include "rootio/BasicType.h"
 #include "rootio/Error.h"
 #include "rootio/WriteBuffer.h"
 
@@ -12,26 +13,6 @@ namespace rootio {
 namespace {
 
 using Kind = StreamerElementSpec::Kind;
-
-int sizeOfType(int type) {
-    switch (type) {
-    case 1:
-    case 11:
-    case 18:
-        return 1;
-    case 2:
-    case 12:
-        return 2;
-    case 3:
-    case 5:
-    case 6:
-    case 13:
-    case 15:
-        return 4;
-    default:
-        return 8;
-    }
-}
 
 StreamerElementSpec base(const std::string& name, int type, int version, const std::string& title) {
     StreamerElementSpec e;
@@ -51,7 +32,7 @@ StreamerElementSpec basic(const std::string& name, int type, const std::string& 
     e.name = name;
     e.title = title;
     e.type = type;
-    e.size = sizeOfType(type);
+    e.size = basicTypeWidth(type);
     e.typeName = typeName;
     return e;
 }

@@ -1,6 +1,8 @@
 #include "rootio/StreamerInfoSet.h"
 
+#include "rootio/ObjectFrame.h"
 #include "rootio/ReadCursor.h"
+#include "rootio/SlotHeader.h"
 #include "rootio/StreamerInfoCatalog.h"
 
 #include <map>
@@ -9,96 +11,42 @@ namespace rootio {
 
 namespace {
 
-constexpr std::uint32_t kByteCountMask = 0x40000000u;
-constexpr std::uint32_t kNewClassTag = 0xFFFFFFFFu;
-constexpr std::uint32_t kClassMask = 0x80000000u;
-
-// Version word with an optional byte count in front; `end` is the offset just past the
-// framed object, or 0 when there is no byte count.
-int readVersion(ReadCursor& c, std::size_t& end) {
-    c.require(2);
-    end = 0;
-    if (c.remaining() >= 4) {
-        const std::size_t at = c.offset();
-        const std::uint32_t word = c.u32();
-        if ((word & kByteCountMask) && word != kNewClassTag) {
-            const std::size_t count = word & ~kByteCountMask;
-            if (count > c.remaining() || count < 2)
-                throw Malformed("byte count runs past the end of its object");
-            end = c.offset() + count;
-        } else {
-            c.seek(at);
-        }
-    }
-    return c.i16();
-}
-
-void finish(ReadCursor& c, std::size_t end) {
-    if (end == 0)
-        return;
-    if (c.offset() > end)
-        throw Malformed("object longer than its byte count");
-    c.seek(end);
-}
-
 void readTObject(ReadCursor& c) {
-    std::size_t end;
-    readVersion(c, end);
+    const ObjectFrame frame = ObjectFrame::read(c);
     c.u32();
     const std::uint32_t bits = c.u32();
     if (bits & 0x10)
         c.u16();
-    finish(c, end);
+    frame.finish(c);
 }
 
 void readTNamed(ReadCursor& c, std::string& name, std::string& title) {
-    std::size_t end;
-    readVersion(c, end);
+    const ObjectFrame frame = ObjectFrame::read(c);
     readTObject(c);
     name = c.string();
     title = c.string();
-    finish(c, end);
+    frame.finish(c);
 }
 
 // Slot header: returns the class name ("" for a null pointer) and the end offset (0 if
 // the slot has no byte count).
 std::string readSlot(ReadCursor& c, std::map<std::uint32_t, std::string>& tags, std::size_t& end) {
-    end = 0;
-    std::uint32_t word = c.u32();
-    if (word == 0)
-        return "";
-    if ((word & kByteCountMask) && word != kNewClassTag) {
-        const std::size_t count = word & ~kByteCountMask;
-        if (count > c.remaining())
-            throw Malformed("byte count runs past the end of its object");
-        end = c.offset() + count;
-        word = c.u32();
-    }
-    if (word == kNewClassTag) {
-        const auto tagPosition = static_cast<std::uint32_t>(c.position() - 4 + 2);
-        std::string name = c.cstring();
-        tags[tagPosition] = name;
-        return name;
-    }
-    if (word & kClassMask) {
-        const auto it = tags.find(word & ~kClassMask);
-        if (it == tags.end())
-            throw Malformed("reference to an unknown class in the streamer information");
-        return it->second;
-    }
-    throw Malformed("object reference where a streamer element was expected");
+    const SlotHeader slot = SlotHeader::read(c, tags);
+    if (!slot.null && slot.className.empty())
+        throw Malformed("object reference where a streamer element was expected");
+    end = slot.end;
+    return slot.className;
 }
 
 ElementInfo readElement(ReadCursor& c, const std::string& elementClass) {
     ElementInfo e;
     e.elementClass = elementClass;
-    std::size_t outerEnd;
-    const int outerVersion = readVersion(c, outerEnd);
-    std::size_t stlEnd = 0;
+    const ObjectFrame outer = ObjectFrame::read(c);
+    ObjectFrame stl;
     if (elementClass == "TStreamerSTLstring")
-        readVersion(c, stlEnd); // a whole TStreamerSTL inside
-    std::size_t end;
-    const int version = readVersion(c, end);
+        stl = ObjectFrame::read(c); // a whole TStreamerSTL inside
+    const ObjectFrame frame = ObjectFrame::read(c);
+    const int version = frame.version;
     readTNamed(c, e.name, e.title);
     e.type = c.i32();
     e.size = c.i32();
@@ -119,17 +67,17 @@ ElementInfo readElement(ReadCursor& c, const std::string& elementClass) {
         e.type = 18;
     if (e.arrayDim < 0 || e.arrayDim > 5 || e.arrayLength < 0)
         throw Malformed("bad array dimensions in streamer element " + e.name);
-    finish(c, end);
+    frame.finish(c);
     if (elementClass == "TStreamerBase") {
-        if (outerVersion > 2)
+        if (outer.version > 2)
             e.baseVersion = c.i32();
     } else if (elementClass == "TStreamerBasicPointer" || elementClass == "TStreamerLoop") {
         c.i32(); // fCountVersion
         e.countName = c.string();
         e.countClass = c.string();
     }
-    finish(c, stlEnd);
-    finish(c, outerEnd);
+    stl.finish(c);
+    outer.finish(c);
     return e;
 }
 
@@ -172,8 +120,8 @@ StreamerInfoSet::StreamerInfoSet() {
 
 void StreamerInfoSet::parse(ReadCursor& c) {
     std::map<std::uint32_t, std::string> tags;
-    std::size_t listEnd;
-    const int listVersion = readVersion(c, listEnd);
+    const ObjectFrame list = ObjectFrame::read(c);
+    const int listVersion = list.version;
     if (listVersion > 3)
         readTObject(c);
     if (listVersion > 1)
@@ -186,8 +134,7 @@ void StreamerInfoSet::parse(ReadCursor& c) {
         const std::string cls = readSlot(c, tags, slotEnd);
         if (cls == "TStreamerInfo") {
             ClassInfo info;
-            std::size_t end;
-            readVersion(c, end);
+            const ObjectFrame frame = ObjectFrame::read(c);
             std::string title;
             readTNamed(c, info.name, title);
             info.checksum = c.u32();
@@ -195,8 +142,7 @@ void StreamerInfoSet::parse(ReadCursor& c) {
             std::size_t arrayEnd;
             const std::string arrayClass = readSlot(c, tags, arrayEnd);
             if (!arrayClass.empty()) {
-                std::size_t objEnd;
-                readVersion(c, objEnd);
+                const ObjectFrame array = ObjectFrame::read(c);
                 readTObject(c);
                 c.string();
                 const std::int32_t count = c.i32();
@@ -209,26 +155,26 @@ void StreamerInfoSet::parse(ReadCursor& c) {
                     if (elementClass.empty())
                         continue;
                     info.elements.push_back(readElement(c, elementClass));
-                    finish(c, elementEnd);
+                    ObjectFrame::finishAt(c, elementEnd);
                 }
-                finish(c, objEnd);
-                finish(c, arrayEnd);
+                array.finish(c);
+                ObjectFrame::finishAt(c, arrayEnd);
             }
-            finish(c, end);
+            frame.finish(c);
             fileOrder_.push_back(info.name);
             fromFile_.push_back(std::move(info));
         } else if (!cls.empty()) {
             if (slotEnd == 0)
                 throw Malformed("unframed " + cls + " in the streamer information list");
         }
-        finish(c, slotEnd);
+        ObjectFrame::finishAt(c, slotEnd);
         // The option string that follows every TList entry.
         std::size_t len = c.u8();
         if (len == 255 && listVersion > 4)
             len = c.u32();
         c.skip(len);
     }
-    finish(c, listEnd);
+    list.finish(c);
 }
 
 const ClassInfo* StreamerInfoSet::find(const std::string& name, int version) const {

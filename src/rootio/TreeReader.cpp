@@ -1,5 +1,6 @@
 #include "rootio/TreeReader.h"
 
+#include "rootio/BasicType.h"
 #include "rootio/ObjectDecoder.h"
 #include "rootio/ReadCursor.h"
 #include "rootio/RecordSource.h"
@@ -13,24 +14,6 @@ namespace rootio {
 namespace {
 
 constexpr int kMaxBranchDepth = 32;
-
-int width(int code) {
-    switch (code) {
-    case 1:
-    case 11:
-    case 18:
-        return 1;
-    case 2:
-    case 12:
-        return 2;
-    case 3:
-    case 13:
-    case 5:
-        return 4;
-    default:
-        return 8;
-    }
-}
 
 std::string typeNameOf(int code) {
     switch (code) {
@@ -59,6 +42,18 @@ std::string typeNameOf(int code) {
     default:
         return "?";
     }
+}
+
+// Value code of a streamed number member, 0 when this reader cannot decode it.
+int numberCode(int streamerType) {
+    using namespace basictype;
+    if (streamerType == kCounter)
+        return kInt;
+    if (streamerType == kLong)
+        return kLong64;
+    if (streamerType == kULong)
+        return kULong64;
+    return typeNameOf(streamerType) == "?" ? 0 : streamerType;
 }
 
 // Basic type code of a TLeaf subclass, 0 when it is not a number leaf.
@@ -200,20 +195,18 @@ BranchType resolveType(const BranchModel& b) {
         if (st == 65) {
             t.kind = BranchType::Kind::Strings;
             t.typeName = "string";
-        } else if (st > 0 && st < 20 && st != 7 && st != 9 && st != 10 && st != 15 && st != 19) {
+        } else if (st > 0 && st < 20 && numberCode(st) != 0) {
             t.kind = BranchType::Kind::Numbers;
-            t.code = st == 6 ? 3 : (st == 4 ? 16 : (st == 14 ? 17 : st));
+            t.code = numberCode(st);
             t.typeName = typeNameOf(t.code);
-        } else if (st > 20 && st < 40 && st - 20 != 7 && st - 20 != 9 && st - 20 != 19) {
+        } else if (st > 20 && st < 40 && numberCode(st - 20) != 0) {
             t.kind = BranchType::Kind::Numbers;
-            const int base = st - 20;
-            t.code = base == 6 ? 3 : (base == 4 ? 16 : (base == 14 ? 17 : base));
+            t.code = numberCode(st - 20);
             t.perEntry = len;
             t.typeName = typeNameOf(t.code) + "[" + std::to_string(len) + "]";
-        } else if (st > 40 && st < 60 && st - 40 != 7 && st - 40 != 9 && st - 40 != 19) {
+        } else if (st > 40 && st < 60 && numberCode(st - 40) != 0) {
             t.kind = BranchType::Kind::Numbers;
-            const int base = st - 40;
-            t.code = base == 6 ? 3 : (base == 4 ? 16 : (base == 14 ? 17 : base));
+            t.code = numberCode(st - 40);
             t.perEntry = 0;
             t.flagged = true;
             const std::string count = b.leaves.empty() ? "" : b.leaves.front().countLeaf;
@@ -427,9 +420,10 @@ template <typename F> void TreeReader::forEachEntry(const BranchModel& b, F&& en
     if (t.kind == BranchType::Kind::Numbers && t.perEntry > 0) {
         if (t.code == 0) {
             for (const auto& l : b.leaves)
-                fixedSize += static_cast<std::size_t>(std::max(1, l.len)) * width(leafCode(l));
+                fixedSize +=
+                    static_cast<std::size_t>(std::max(1, l.len)) * basicTypeWidth(leafCode(l));
         } else {
-            fixedSize = static_cast<std::size_t>(t.perEntry) * width(t.code);
+            fixedSize = static_cast<std::size_t>(t.perEntry) * basicTypeWidth(t.code);
         }
     }
     for (int i = 0; i < b.writeBasket; ++i) {
@@ -473,7 +467,7 @@ std::vector<double> TreeReader::readColumn(const BranchModel& b) const {
                 for (const auto& l : b.leaves) {
                     const int code = leafCode(l);
                     const auto n = static_cast<std::size_t>(std::max(1, l.len));
-                    const std::size_t bytes = n * width(code);
+                    const std::size_t bytes = n * basicTypeWidth(code);
                     if (bytes > size)
                         throw Malformed("entry of branch \"" + b.name + "\" too short");
                     appendValues(p, n, code, out);
@@ -482,7 +476,7 @@ std::vector<double> TreeReader::readColumn(const BranchModel& b) const {
                 }
             return;
         }
-        const auto w = static_cast<std::size_t>(width(t.code));
+        const auto w = static_cast<std::size_t>(basicTypeWidth(t.code));
         if (!fixed && t.flagged && size > 0) {
             const std::uint8_t flag = *p;
             ++p;
@@ -510,7 +504,7 @@ std::vector<std::vector<double>> TreeReader::readRows(const BranchModel& b) cons
         return rows;
     }
     // Variable size: entry by entry.
-    const auto w = static_cast<std::size_t>(width(t.code));
+    const auto w = static_cast<std::size_t>(basicTypeWidth(t.code));
     forEachEntry(b, [&](const std::uint8_t* p, std::size_t size, int, bool) {
         std::vector<double> row;
         if (t.flagged && size > 0) {

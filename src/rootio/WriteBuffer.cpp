@@ -1,15 +1,13 @@
 #include "rootio/WriteBuffer.h"
 
 #include "rootio/Error.h"
+#include "rootio/ObjectFrame.h"
 
 #include <cstring>
 
 namespace rootio {
 
 namespace {
-constexpr std::uint32_t kByteCountMask = 0x40000000u;
-constexpr std::uint32_t kNewClassTag = 0xFFFFFFFFu;
-constexpr std::uint32_t kClassMask = 0x80000000u;
 constexpr std::uint32_t kMapOffset = 2;
 } // namespace
 
