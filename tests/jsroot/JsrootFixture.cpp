@@ -2,6 +2,8 @@
 //   jsroot_fixture dump FILE   prints rootio's reading of FILE as JSON
 //   jsroot_fixture write DIR   writes one file of every kind rootio writes, and next to each
 //                              a .json file with the values written
+#include "SampleHistograms.h"
+
 #include "rootio/Error.h"
 #include "rootio/FileReader.h"
 #include "rootio/FileWriter.h"
@@ -187,14 +189,7 @@ struct Lcg {
 int write(const std::string& dir) {
     Lcg rng;
     { // the student's mass histogram
-        rootio::Histogram1D h;
-        h.name = "hist";
-        h.title = "My histogram";
-        h.doublePrecision = false;
-        h.nbins = 50;
-        h.xmin = 1815;
-        h.xmax = 1915;
-        h.contents.assign(52, 0);
+        rootio::Histogram1D h = rootiotest::studentMassHistogram();
         for (int i = 0; i < 52; ++i)
             h.contents[i] = std::floor(rng.next() * 20);
         h.entries = 321;
@@ -204,12 +199,7 @@ int write(const std::string& dir) {
         writeFile(dir + "/hist.json", "{\"histograms\":[" + histogramJson(h) + "]}");
     }
     { // canvas contents: TH1D with errors and axis titles, and a TGraph
-        rootio::Histogram1D h;
-        h.name = "D0Mass";
-        h.title = "D0Mass";
-        h.nbins = 200;
-        h.xmin = 1815;
-        h.xmax = 1915;
+        rootio::Histogram1D h = rootiotest::canvasMassHistogram();
         h.contents.resize(202);
         h.sumw2.resize(202);
         for (int i = 0; i < 202; ++i) {
@@ -217,8 +207,6 @@ int write(const std::string& dir) {
             h.sumw2[i] = rng.next() * 50;
         }
         h.entries = 12345;
-        h.xTitle = "D^{0} Invariant Mass (MeV/c^{2})";
-        h.yTitle = "D^{0} Candidates/(0.5 MeV)";
         rootio::Graph g;
         g.name = "fit";
         g.title = "Mass fit";

@@ -1,6 +1,7 @@
 // Malformed, truncated and wrong-type input: a clear rootio::Error naming the file, never a
 // crash, a hang or another exception.
 #include "RootioTestSupport.h"
+#include "SampleHistograms.h"
 
 #include "rootio/Error.h"
 #include "rootio/FileReader.h"
@@ -109,13 +110,7 @@ void replayDamagedCopies(const std::string& original, int truncations, int flips
 }
 
 void writeSamples(const TempDir& dir) {
-    rootio::Histogram1D h;
-    h.name = "hist";
-    h.title = "My histogram";
-    h.doublePrecision = false;
-    h.nbins = 50;
-    h.xmin = 1815;
-    h.xmax = 1915;
+    rootio::Histogram1D h = rootiotest::studentMassHistogram();
     h.contents.assign(52, 3);
     rootio::Graph g;
     g.name = "g";

@@ -1,6 +1,7 @@
 // Everything FileWriter writes reads back identically, and the file is laid out as ROOT
 // lays it out.
 #include "RootioTestSupport.h"
+#include "SampleHistograms.h"
 
 #include "rootio/Error.h"
 #include "rootio/FileReader.h"
@@ -17,14 +18,7 @@ using rootiotest::TempDir;
 namespace {
 
 rootio::Histogram1D massHistogram() {
-    rootio::Histogram1D h;
-    h.name = "hist";
-    h.title = "My histogram";
-    h.doublePrecision = false;
-    h.nbins = 50;
-    h.xmin = 1815;
-    h.xmax = 1915;
-    h.contents.assign(52, 0);
+    rootio::Histogram1D h = rootiotest::studentMassHistogram();
     for (int i = 0; i < 52; ++i)
         h.contents[i] = (i * 7) % 11;
     h.entries = 240;
@@ -65,19 +59,12 @@ std::int64_t walkRecords(const std::vector<std::uint8_t>& b) {
 TEST(RoundTrip, HistogramsKeepEveryBinTitleAndSquaredWeight) {
     TempDir dir;
     const auto f = massHistogram();
-    rootio::Histogram1D d;
-    d.name = "D0Mass";
-    d.title = "D0Mass";
-    d.nbins = 200;
-    d.xmin = 1815;
-    d.xmax = 1915;
+    rootio::Histogram1D d = rootiotest::canvasMassHistogram();
     for (int i = 0; i < 202; ++i) {
         d.contents.push_back(std::sin(i) * 100.123456789);
         d.sumw2.push_back(i * 0.25);
     }
     d.entries = 1e6 + 0.5;
-    d.xTitle = "D^{0} Invariant Mass (MeV/c^{2})";
-    d.yTitle = "D^{0} Candidates/(0.5 MeV)";
     FileWriter w(dir.file("h.root"));
     w.addHistogram(f);
     w.addHistogram(d);
