@@ -177,35 +177,25 @@ void StreamerInfoSet::parse(ReadCursor& c) {
     list.finish(c);
 }
 
-const ClassInfo* StreamerInfoSet::find(const std::string& name, int version) const {
-    for (const auto& i : fromFile_)
-        if (i.name == name && i.version == version)
-            return &i;
-    for (const auto& i : builtin_)
-        if (i.name == name && i.version == version)
-            return &i;
+template <typename Match> const ClassInfo* StreamerInfoSet::first(Match match) const {
+    for (const auto* infos : {&fromFile_, &builtin_})
+        for (const auto& i : *infos)
+            if (match(i))
+                return &i;
     return nullptr;
+}
+
+const ClassInfo* StreamerInfoSet::find(const std::string& name, int version) const {
+    return first([&](const ClassInfo& i) { return i.name == name && i.version == version; });
 }
 
 const ClassInfo* StreamerInfoSet::findByChecksum(const std::string& name,
                                                  std::uint32_t checksum) const {
-    for (const auto& i : fromFile_)
-        if (i.name == name && i.checksum == checksum)
-            return &i;
-    for (const auto& i : builtin_)
-        if (i.name == name && i.checksum == checksum)
-            return &i;
-    return nullptr;
+    return first([&](const ClassInfo& i) { return i.name == name && i.checksum == checksum; });
 }
 
 const ClassInfo* StreamerInfoSet::any(const std::string& name) const {
-    for (const auto& i : fromFile_)
-        if (i.name == name)
-            return &i;
-    for (const auto& i : builtin_)
-        if (i.name == name)
-            return &i;
-    return nullptr;
+    return first([&](const ClassInfo& i) { return i.name == name; });
 }
 
 } // namespace rootio

@@ -48,6 +48,9 @@ public:
     const std::vector<ClassInfo>& fileInfos() const { return fromFile_; }
 
 private:
+    // The first description (the file's before the library's own) that `match` accepts.
+    template <typename Match> const ClassInfo* first(Match match) const;
+
     std::vector<ClassInfo> fromFile_;
     std::vector<ClassInfo> builtin_;
     std::vector<std::string> fileOrder_;
