@@ -62,6 +62,8 @@ EventDisplay::EventDisplay(QWidget* parent) : QWidget(parent) {
     // Multisampling costs more than the rest of a frame on software renderers.
     window_->SetMultiSamples(0);
     widget_->setRenderWindow(window_);
+    // The first frame can only be rendered once the view has its OpenGL surface.
+    connect(widget_, &QOpenGLWidget::resized, this, [this] { renderNow(); });
     renderer_ = vtkSmartPointer<vtkRenderer>::New();
     renderer_->SetBackground(1, 1, 1);
     // Plain alpha blending: depth peeling costs too much on software renderers.
@@ -308,8 +310,17 @@ double EventDisplay::cameraViewAngle() const {
 }
 
 void EventDisplay::draw() {
-    renderer_->ResetCameraClippingRange();
-    widget_->update(); // rendered with the next paint
+    // A paint only shows the frame rendered last: the scene must be rendered itself.
+    if (renderPending_)
+        return;
+    renderPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            renderPending_ = false;
+            renderNow();
+        },
+        Qt::QueuedConnection);
 }
 
 void EventDisplay::renderNow() {

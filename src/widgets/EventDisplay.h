@@ -85,7 +85,8 @@ public:
     Vec3 cameraPosition() const;
     Vec3 cameraViewUp() const;
     double cameraViewAngle() const;
-    // Asks for the view to be rendered with the next paint.
+    // Asks for the view to be rendered once control is back in the event loop; several
+    // requests in one operation give one frame.
     void draw();
     // Renders the view at once.
     void renderNow();
@@ -136,6 +137,7 @@ private:
     std::vector<int> walk_;
     std::vector<LineActor> lines_;
     bool detectorVisible_ = true;
+    bool renderPending_ = false;
 };
 
 } // namespace vexel
