@@ -5,11 +5,11 @@
 
 #include <QVBoxLayout>
 #include <QVTKOpenGLNativeWidget.h>
+#include <algorithm>
 #include <cmath>
 #include <vtkActor.h>
 #include <vtkCamera.h>
 #include <vtkCellArray.h>
-#include <vtkCellPicker.h>
 #include <vtkCoordinate.h>
 #include <vtkGenericOpenGLRenderWindow.h>
 #include <vtkIdList.h>
@@ -26,6 +26,11 @@ namespace vexel {
 namespace {
 
 using Vec3 = EventDisplay::Vec3;
+
+// Picking: lines within this fraction of the window's diagonal can be picked; lines
+// closer together than samePlace pixels count as equally near the pointer.
+constexpr double pickTolerance = 0.003;
+constexpr double samePlace = 0.5;
 
 Vec3 cross(const Vec3& a, const Vec3& b) {
     return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
@@ -70,10 +75,6 @@ EventDisplay::EventDisplay(QWidget* parent) : QWidget(parent) {
     renderer_->SetUseDepthPeeling(false);
     renderer_->SetNearClippingPlaneTolerance(1e-4);
     window_->AddRenderer(renderer_);
-
-    picker_ = vtkSmartPointer<vtkCellPicker>::New();
-    picker_->SetTolerance(0.003);
-    picker_->PickFromListOn();
 
     style_ = vtkSmartPointer<EventDisplayInteractorStyle>::New();
     style_->SetDefaultRenderer(renderer_);
@@ -229,7 +230,6 @@ const TrackLine* EventDisplay::addLine(std::vector<TrackLine::Point> points, con
         property->SetLineWidth(width);
         property->LightingOff();
         renderer_->AddActor(entry.actor);
-        picker_->AddPickList(entry.actor);
     }
     lines_.push_back(std::move(entry));
     return lines_.back().line.get();
@@ -237,10 +237,8 @@ const TrackLine* EventDisplay::addLine(std::vector<TrackLine::Point> points, con
 
 void EventDisplay::clearEvent() {
     for (const auto& entry : lines_)
-        if (entry.actor) {
+        if (entry.actor)
             renderer_->RemoveActor(entry.actor);
-            picker_->DeletePickList(entry.actor);
-        }
     lines_.clear();
 }
 
@@ -335,13 +333,55 @@ void EventDisplay::handleClick(int x, int y) {
 }
 
 const TrackLine* EventDisplay::pickAtDisplay(int x, int y) {
-    if (!picker_->Pick(x, y, 0, renderer_))
-        return nullptr;
-    vtkActor* picked = picker_->GetActor();
-    for (const auto& entry : lines_)
-        if (entry.actor && entry.actor.GetPointer() == picked)
-            return entry.line.get();
-    return nullptr;
+    // The line drawn nearest to the pointer, within a fraction of the window's diagonal;
+    // of lines about as near, the one in front (the one seen there).
+    const int* size = window_->GetSize();
+    const double tolerance = pickTolerance * std::hypot(size[0], size[1]);
+    const Vec3 eye = cameraPosition();
+    const Vec3 focal = cameraFocalPoint();
+    const Vec3 forward = normalised({focal[0] - eye[0], focal[1] - eye[1], focal[2] - eye[2]});
+    const TrackLine* best = nullptr;
+    double bestDistance = tolerance;
+    double bestDepth = 0;
+    for (const auto& entry : lines_) {
+        if (!entry.actor)
+            continue;
+        const auto& points = entry.line->points();
+        std::array<double, 3> previous{};
+        bool previousShown = false;
+        for (const auto& p : points) {
+            const Vec3 world{p[0], p[1], p[2]};
+            // Points behind the camera have no place on the screen.
+            const Vec3 fromEye{world[0] - eye[0], world[1] - eye[1], world[2] - eye[2]};
+            const bool shown = dot(fromEye, forward) > 0;
+            renderer_->SetWorldPoint(world[0], world[1], world[2], 1.0);
+            renderer_->WorldToDisplay();
+            std::array<double, 3> current{};
+            renderer_->GetDisplayPoint(current.data());
+            if (shown && previousShown) {
+                // Distance from the pointer to the segment on the screen.
+                const double dx = current[0] - previous[0], dy = current[1] - previous[1];
+                const double length2 = dx * dx + dy * dy;
+                double t =
+                    length2 > 0 ? ((x - previous[0]) * dx + (y - previous[1]) * dy) / length2 : 0;
+                t = std::clamp(t, 0.0, 1.0);
+                const double distance =
+                    std::hypot(previous[0] + t * dx - x, previous[1] + t * dy - y);
+                const double depth = previous[2] + t * (current[2] - previous[2]);
+                const bool nearer = distance < bestDistance - samePlace;
+                const bool asNearAndInFront =
+                    best && std::abs(distance - bestDistance) <= samePlace && depth < bestDepth;
+                if (distance <= tolerance && (nearer || asNearAndInFront || !best)) {
+                    best = entry.line.get();
+                    bestDistance = distance;
+                    bestDepth = depth;
+                }
+            }
+            previous = current;
+            previousShown = shown;
+        }
+    }
+    return best;
 }
 
 const TrackLine* EventDisplay::pickLine(const QPoint& position) {

@@ -15,7 +15,6 @@
 class QVTKOpenGLNativeWidget;
 class vtkActor;
 class vtkCamera;
-class vtkCellPicker;
 class vtkGenericOpenGLRenderWindow;
 class vtkRenderer;
 
@@ -130,7 +129,6 @@ private:
     QVTKOpenGLNativeWidget* widget_;
     vtkSmartPointer<vtkGenericOpenGLRenderWindow> window_;
     vtkSmartPointer<vtkRenderer> renderer_;
-    vtkSmartPointer<vtkCellPicker> picker_;
     vtkSmartPointer<EventDisplayInteractorStyle> style_;
     std::vector<VolumeActor> volumes_;
     std::vector<MaterialState> materials_;

@@ -164,3 +164,36 @@ TEST(EventDisplay, ClickPicksLineAndDragDoesNot) {
     EXPECT_NEAR(finer, plain / 100, plain / 1000);
     EXPECT_DOUBLE_EQ(vexel::EventDisplayInteractorStyle::rotationScale(false, true), 1.0);
 }
+
+// A click picks the line drawn under the pointer, even when another line passes a few
+// pixels away nearer to the camera.
+TEST(EventDisplay, ClickPicksTheLineUnderThePointerNotTheOneInFront) {
+    EventDisplay display;
+    display.resize(800, 600);
+    display.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&display));
+    // The camera looks along +x: the line at x = -1000 is in front of the one at x = 1000.
+    const auto* behind = display.addLine({{1000, 0, 0}, {1000, 0, 4000}}, Qt::black, 4);
+    display.resetCameras();
+    const QPoint onBehind = display.toWidget({1000, 0, 2000});
+    const double pixelsPerMm =
+        (display.toWidget({-1000, 0, 2000}).y() - display.toWidget({-1000, 100, 2000}).y()) / 100.0;
+    ASSERT_GT(pixelsPerMm, 0);
+    const double offset = 4 / pixelsPerMm; // 4 pixels above the line behind
+    const auto* front = display.addLine({{-1000, offset, 0}, {-1000, offset, 4000}}, Qt::red, 1);
+    display.renderNow();
+    const QPoint onFront = display.toWidget({-1000, offset, 2000});
+    ASSERT_GE(onBehind.y() - onFront.y(), 3);
+    ASSERT_LE(onBehind.y() - onFront.y(), 5);
+    EXPECT_EQ(display.pickLine(onBehind), behind);
+    EXPECT_EQ(display.pickLine(onFront), front);
+    // Between the two, a little nearer to the line behind.
+    EXPECT_EQ(display.pickLine(onBehind - QPoint(0, 1)), behind);
+    // Far from both: nothing.
+    EXPECT_EQ(display.pickLine(onBehind + QPoint(0, 40)), nullptr);
+    // A line behind the camera is never picked.
+    const double eyeX = display.cameraPosition()[0];
+    ASSERT_LT(eyeX, -1000);
+    display.addLine({{eyeX - 1000, 0, 0}, {eyeX - 1000, 0, 4000}}, Qt::blue, 1);
+    EXPECT_EQ(display.pickLine(display.toWidget({1000, 0, 3000})), behind);
+}
