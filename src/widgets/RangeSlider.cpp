@@ -1,15 +1,28 @@
 #include "RangeSlider.h"
 
-#include <QDoubleValidator>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <algorithm>
 #include <cmath>
 
 namespace vexel {
+
+namespace {
+
+// A number as typed: the fields show a decimal point whatever the system's language, and a
+// decimal comma is taken as well.
+bool parseTyped(const QString& text, float& value) {
+    bool ok = false;
+    value = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).trimmed().toFloat(&ok);
+    return ok;
+}
+
+} // namespace
 
 RangeSlider::RangeSlider(const QString& label, int entryLength, int labelWidth, QWidget* parent)
     : QWidget(parent), label_(new QLabel(label)), minField_(new QLineEdit),
@@ -24,7 +37,8 @@ RangeSlider::RangeSlider(const QString& label, int entryLength, int labelWidth, 
     for (QLineEdit* field : {minField_, maxField_}) {
         field->setFixedWidth(fieldWidth);
         field->setAlignment(Qt::AlignRight);
-        field->setValidator(new QDoubleValidator(field));
+        field->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(R"(\s*[+-]?\d*([.,]\d*)?\s*)"), field));
         connect(field, SIGNAL(editingFinished()), this, SLOT(fieldEdited()));
     }
     layout->addWidget(label_);
@@ -90,10 +104,8 @@ void RangeSlider::showValues() {
 }
 
 void RangeSlider::fieldEdited() {
-    bool okMin = false, okMax = false;
-    const float min = minField_->text().toFloat(&okMin);
-    const float max = maxField_->text().toFloat(&okMax);
-    if (!okMin || !okMax) {
+    float min = 0.0f, max = 0.0f;
+    if (!parseTyped(minField_->text(), min) || !parseTyped(maxField_->text(), max)) {
         showValues(); // not a number: the previous values stay
         return;
     }
