@@ -340,6 +340,18 @@ const TrackLine* EventDisplay::pickAtDisplay(int x, int y) {
     const Vec3 eye = cameraPosition();
     const Vec3 focal = cameraFocalPoint();
     const Vec3 forward = normalised({focal[0] - eye[0], focal[1] - eye[1], focal[2] - eye[2]});
+    // Only what lies beyond the near plane is drawn.
+    const double nearPlane = camera()->GetClippingRange()[0];
+    const auto inFront = [&](const Vec3& p) {
+        return dot({p[0] - eye[0], p[1] - eye[1], p[2] - eye[2]}, forward) - nearPlane;
+    };
+    const auto toDisplay = [&](const Vec3& p) {
+        renderer_->SetWorldPoint(p[0], p[1], p[2], 1.0);
+        renderer_->WorldToDisplay();
+        Vec3 d{};
+        renderer_->GetDisplayPoint(d.data());
+        return d;
+    };
     const TrackLine* best = nullptr;
     double bestDistance = tolerance;
     double bestDepth = 0;
@@ -347,38 +359,35 @@ const TrackLine* EventDisplay::pickAtDisplay(int x, int y) {
         if (!entry.actor)
             continue;
         const auto& points = entry.line->points();
-        std::array<double, 3> previous{};
-        bool previousShown = false;
-        for (const auto& p : points) {
-            const Vec3 world{p[0], p[1], p[2]};
-            // Points behind the camera have no place on the screen.
-            const Vec3 fromEye{world[0] - eye[0], world[1] - eye[1], world[2] - eye[2]};
-            const bool shown = dot(fromEye, forward) > 0;
-            renderer_->SetWorldPoint(world[0], world[1], world[2], 1.0);
-            renderer_->WorldToDisplay();
-            std::array<double, 3> current{};
-            renderer_->GetDisplayPoint(current.data());
-            if (shown && previousShown) {
-                // Distance from the pointer to the segment on the screen.
-                const double dx = current[0] - previous[0], dy = current[1] - previous[1];
-                const double length2 = dx * dx + dy * dy;
-                double t =
-                    length2 > 0 ? ((x - previous[0]) * dx + (y - previous[1]) * dy) / length2 : 0;
-                t = std::clamp(t, 0.0, 1.0);
-                const double distance =
-                    std::hypot(previous[0] + t * dx - x, previous[1] + t * dy - y);
-                const double depth = previous[2] + t * (current[2] - previous[2]);
-                const bool nearer = distance < bestDistance - samePlace;
-                const bool asNearAndInFront =
-                    best && std::abs(distance - bestDistance) <= samePlace && depth < bestDepth;
-                if (distance <= tolerance && (nearer || asNearAndInFront || !best)) {
-                    best = entry.line.get();
-                    bestDistance = distance;
-                    bestDepth = depth;
-                }
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            Vec3 a{points[i - 1][0], points[i - 1][1], points[i - 1][2]};
+            Vec3 b{points[i][0], points[i][1], points[i][2]};
+            const double da = inFront(a), db = inFront(b);
+            if (da < 0 && db < 0)
+                continue;
+            // A segment through the near plane is cut there.
+            if (da < 0 || db < 0) {
+                const double t = da / (da - db);
+                const Vec3 cut{a[0] + t * (b[0] - a[0]), a[1] + t * (b[1] - a[1]),
+                               a[2] + t * (b[2] - a[2])};
+                (da < 0 ? a : b) = cut;
             }
-            previous = current;
-            previousShown = shown;
+            const Vec3 from = toDisplay(a), to = toDisplay(b);
+            // Distance from the pointer to the segment on the screen.
+            const double dx = to[0] - from[0], dy = to[1] - from[1];
+            const double length2 = dx * dx + dy * dy;
+            const double t = std::clamp(
+                length2 > 0 ? ((x - from[0]) * dx + (y - from[1]) * dy) / length2 : 0.0, 0.0, 1.0);
+            const double distance = std::hypot(from[0] + t * dx - x, from[1] + t * dy - y);
+            const double depth = from[2] + t * (to[2] - from[2]);
+            const bool nearer = distance < bestDistance - samePlace;
+            const bool asNearAndInFront =
+                best && std::abs(distance - bestDistance) <= samePlace && depth < bestDepth;
+            if (distance <= tolerance && (!best || nearer || asNearAndInFront)) {
+                best = entry.line.get();
+                bestDistance = distance;
+                bestDepth = depth;
+            }
         }
     }
     return best;

@@ -196,4 +196,11 @@ TEST(EventDisplay, ClickPicksTheLineUnderThePointerNotTheOneInFront) {
     ASSERT_LT(eyeX, -1000);
     display.addLine({{eyeX - 1000, 0, 0}, {eyeX - 1000, 0, 4000}}, Qt::blue, 1);
     EXPECT_EQ(display.pickLine(display.toWidget({1000, 0, 3000})), behind);
+    // A line from behind the camera into the view is picked by its part in view.
+    const auto* through =
+        display.addLine({{eyeX - 1000, 300, 3000}, {2000, 300, 3000}}, Qt::green, 1);
+    display.renderNow();
+    const QPoint onThrough = display.toWidget({1000, 300, 3000});
+    EXPECT_TRUE(display.rect().contains(onThrough));
+    EXPECT_EQ(display.pickLine(onThrough), through);
 }
