@@ -44,14 +44,18 @@ QPushButton* visibleButton(const QString& text) {
     return nullptr;
 }
 
-// Dark pixels of the 3D view as the X server shows it.
-long darkPixelsOnScreen(vexel::EventDisplay* display) {
+// The 3D view as the X server shows it.
+QImage viewOnScreen(vexel::EventDisplay* display) {
     QApplication::processEvents();
     const QPoint origin = display->mapToGlobal(QPoint(0, 0));
-    const QImage shot =
-        QGuiApplication::primaryScreen()
-            ->grabWindow(0, origin.x(), origin.y(), display->width(), display->height())
-            .toImage();
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, origin.x(), origin.y(), display->width(), display->height())
+        .toImage();
+}
+
+// Dark pixels of the 3D view as the X server shows it.
+long darkPixelsOnScreen(vexel::EventDisplay* display) {
+    const QImage shot = viewOnScreen(display);
     long dark = 0;
     for (int y = 0; y < shot.height(); y += 3)
         for (int x = 0; x < shot.width(); x += 3)
@@ -246,6 +250,19 @@ TEST_F(StudentUse, GermanStudentMeasuresAndSavesTheMass) {
     EXPECT_NE(listing.str().find("hist;1"), std::string::npos) << listing.str();
     EXPECT_NE(listing.str().find("TH1F"), std::string::npos) << listing.str();
     EXPECT_NE(listing.str().find("My histogram"), std::string::npos) << listing.str();
+
+    // Moving on while the histogram is in front: back on the view, the new event is shown.
+    QTest::mouseClick(button("fPictureButton715"), Qt::LeftButton);
+    QTest::qWait(50);
+    QTest::mouseClick(right->tabBar(), Qt::LeftButton, Qt::NoModifier,
+                      right->tabBar()->tabRect(0).center());
+    ASSERT_EQ(right->currentIndex(), 0);
+    QTest::qWait(50);
+    const QImage shown = viewOnScreen(display);
+    display->renderNow();
+    display->vtkWidget()->update();
+    QTest::qWait(50);
+    EXPECT_EQ(shown, viewOnScreen(display));
 
     QTest::mouseClick(button("fTextButton834"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
