@@ -608,6 +608,10 @@ int Canvas::padLegendCount(int padNumber) const {
 
 namespace {
 
+// Largest EPS picture in points (20 x 26 cm).
+constexpr double kEpsMaxWidth = 20.0 / 2.54 * 72.0;
+constexpr double kEpsMaxHeight = 26.0 / 2.54 * 72.0;
+
 QSize pictureSize(const QCustomPlot* plot) {
     // A canvas never shown has no useful size of its own.
     if (plot->width() < 100 || plot->height() < 100)
@@ -697,10 +701,14 @@ bool Canvas::saveEps(const QString& path, QString* error) {
     }
     double width = 0, height = 0;
     poppler_page_get_size(page, &width, &height);
+    // Points, not pixels: a large window is scaled down to at most 20 x 26 cm, so the picture
+    // also fits on a Letter or A4 page when it is printed or viewed as a page.
+    const double scale = std::min({1.0, kEpsMaxWidth / width, kEpsMaxHeight / height});
     cairo_surface_t* surface =
-        cairo_ps_surface_create(QFile::encodeName(path).constData(), width, height);
+        cairo_ps_surface_create(QFile::encodeName(path).constData(), width * scale, height * scale);
     cairo_ps_surface_set_eps(surface, 1);
     cairo_t* cr = cairo_create(surface);
+    cairo_scale(cr, scale, scale);
     poppler_page_render_for_printing(page, cr);
     cairo_show_page(cr);
     cairo_destroy(cr);

@@ -20,6 +20,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -227,7 +228,13 @@ QString run(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput()) + " ";
 }
 
-void expectFourGoodFiles(const QDir& dir, const QString& stem) {
+void keepScreenshot(const QString& path, const QString& name) {
+    const QString target = QString(VEXEL_BINARY_DIR) + "/screenshots/" + name + ".png";
+    QFile::remove(target);
+    QFile::copy(path, target);
+}
+
+void expectFourGoodFiles(const QDir& dir, const QString& stem, bool withDistributions) {
     const QString root = dir.filePath(stem + ".root");
     const QString listing = run(QString(VEXEL_BINARY_DIR) + "/bin/vexel-rootls", {root});
     EXPECT_TRUE(listing.contains("D0Mass")) << listing.toStdString();
@@ -235,11 +242,27 @@ void expectFourGoodFiles(const QDir& dir, const QString& stem) {
     EXPECT_EQ(file.readHistogram("D0Mass").nbins, 200);
     EXPECT_TRUE(file.has("fitGaus"));
 
+    // The EPS fits on a Letter and on an A4 page: shown as a page, nothing is cut off.
     const QString eps = dir.filePath(stem + ".eps");
+    QFile epsFile(eps);
+    ASSERT_TRUE(epsFile.open(QIODevice::ReadOnly));
+    const QString header = QString::fromLatin1(epsFile.read(2000));
+    const QRegularExpressionMatch box =
+        QRegularExpression(R"(%%BoundingBox: (\d+) (\d+) (\d+) (\d+))").match(header);
+    ASSERT_TRUE(box.hasMatch()) << header.toStdString();
+    EXPECT_LE(box.captured(3).toInt(), 595);
+    EXPECT_LE(box.captured(4).toInt(), 792);
     if (!QStandardPaths::findExecutable("gs").isEmpty()) {
         const QString png = dir.filePath(stem + "_eps.png");
         run("gs", {"-q", "-dNOPAUSE", "-dBATCH", "-sDEVICE=png16m", "-sOutputFile=" + png, eps});
-        EXPECT_GT(inkFraction(QImage(png)), 0.005) << eps.toStdString();
+        const QImage page(png);
+        EXPECT_GT(inkFraction(page), 0.005) << eps.toStdString();
+        if (withDistributions) { // the right-hand pads are on the page too
+            const int right = box.captured(3).toInt();
+            ASSERT_LE(right, page.width());
+            EXPECT_GT(inkFraction(page.copy(right * 3 / 4, 0, right / 4, page.height())), 0.005);
+        }
+        keepScreenshot(png, "student_saved_" + stem + "_eps");
     } else {
         EXPECT_GT(QFileInfo(eps).size(), 1000);
     }
@@ -248,6 +271,12 @@ void expectFourGoodFiles(const QDir& dir, const QString& stem) {
         const QString prefix = dir.filePath(stem + "_pdf");
         run("pdftoppm", {"-png", "-singlefile", pdf, prefix});
         EXPECT_GT(inkFraction(QImage(prefix + ".png")), 0.005) << pdf.toStdString();
+        keepScreenshot(prefix + ".png", "student_saved_" + stem + "_pdf");
+    } else if (!QStandardPaths::findExecutable("gs").isEmpty()) {
+        const QString png = dir.filePath(stem + "_pdf.png");
+        run("gs", {"-q", "-dNOPAUSE", "-dBATCH", "-sDEVICE=png16m", "-sOutputFile=" + png, pdf});
+        EXPECT_GT(inkFraction(QImage(png)), 0.005) << pdf.toStdString();
+        keepScreenshot(png, "student_saved_" + stem + "_pdf");
     } else {
         QFile file(pdf);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -278,12 +307,18 @@ TEST_F(StudentUseTest, SaveCanvasIntoTheLauncherOutputDirectory) {
     const QDir dir(out.path());
     for (const char* name : {".root", ".eps", ".pdf", ".png"})
         EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name;
-    expectFourGoodFiles(dir, "");
+    expectFourGoodFiles(dir, "", false);
 
+    // The whole analysis canvas, distributions included.
+    const double mean = r.fAnalysis->lastMassFit()->fit.parameters[1];
+    const double sigma = r.fAnalysis->lastMassFit()->fit.parameters[2];
+    typeInto(r.fFitRangeGaus->minField(), QString::number(mean - 3 * sigma, 'f', 1));
+    typeInto(r.fFitRangeGaus->maxField(), QString::number(mean + 3 * sigma, 'f', 1));
+    click("Plot distributions");
     typeInto(r.fName1, "my_mass");
     EXPECT_EQ(r.filetosave, "my_mass");
     click("Save Canvas");
-    expectFourGoodFiles(dir, "my_mass");
+    expectFourGoodFiles(dir, "my_mass", true);
     EXPECT_TRUE(vexel::test::messages().empty());
     QFile::remove(QString(VEXEL_BINARY_DIR) + "/screenshots/student_saved_canvas.png");
     QFile::copy(dir.filePath("my_mass.png"),
