@@ -442,6 +442,10 @@ void Frame::DeleteParticle() {
     if (item->data(Qt::UserRole).toInt() == 0)
         flag = 1;
     delete item;
+    // The list would select the entry that takes the deleted one's place; the student has
+    // not chosen it, so a second Delete must not remove it.
+    fListBox1321->setCurrentRow(-1);
+    fListBox1321->clearSelection();
     particleCount -= 1;
     fTextEntry1337->setText("");
     fTextButton1335->setEnabled(false);

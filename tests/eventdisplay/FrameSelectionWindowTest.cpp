@@ -286,6 +286,11 @@ TEST_F(FrameSelection, DeletingParticles) {
     EXPECT_FALSE(button("fTextButton1335")->isEnabled());
     ASSERT_EQ(list()->count(), 1);
     EXPECT_EQ(entryId(0), 1);
+    // The entry left is not selected for the student: Delete again removes nothing.
+    EXPECT_TRUE(list()->selectedItems().isEmpty());
+    QTest::mouseClick(button("fTextButton753"), Qt::LeftButton);
+    ASSERT_EQ(list()->count(), 1);
+    EXPECT_EQ(access->particleCount(), 1);
     choose(2);
     EXPECT_EQ(lastMessage(), QStringList({"Error", "You have already added this particle."}));
     EXPECT_EQ(list()->count(), 1);
