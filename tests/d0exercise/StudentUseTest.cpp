@@ -344,3 +344,18 @@ TEST_F(StudentUseTest, NumbersTypedOnAGermanDesktopAreTaken) {
     EXPECT_EQ(r.fFitRangeGaus->maxField()->text(), "1915.0");
     QLocale::setDefault(QLocale::c());
 }
+
+TEST_F(StudentUseTest, ANumberTypedWithoutEnterCountsWhenAButtonIsClicked) {
+    TVSDReader& r = start(1);
+    QApplication::setActiveWindow(window());
+    click("Plot D0 mass");
+    const double allEntries = r.fAnalysis->histograms().fMinvHisto->entries();
+    QLineEdit* field = r.fD0IPCut->maxField();
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, "-1.5");
+    click("Plot D0 mass");
+    EXPECT_FLOAT_EQ(r.fD0IPCut->GetMax(), -1.5f);
+    EXPECT_EQ(field->text(), "-1.5");
+    EXPECT_LT(r.fAnalysis->histograms().fMinvHisto->entries(), 0.9 * allEntries);
+}
