@@ -251,6 +251,13 @@ TEST_F(StudentUse, GermanStudentMeasuresAndSavesTheMass) {
     EXPECT_NE(listing.str().find("TH1F"), std::string::npos) << listing.str();
     EXPECT_NE(listing.str().find("My histogram"), std::string::npos) << listing.str();
 
+    // The histogram tab closed with its close button comes back with Draw.
+    QTest::mouseClick(right->tabBar()->tabButton(right->currentIndex(), QTabBar::RightSide),
+                      Qt::LeftButton);
+    EXPECT_FALSE(window->hasTab(vexel::Browser::Right, "My histogram"));
+    QTest::mouseClick(button("fTextButton1442"), Qt::LeftButton);
+    EXPECT_EQ(right->tabText(right->currentIndex()), "My histogram");
+
     // Moving on while the histogram is in front: back on the view, the new event is shown.
     QTest::mouseClick(button("fPictureButton715"), Qt::LeftButton);
     QTest::qWait(50);
