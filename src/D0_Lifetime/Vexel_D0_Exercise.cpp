@@ -19,7 +19,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -649,8 +651,16 @@ void TVSDReader::AutomaticMenu() {
         }
     }
     frmMain = buildToolPanel();
-    window->addTab(vexel::Browser::Left, frmMain, tools);
-    window->tabs(vexel::Browser::Left)->setMinimumWidth(frmMain->sizeHint().width() + 8);
+    // The panel scrolls when the display is too low for it, so the button bar stays on screen.
+    auto* panelScroll = new QScrollArea;
+    panelScroll->setWidget(frmMain);
+    panelScroll->setWidgetResizable(true);
+    panelScroll->setFrameShape(QFrame::NoFrame);
+    panelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    window->addTab(vexel::Browser::Left, panelScroll, tools);
+    window->tabs(vexel::Browser::Left)
+        ->setMinimumWidth(frmMain->sizeHint().width() + 8 +
+                          panelScroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     QWidget* buttons = buildButtonBar();
     window->addTab(vexel::Browser::Bottom, buttons, " ");
     window->tabs(vexel::Browser::Bottom)->setMaximumHeight(buttons->sizeHint().height() + 40);
@@ -694,11 +704,15 @@ void Vexel_D0_Exercise(int lang, QString saveDir, int choice, int mode, int data
         break;
     }
     gVSDReader->ToStudent();
-    // Display minus the margins of the exercise, but never too small to work in.
+    // Display minus the margins of the exercise, but never too small to work in, and never
+    // lower than the screen's free area below y 30.
     QSize display(1280, 1024);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    int freeHeight = 1024 - 30;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         display = screen->geometry().size();
+        freeHeight = screen->availableGeometry().bottom() + 1 - 30;
+    }
     const int width = std::max(display.width() - 350, 1000);
-    const int height = std::max(display.height() - 200, 720);
+    const int height = std::min(std::max(display.height() - 200, 720), std::max(freeHeight, 400));
     TVSDReader::browser()->setGeometry(5, 30, width, height);
 }

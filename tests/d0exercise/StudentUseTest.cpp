@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -358,4 +359,36 @@ TEST_F(StudentUseTest, ANumberTypedWithoutEnterCountsWhenAButtonIsClicked) {
     EXPECT_FLOAT_EQ(r.fD0IPCut->GetMax(), -1.5f);
     EXPECT_EQ(field->text(), "-1.5");
     EXPECT_LT(r.fAnalysis->histograms().fMinvHisto->entries(), 0.9 * allEntries);
+}
+
+TEST_F(StudentUseTest, TheWholeWindowFitsADisplay768PixelsHigh) {
+    TVSDReader& r = start(1);
+    // What the exercise gets on a 1024 x 768 display: the button bar stays inside the window.
+    window()->setGeometry(5, 30, 1000, 768 - 30);
+    QApplication::processEvents();
+    EXPECT_LE(window()->height(), 768 - 30);
+    for (const char* text : {"Read Instructions", "Reset Exercise", "Exit", "Save Canvas"}) {
+        QPushButton* found = nullptr;
+        for (auto* b : window()->findChildren<QPushButton*>())
+            if (b->text() == text)
+                found = b;
+        ASSERT_NE(found, nullptr) << text;
+        EXPECT_LE(found->mapTo(window(), QPoint(0, found->height())).y(), window()->height())
+            << text;
+    }
+    // The panel scrolls to its last control.
+    QPushButton* logo = r.frmMain->findChild<QPushButton*>("VexelLogo");
+    auto* scroll = qobject_cast<QScrollArea*>(window()->tabs(vexel::Browser::Left)->widget(0));
+    ASSERT_NE(scroll, nullptr);
+    scroll->ensureWidgetVisible(logo);
+    QApplication::processEvents();
+    EXPECT_LE(logo->mapTo(scroll->viewport(), QPoint(0, logo->height())).y(),
+              scroll->viewport()->height());
+    QTest::mouseClick(logo, Qt::LeftButton);
+    EXPECT_EQ(vexel::HelpTextDialog::openDialogs().size(), 1);
+    // As placed by the exercise: inside the screen's free area.
+    start(1);
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    if (free.height() >= 768)
+        EXPECT_LE(window()->frameGeometry().bottom(), free.bottom());
 }
