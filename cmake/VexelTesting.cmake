@@ -2,7 +2,8 @@
 #
 # One test executable, registered as one CTest test run in the run directory.
 # GUI suites get a main that creates a QApplication and intercepts message boxes;
-# they need an X server (the test command runs CTest under xvfb-run).
+# they need an X server (the test command runs CTest under xvfb-run) and run one
+# at a time, other suites beside them.
 function(vexel_add_gtest name)
   cmake_parse_arguments(T "GUI" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -20,6 +21,10 @@ function(vexel_add_gtest name)
     set(T_TIMEOUT 600)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(T_GUI)
+    # GUI suites share one X server and some look at the screen itself: one at a time.
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK x_display)
+  endif()
   if(T_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
   endif()
