@@ -41,18 +41,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "[message box] %s: %s\n", qPrintable(title), qPrintable(text));
     });
 
-    std::unique_ptr<vexel::test::RunDirectory> run;
-    const bool realData = QFile::exists("share/VexelLumora/vexelfull.gdml") &&
-                          QFile::exists("share/VexelLumora/lumoeventv2_D0_1.root");
-    if (!realData) {
-        run = std::make_unique<vexel::test::RunDirectory>();
-        run->writeGeometry(vexel::test::testDetectorGdml());
-        run->writePictures();
-        std::vector<std::vector<rootio::TrackRecord>> events;
-        for (int i = 0; i < 20; ++i)
-            events.push_back(vexel::test::testEvent(i, 40));
-        run->writeEvents(1, events);
-    }
+    const auto run = vexel::test::syntheticDataUnlessGenerated(20, 40);
+    const bool realData = !run;
     std::printf("data: %s\n", realData ? "generated run directory" : "synthetic test detector");
 
     auto start = Clock::now();

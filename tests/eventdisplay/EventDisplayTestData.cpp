@@ -195,4 +195,18 @@ void RunDirectory::writePictures() {
                 QString("Help (%1)").arg(languages[lang - 1]));
 }
 
+std::unique_ptr<RunDirectory> syntheticDataUnlessGenerated(int events, int tracks) {
+    if (QFile::exists("share/VexelLumora/vexelfull.gdml") &&
+        QFile::exists("share/VexelLumora/lumoeventv2_D0_1.root"))
+        return nullptr;
+    auto run = std::make_unique<RunDirectory>();
+    run->writeGeometry(testDetectorGdml());
+    run->writePictures();
+    std::vector<std::vector<rootio::TrackRecord>> list;
+    for (int i = 0; i < events; ++i)
+        list.push_back(testEvent(i, tracks));
+    run->writeEvents(1, list);
+    return run;
+}
+
 } // namespace vexel::test

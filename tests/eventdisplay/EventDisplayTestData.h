@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,5 +44,10 @@ private:
     QTemporaryDir dir_;
     QString previous_;
 };
+
+// Nothing when the working directory holds the generated detector and events;
+// otherwise a run directory with the small test detector and `events` events of
+// `tracks` tracks, the working directory while it lives.
+std::unique_ptr<RunDirectory> syntheticDataUnlessGenerated(int events, int tracks);
 
 } // namespace vexel::test

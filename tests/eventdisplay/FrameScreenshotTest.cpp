@@ -43,18 +43,7 @@ long trackPixels(const QImage& image) {
 // Saves what a student sees; run with the generated data when the run directory
 // has it, otherwise with the small test detector.
 TEST(FrameScreenshots, EveryViewShowsDetectorAndTracks) {
-    std::unique_ptr<vexel::test::RunDirectory> run;
-    const bool realData = QFile::exists("share/VexelLumora/vexelfull.gdml") &&
-                          QFile::exists("share/VexelLumora/lumoeventv2_D0_1.root");
-    if (!realData) {
-        run = std::make_unique<vexel::test::RunDirectory>();
-        run->writeGeometry(vexel::test::testDetectorGdml());
-        run->writePictures();
-        std::vector<std::vector<rootio::TrackRecord>> events;
-        for (int i = 0; i < 3; ++i)
-            events.push_back(vexel::test::testEvent(i, 12));
-        run->writeEvents(1, events);
-    }
+    const auto run = vexel::test::syntheticDataUnlessGenerated(3, 12);
     vexel::test::clearMessages();
     Frame frame(1, "Ann_Lee_3b", "", 1, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.browser()));
