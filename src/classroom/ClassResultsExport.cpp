@@ -1,0 +1,132 @@
+#include "classroom/ClassResultsExport.h"
+
+#include "analysis/RootHistogramConversion.h"
+#include "rootio/FileWriter.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace classroom {
+
+namespace {
+
+std::string csvField(const std::string& s) {
+    if (s.find_first_of(",\"\n\r") == std::string::npos)
+        return s;
+    std::string out = "\"";
+    for (char c : s)
+        out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+std::string number(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.10g", v);
+    return buf;
+}
+
+} // namespace
+
+void writeFileAtomically(const std::string& path, const std::string& text) {
+    const auto slash = path.find_last_of('/');
+    const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    std::string tmp = (slash == std::string::npos ? std::string("./") : dir) + ".class.XXXXXX";
+    const int fd = ::mkstemp(&tmp[0]);
+    if (fd < 0)
+        throw std::runtime_error(path + ": " + std::strerror(errno));
+    std::size_t done = 0;
+    bool ok = true;
+    while (ok && done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        done += ok ? static_cast<std::size_t>(n) : 0;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ok = ok && ::fchmod(fd, 0666 & ~mask) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || ::rename(tmp.c_str(), path.c_str()) != 0) {
+        const std::string reason = std::strerror(errno);
+        ::unlink(tmp.c_str());
+        throw std::runtime_error(path + ": " + reason);
+    }
+}
+
+void writeStudentsCsv(const std::string& path, const ClassSummary& summary) {
+    std::string out = "name,surname,grade,identity,combination,entries,lifetimes saved,"
+                      "mass histogram file,lifetime file\n";
+    for (const auto& r : summary.students) {
+        out += csvField(r.name) + "," + csvField(r.surname) + "," + csvField(r.grade) + "," +
+               csvField(r.identity) + "," + std::to_string(r.combination) + "," +
+               (r.entries ? number(*r.entries) : std::string()) + "," +
+               std::to_string(r.lifetimesSaved) + "," + csvField(r.massFile) + "," +
+               csvField(r.lifetimeFile) + "\n";
+    }
+    writeFileAtomically(path, out);
+}
+
+void writeClassRoot(const std::string& path, const ClassSummary& summary) {
+    rootio::FileWriter writer(path, 1);
+    analysis::Hist1D h = summary.massHistogram;
+    h.setAxisTitles("D^{0} mass (MeV/c^{2})", "Candidates / (2 MeV/c^{2})");
+    writer.addHistogram(analysis::toRootHistogram(h));
+
+    const auto& fit = summary.massFit;
+    std::vector<std::pair<std::string, std::vector<double>>> massFit = {
+        {"histograms", {}}, {"entries", {}}, {"mean", {}},       {"meanError", {}}, {"sigma", {}},
+        {"sigmaError", {}}, {"signal", {}},  {"background", {}}, {"trueMass", {}}};
+    if (fit.fit.valid) {
+        rootio::Graph curve;
+        curve.name = "classMassFit";
+        curve.title = "Gaussian plus line fit";
+        for (int i = 0; i <= 200; ++i) {
+            const double x = kMassMin + (kMassMax - kMassMin) * i / 200.0;
+            curve.x.push_back(x);
+            curve.y.push_back(summary.fittedMassModel(x));
+        }
+        writer.addGraph(curve);
+        const double row[] = {double(summary.histogramsUsed),
+                              summary.totalEntries(),
+                              fit.fit.parameters[1],
+                              fit.fit.errors[1],
+                              fit.fit.parameters[2],
+                              fit.fit.errors[2],
+                              double(fit.signal),
+                              double(fit.background),
+                              kTrueD0Mass};
+        for (std::size_t i = 0; i < massFit.size(); ++i)
+            massFit[i].second.push_back(row[i]);
+    }
+    writer.addDoubleTree("ClassMassFit", "Fit of the class's D0 mass peak", massFit);
+
+    std::vector<std::pair<std::string, std::vector<double>>> means = {
+        {"trend", {}},         {"cut", {}},      {"mean", {}},
+        {"standardError", {}}, {"students", {}}, {"trueLifetime", {}}};
+    std::vector<std::pair<std::string, std::vector<double>>> points = {
+        {"trend", {}}, {"combination", {}}, {"cut", {}}, {"lifetime", {}}, {"error", {}}};
+    for (const auto& t : summary.trends) {
+        for (const auto& c : t.classMeans) {
+            const double row[] = {double(t.trend),    c.cut,          c.mean, c.standardError,
+                                  double(c.students), kTrueD0Lifetime};
+            for (std::size_t i = 0; i < means.size(); ++i)
+                means[i].second.push_back(row[i]);
+        }
+        for (const auto& p : t.points) {
+            const double row[] = {double(t.trend), double(p.combination), p.cut, p.lifetime,
+                                  p.error};
+            for (std::size_t i = 0; i < points.size(); ++i)
+                points[i].second.push_back(row[i]);
+        }
+    }
+    writer.addDoubleTree("ClassLifetimes", "Class lifetime per cut", means);
+    writer.addDoubleTree("StudentLifetimes", "Students' saved lifetimes", points);
+    writer.save();
+}
+
+} // namespace classroom
