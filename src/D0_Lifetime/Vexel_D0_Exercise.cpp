@@ -8,6 +8,7 @@
 #include "RangeSlider.h"
 #include "analysis/AnalysisMessages.h"
 #include "analysis/CandidateFileLoader.h"
+#include "analysis/ExerciseRanges.h"
 
 #include <QComboBox>
 #include <QDoubleValidator>
@@ -68,9 +69,14 @@ MissingDataFile::MissingDataFile(std::string path)
     : path_(std::move(path)), message_("Cannot open file " + path_) {}
 
 TVSDReader::TVSDReader(const char* file_name)
-    : fittedMass(false), fittedTime(false), lang1(0), fPTRangeMin(2.5), fPTRangeMax(20.0),
-      fTAURangeMin(double(0.15f)), fTAURangeMax(double(10.15f)), fIPRangeMin(-4.0),
-      fIPRangeMax(1.5), fileName_(file_name ? file_name : "") {
+    : fittedMass(false), fittedTime(false), lang1(0),
+      fPTRangeMin(analysis::ExerciseRanges::transverseMomentum.min),
+      fPTRangeMax(analysis::ExerciseRanges::transverseMomentum.max),
+      fTAURangeMin(analysis::ExerciseRanges::decayTime.min),
+      fTAURangeMax(analysis::ExerciseRanges::decayTime.max),
+      fIPRangeMin(analysis::ExerciseRanges::logImpactParameter.min),
+      fIPRangeMax(analysis::ExerciseRanges::logImpactParameter.max),
+      fileName_(file_name ? file_name : "") {
     LoadD0Ntuple(fileName_.c_str());
     SetD0NtupleBranches();
 }
@@ -254,8 +260,9 @@ void TVSDReader::ResetExercise() {
     fD0PTCut->setValues(float(fPTRangeMin), float(fPTRangeMax), false);
     fD0TAUCut->setValues(float(fTAURangeMin), float(fTAURangeMax), false);
     fD0IPCut->setValues(float(fIPRangeMin), float(fIPRangeMax), false);
-    fFitRangeGaus->setValues(1815.0f, 1915.0f, false);
-    fFitRangePoly->setValues(1815.0f, 1915.0f, false);
+    const analysis::CutRange mass = analysis::ExerciseRanges::candidateMass;
+    fFitRangeGaus->setValues(mass.min, mass.max, false);
+    fFitRangePoly->setValues(mass.min, mass.max, false);
     setFieldValue(fFitErr, 0);
     setFieldValue(fFitResult, 0);
     fAnalysis->resetExercise(); // flags, saved trend points, pads from 1
@@ -518,10 +525,11 @@ QWidget* TVSDReader::buildToolPanel() {
     // Background subtraction; the background range is set up but never shown.
     QVBoxLayout* subtraction = group(bg_sub);
     spacer(subtraction, 10);
-    fFitRangePoly = makeSlider("Bkg range:", 6, 60, 1815.0f, 1915.0f, 1);
+    const analysis::CutRange mass = analysis::ExerciseRanges::candidateMass;
+    fFitRangePoly = makeSlider("Bkg range:", 6, 60, mass.min, mass.max, 1);
     fFitRangePoly->setParent(panel);
     fFitRangePoly->hide();
-    fFitRangeGaus = makeSlider("Sig range:", 6, 60, 1815.0f, 1915.0f, 1);
+    fFitRangeGaus = makeSlider("Sig range:", 6, 60, mass.min, mass.max, 1);
     subtraction->addWidget(fFitRangeGaus);
     subtraction->addSpacing(10);
     auto* plotDistributions = textButton(plt_distr);

@@ -1,15 +1,16 @@
 #pragma once
 
 #include "analysis/CutRange.h"
+#include "analysis/ExerciseRanges.h"
 
 namespace analysis {
 
 // The three cut controls as read when a button is pressed: transverse momentum in GeV/c,
 // decay time in ps, log10 of the impact parameter in mm. Defaults are the full ranges.
 struct CandidateCuts {
-    CutRange pt{2.5f, 20.0f};
-    CutRange tau{0.15f, 10.15f};
-    CutRange logIP{-4.0f, 1.5f};
+    CutRange pt = ExerciseRanges::transverseMomentum;
+    CutRange tau = ExerciseRanges::decayTime;
+    CutRange logIP = ExerciseRanges::logImpactParameter;
 
     bool operator==(const CandidateCuts& o) const {
         return pt.min == o.pt.min && pt.max == o.pt.max && tau.min == o.tau.min &&

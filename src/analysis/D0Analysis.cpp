@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisMessages.h"
 #include "analysis/CandidateSelection.h"
+#include "analysis/ExerciseRanges.h"
 #include "analysis/UnitFillCounter.h"
 #include "analysis/VariableDistributions.h"
 
@@ -42,7 +43,9 @@ const std::vector<std::uint32_t>& D0Analysis::selection(const CandidateCuts& cut
 AnalysisStatus D0Analysis::plotMass(const CandidateCuts& cuts) {
     auto& h = histograms_.fMinvHisto;
     if (!h) {
-        h = std::make_unique<Hist1D>("D0Mass", "D0Mass", 200, 1815.0, 1915.0);
+        const CutRange range = ExerciseRanges::candidateMass;
+        h = std::make_unique<Hist1D>("D0Mass", "D0Mass", ExerciseRanges::candidateMassBins,
+                                     range.min, range.max);
         h->setAxisTitles("D^{0} Invariant Mass (MeV/c^{2})", "D^{0} Candidates/(0.5 MeV)");
     } else {
         h->reset();

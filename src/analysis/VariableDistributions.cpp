@@ -1,11 +1,9 @@
 #include "analysis/VariableDistributions.h"
 
+#include "analysis/ExerciseRanges.h"
 #include "analysis/UnitFillCounter.h"
 
 namespace analysis {
-
-const double VariableDistributions::kTAURangeMin = 0.15f;
-const double VariableDistributions::kTAURangeMax = 10.15f;
 
 namespace {
 
@@ -14,13 +12,13 @@ const char* const kPTTitle = "D^{0} P_{T} (GeV/c^{2})";
 const char* const kTAUTitle = "D^{0} decay time (ps)";
 const char* const kIPTitle = "log_{10}(D^{0} IP)";
 
-void makeOrReset(std::unique_ptr<Hist1D>& h, const char* name, int nbins, double lo, double hi,
+void makeOrReset(std::unique_ptr<Hist1D>& h, const char* name, int nbins, CutRange range,
                  const char* xTitle) {
     if (h) {
         h->reset();
         return;
     }
-    h = std::make_unique<Hist1D>(name, name, nbins, lo, hi);
+    h = std::make_unique<Hist1D>(name, name, nbins, range.min, range.max);
     h->setAxisTitles(xTitle, kFraction);
 }
 
@@ -39,12 +37,12 @@ void VariableDistributions::fill(D0Histograms& h, const CandidateColumns& candid
                                                  tauRange.min, tauRange.max);
     h.fBkgCacheForFit->setAxisTitles(kTAUTitle, kFraction);
 
-    makeOrReset(h.fD0PTHisto_Sig, "D0PT Sig", 175, kPTRangeMin, kPTRangeMax, kPTTitle);
-    makeOrReset(h.fD0TAUHisto_Sig, "D0TAU Sig", 1000, kTAURangeMin, kTAURangeMax, kTAUTitle);
-    makeOrReset(h.fD0IPHisto_Sig, "D0IP Sig", 110, kIPRangeMin, kIPRangeMax, kIPTitle);
-    makeOrReset(h.fD0PTHisto_Bkg, "D0PT Bkg", 175, kPTRangeMin, kPTRangeMax, kPTTitle);
-    makeOrReset(h.fD0TAUHisto_Bkg, "D0TAU Bkg", 1000, kTAURangeMin, kTAURangeMax, kTAUTitle);
-    makeOrReset(h.fD0IPHisto_Bkg, "D0IP Bkg", 110, kIPRangeMin, kIPRangeMax, kIPTitle);
+    makeOrReset(h.fD0PTHisto_Sig, "D0PT Sig", 175, ExerciseRanges::transverseMomentum, kPTTitle);
+    makeOrReset(h.fD0TAUHisto_Sig, "D0TAU Sig", 1000, ExerciseRanges::decayTime, kTAUTitle);
+    makeOrReset(h.fD0IPHisto_Sig, "D0IP Sig", 110, ExerciseRanges::logImpactParameter, kIPTitle);
+    makeOrReset(h.fD0PTHisto_Bkg, "D0PT Bkg", 175, ExerciseRanges::transverseMomentum, kPTTitle);
+    makeOrReset(h.fD0TAUHisto_Bkg, "D0TAU Bkg", 1000, ExerciseRanges::decayTime, kTAUTitle);
+    makeOrReset(h.fD0IPHisto_Bkg, "D0IP Bkg", 110, ExerciseRanges::logImpactParameter, kIPTitle);
 
     const double* mass = candidates.mass().data();
     const double* pt = candidates.ptGeV().data();

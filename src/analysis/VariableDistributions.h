@@ -14,15 +14,10 @@ namespace analysis {
 // and log10 impact parameter, and subtracts the sidebands scaled by r from the signal.
 class VariableDistributions {
 public:
-    // Display histogram ranges (the cut controls' full ranges).
-    static constexpr double kPTRangeMin = 2.5, kPTRangeMax = 20.0;
-    static const double kTAURangeMin, kTAURangeMax; // 0.15f and 10.15f widened to double
-    static constexpr double kIPRangeMin = -4.0, kIPRangeMax = 1.5;
-
-    // Makes the six display histograms (or resets them) and the two fit histograms anew
-    // over `tauRange` (100 bins), fills them with the selected candidates and subtracts.
-    // A candidate counts as signal when signal min <= mass <= signal max, as background
-    // when it lies inside the background range but outside the signal window.
+    // Makes the six display histograms (over the cut controls' full ranges, or resets them) and the
+    // two fit histograms anew over `tauRange` (100 bins), fills them with the selected candidates
+    // and subtracts. A candidate counts as signal when signal min <= mass <= signal max, as
+    // background when it lies inside the background range but outside the signal window.
     static void fill(D0Histograms& h, const CandidateColumns& candidates,
                      const std::vector<std::uint32_t>& selected, const MassWindows& windows,
                      CutRange tauRange, double r);
