@@ -295,20 +295,7 @@ bool TVSDReader::OpenTab(QTabWidget* tabs, const char* str) {
 
 vexel::Canvas* TVSDReader::ensureCanvas(QPointer<vexel::Canvas>& member, const char* name,
                                         const QString& title, bool* created) {
-    vexel::Browser* window = browser();
-    if (member && !OpenTab(window->tabs(vexel::Browser::Right), title.toUtf8().constData()))
-        member = nullptr; // the student closed the tab; its page is being deleted
-    if (created)
-        *created = false;
-    if (!member) {
-        member = new vexel::Canvas(name);
-        member->divide(2, 2);
-        window->addTab(vexel::Browser::Right, member, title);
-        if (created)
-            *created = true;
-    }
-    window->raiseTab(vexel::Browser::Right, title);
-    member->cd(1);
+    member = browser()->canvasTab(title, name, 2, 2, created);
     return member;
 }
 

@@ -1,5 +1,7 @@
 #include "Browser.h"
 
+#include "Canvas.h"
+
 #include <QSplitter>
 #include <QTabWidget>
 
@@ -61,6 +63,22 @@ bool Browser::removeTab(Area area, int index) {
 
 void Browser::setTabTitle(Area area, int index, const QString& title) {
     areas_[area]->setTabText(index, title);
+}
+
+Canvas* Browser::canvasTab(const QString& title, const QString& canvasName, int columns, int rows,
+                           bool* created) {
+    const int index = findTab(Right, title);
+    auto* canvas = index >= 0 ? qobject_cast<Canvas*>(areas_[Right]->widget(index)) : nullptr;
+    if (created)
+        *created = canvas == nullptr;
+    if (!canvas) {
+        canvas = new Canvas(canvasName);
+        canvas->divide(columns, rows);
+        addTab(Right, canvas, title);
+    }
+    raiseTab(Right, title);
+    canvas->cd(1);
+    return canvas;
 }
 
 void Browser::closeRightTab(int index) {

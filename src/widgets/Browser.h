@@ -7,6 +7,8 @@ class QSplitter;
 
 namespace vexel {
 
+class Canvas;
+
 // A main window with three tab areas: left (tool panels), right (views and
 // canvases) and bottom (button bars). Right-hand tabs can be closed by the user;
 // closing one deletes its page. An area without tabs is hidden.
@@ -29,6 +31,13 @@ public:
     // Removes the tab at index without deleting its page; false when there is none.
     bool removeTab(Area area, int index);
     void setTabTitle(Area area, int index, const QString& title);
+
+    // The canvas of the right-hand tab titled `title`, brought to the front with pad 1
+    // current. When there is no such tab (never made, or closed by the student) a new canvas
+    // named `canvasName`, divided into columns x rows pads, is added in a new tab;
+    // *created then says so.
+    Canvas* canvasTab(const QString& title, const QString& canvasName, int columns = 1,
+                      int rows = 1, bool* created = nullptr);
 
 signals:
     void rightTabClosed(QWidget* page);

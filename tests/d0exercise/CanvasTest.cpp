@@ -1,4 +1,5 @@
 #include "Canvas.h"
+#include "Browser.h"
 #include "GuiTestSupport.h"
 #include "LatexText.h"
 #include "analysis/Hist1D.h"
@@ -7,8 +8,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -153,4 +156,29 @@ TEST(Canvas, EmptyPadsAreBlank) {
     EXPECT_TRUE(canvas.plot()->axisRect(1)->axis(QCPAxis::atBottom)->visible());
     canvas.clearPad(2);
     EXPECT_FALSE(canvas.plot()->axisRect(1)->axis(QCPAxis::atBottom)->visible());
+}
+
+TEST(Browser, CanvasTabIsMadeAnewWhenClosed) {
+    vexel::Browser browser;
+    bool created = false;
+    vexel::Canvas* first = browser.canvasTab("Lifetime fit", "fFitPad", 2, 2, &created);
+    EXPECT_TRUE(created);
+    EXPECT_EQ(first->objectName(), "fFitPad");
+    EXPECT_EQ(first->padCount(), 4);
+    first->cd(3);
+    browser.canvasTab("Other", "other");
+    EXPECT_EQ(browser.canvasTab("Lifetime fit", "fFitPad", 2, 2, &created), first);
+    EXPECT_FALSE(created);
+    EXPECT_EQ(first->currentPad(), 1);
+    EXPECT_EQ(browser.tabs(vexel::Browser::Right)->currentWidget(), first);
+
+    // The student closes the tab: its canvas goes, the next call makes a new one.
+    QPointer<vexel::Canvas> closed = first;
+    browser.closeRightTab(browser.findTab(vexel::Browser::Right, "Lifetime fit"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull());
+    vexel::Canvas* again = browser.canvasTab("Lifetime fit", "fFitPad", 2, 2, &created);
+    EXPECT_TRUE(created);
+    EXPECT_EQ(again->padCount(), 4);
+    EXPECT_EQ(browser.tabs(vexel::Browser::Right)->count(), 2);
 }
