@@ -2,6 +2,7 @@
 
 #include "Browser.h"
 #include "Canvas.h"
+#include "DataFiles.h"
 #include "DetectorGeometry.h"
 #include "EventDisplay.h"
 #include "FrameEventFile.h"
@@ -41,7 +42,6 @@ QString pathSave;
 
 namespace {
 
-const char* const geometryPath = "share/VexelLumora/vexelfull.gdml";
 const char* const hiddenVolume = "EcalModulesFiberPb";
 constexpr unsigned transparentLook = 80;
 
@@ -160,10 +160,9 @@ void Frame::init() {
 void Frame::Validate(int h) {
     if (h <= 0)
         h = 1;
-    fileName = QString("share/VexelLumora/lumoeventv2_D0_%1").arg(h);
+    fileName = QString::fromStdString(DataFiles::locate(DataFiles::eventFile(h)));
     histName = QString("%1_%2.root").arg(h).arg(QString::fromStdString(user1));
     enableAll();
-    fileName += ".root";
     tree.reset();
     nb = 0;
     try {
@@ -261,7 +260,8 @@ void Frame::Reset() {
 void Frame::ShowGeometry() {
     if (checked == 0) {
         try {
-            const auto detector = vexel::geometry::DetectorGeometry::load(geometryPath);
+            const auto detector =
+                vexel::geometry::DetectorGeometry::load(DataFiles::locate(DataFiles::detector()));
             display_->loadDetector(detector);
             if (detector.skippedPlacements() > 0)
                 std::cerr << "Drawing the first 10000 placements; " << detector.skippedPlacements()
@@ -511,7 +511,7 @@ void Frame::SaveHist() {
 }
 
 void Frame::setLegend(const QString& picture) {
-    const QPixmap pixmap(picture);
+    const QPixmap pixmap(QString::fromStdString(DataFiles::locate(picture.toStdString())));
     if (pixmap.isNull())
         leg->clear();
     else
@@ -523,7 +523,7 @@ QPushButton* Frame::pictureButton(const QString& picture, QWidget* parent, int x
     auto* button = new QPushButton(parent);
     button->setObjectName(name);
     button->setGeometry(x, y, w, h);
-    const QPixmap pixmap(picture);
+    const QPixmap pixmap(QString::fromStdString(DataFiles::locate(picture.toStdString())));
     if (!pixmap.isNull()) {
         button->setIcon(QIcon(pixmap));
         button->setIconSize(QSize(w - 6, h - 6));

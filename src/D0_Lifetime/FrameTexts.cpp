@@ -1,4 +1,5 @@
 #include "FrameTexts.h"
+#include "DataFiles.h"
 
 namespace {
 enum { EN = 1, FR = 2, DE = 3, IT = 4, RO = 5 };
@@ -158,7 +159,7 @@ FrameMessageTexts frameMessageTexts(int lang) {
 }
 
 QString helpPicturePath(int lang) {
-    return QString("Icons/help%1.png").arg(lang);
+    return QString::fromStdString(DataFiles::locate(DataFiles::helpPicture(lang)));
 }
 
 HelpPictureSize helpPictureSize(unsigned mainFrameHeight) {

@@ -3,6 +3,7 @@
 #include "Browser.h"
 #include "Canvas.h"
 #include "D0ExerciseDrawing.h"
+#include "DataFiles.h"
 #include "HelpTextDialog.h"
 #include "Messages.h"
 #include "RangeSlider.h"
@@ -57,10 +58,7 @@ QWidget* fixedRow(QLayout*& layout, bool horizontal = true) {
 }
 
 QPixmap logoPicture() {
-    QPixmap logo("share/VexelLumora/vexel-logo.png");
-    if (logo.isNull())
-        logo.load("/usr/local/share/VexelLumora/vexel-logo.png");
-    return logo;
+    return QPixmap(QString::fromStdString(DataFiles::locate(DataFiles::logo())));
 }
 
 } // namespace
@@ -664,9 +662,9 @@ void TVSDReader::AutomaticMenu() {
 }
 
 std::string candidateFilePath() {
-    const std::string local = "share/VexelLumora/LumoraData_2012.root";
-    std::ifstream probe(local, std::ios::binary);
-    return probe ? local : "/usr/local/share/VexelLumora/LumoraData_2012.root";
+    // Missing everywhere: the message names the last place tried.
+    const std::string relative = DataFiles::candidates();
+    return DataFiles::find(relative).value_or(DataFiles::placesFor(relative).back());
 }
 
 void Vexel_D0_Exercise(int lang, QString saveDir, int choice, int mode, int dataset, QString name1,

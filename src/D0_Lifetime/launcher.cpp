@@ -1,5 +1,6 @@
 #include "launcher.h"
 
+#include "DataFiles.h"
 #include "Frame.h"
 #include "LauncherTexts.h"
 #include "Messages.h"
@@ -22,9 +23,9 @@
 
 namespace {
 
-const char* const kIconFile = "Icons/l2.png";
-const char* const kGeometryFile = "share/VexelLumora/vexelfull.gdml";
-const char* const kFirstEventFile = "share/VexelLumora/lumoeventv2_D0_1.root";
+QString dataFile(const std::string& relative) {
+    return QString::fromStdString(DataFiles::locate(relative));
+}
 
 QPushButton* textButton(const QString& text, QWidget* parent, int x, int y, int w, int hgt) {
     auto* b = new QPushButton(text, parent);
@@ -73,16 +74,16 @@ launcher::launcher()
 launcher::~launcher() = default;
 
 void launcher::initialCheck() {
-    if (QPixmap(kIconFile).isNull()) {
+    if (QPixmap(dataFile(DataFiles::picture("l2.png"))).isNull()) {
         vexel::showMessage("Error", "Icons are missing!");
         start = 1;
     }
-    if (!QFileInfo(kGeometryFile).isFile()) {
+    if (!QFileInfo(dataFile(DataFiles::detector())).isFile()) {
         vexel::showMessage("Error",
                            "The Vexel geometry is missing! You cannot continue with the exercise.");
         start = 1;
     }
-    if (!QFileInfo(kFirstEventFile).isFile()) {
+    if (!QFileInfo(dataFile(DataFiles::eventFile(1))).isFile()) {
         vexel::showMessage("Error",
                            "Particle tracks are missing! You cannot continue with the exercise.");
         start = 1;
@@ -130,8 +131,8 @@ void launcher::gui() {
     fTextButton758 = textButton("Save", fGroupFrame751, 104, 120, 168, 24);
 
     // When the launcher's picture is missing both start buttons show a question mark.
-    QPixmap picture1("Icons/l2.png");
-    QPixmap picture2("Icons/l1.png");
+    QPixmap picture1(dataFile(DataFiles::picture("l2.png")));
+    QPixmap picture2(dataFile(DataFiles::picture("l1.png")));
     if (picture1.isNull()) {
         picture1 = QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32);
         picture2 = picture1;
