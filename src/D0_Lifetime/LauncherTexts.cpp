@@ -10,19 +10,62 @@ LauncherTexts LauncherTexts::forLanguage(int code) {
                 "Infos",
                 "Quitter",
                 "Entrez vos coordonnees",
-                "Langue"};
+                "Langue",
+                "Vexel Lumora : exercices de physique des particules sur les données de Vexel, "
+                "écrits par l'équipe Vexel Lumora pour les classes.",
+                "Le dossier %1 n'existe pas. Créez-le ou choisissez-en un autre.",
+                "Impossible d'écrire dans le dossier %1. Choisissez-en un autre."};
     case 3:
-        return {
-            "Vorname", "Nachname", "Klasse", "Speichern", "Info", "Beenden", "Geben Sie Ihre Daten",
-            "Sprache"};
+        return {"Vorname",
+                "Nachname",
+                "Klasse",
+                "Speichern",
+                "Info",
+                "Beenden",
+                "Geben Sie Ihre Daten",
+                "Sprache",
+                "Vexel Lumora: Übungen zur Teilchenphysik mit Daten von Vexel, geschrieben vom "
+                "Vexel-Lumora-Team für Schulklassen.",
+                "Der Ordner %1 existiert nicht. Legen Sie ihn an oder wählen Sie einen anderen.",
+                "In den Ordner %1 kann nicht geschrieben werden. Wählen Sie einen anderen."};
     case 4:
-        return {"Nome",  "Cognome", "Classe", "Salva", "Info", "Esci", "Inserisci i tuoi dati",
-                "Lingua"};
+        return {"Nome",
+                "Cognome",
+                "Classe",
+                "Salva",
+                "Info",
+                "Esci",
+                "Inserisci i tuoi dati",
+                "Lingua",
+                "Vexel Lumora: esercizi di fisica delle particelle sui dati di Vexel, scritti dal "
+                "gruppo Vexel Lumora per le classi.",
+                "La cartella %1 non esiste. Creala o scegline un'altra.",
+                "Non è possibile scrivere nella cartella %1. Scegline un'altra."};
     case 5:
-        return {"Prenume", "Nume", "Clasa", "Salveaza", "Info", "Iesire", "Introduceti detaliile",
-                "Limbi"};
+        return {"Prenume",
+                "Nume",
+                "Clasa",
+                "Salveaza",
+                "Info",
+                "Iesire",
+                "Introduceti detaliile",
+                "Limbi",
+                "Vexel Lumora: exerciții de fizica particulelor pe datele Vexel, scrise de echipa "
+                "Vexel Lumora pentru clase.",
+                "Dosarul %1 nu există. Creați-l sau alegeți altul.",
+                "Nu se poate scrie în dosarul %1. Alegeți altul."};
     default:
-        return {"Name",     "Surname", "Grade", "Save", "About", "Exit", "Enter your details",
-                "Languages"};
+        return {"Name",
+                "Surname",
+                "Grade",
+                "Save",
+                "About",
+                "Exit",
+                "Enter your details",
+                "Languages",
+                "Vexel Lumora: particle-physics exercises on Vexel data, written by the Vexel "
+                "Lumora team for school classes.",
+                "The folder %1 does not exist. Please create it or choose another one.",
+                "The folder %1 cannot be written to. Please choose another one."};
     }
 }

@@ -7,6 +7,9 @@ struct LauncherTexts {
     QString name, surname, grade;
     QString save, about, exit;
     QString detailsTitle, languagesTitle;
+    QString aboutText;
+    QString folderMissing;     // %1: the folder
+    QString folderNotWritable; // %1: the folder
 
     // Texts of language code 1 (EN) to 5 (RO); any other code gives English.
     static LauncherTexts forLanguage(int code);

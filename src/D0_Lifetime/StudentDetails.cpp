@@ -1,5 +1,9 @@
 #include "StudentDetails.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
 namespace StudentDetails {
 
 bool complete(const QString& name, const QString& surname, const QString& grade, int combination) {
@@ -14,6 +18,21 @@ std::optional<QString> outputDirectory(const QString& typed) {
     if (typed.size() < 2)
         return std::nullopt;
     return typed.endsWith('/') ? typed : typed + '/';
+}
+
+OutputDirectoryCheck checkOutputDirectory(const QString& typed, const QString& home) {
+    auto directory = outputDirectory(typed);
+    if (!directory)
+        return {OutputDirectoryCheck::TooShort, QString()};
+    if (directory->startsWith("~/"))
+        *directory = (home.endsWith('/') ? home.chopped(1) : home) + directory->mid(1);
+    if (!QFileInfo(*directory).isDir())
+        return {OutputDirectoryCheck::Missing, *directory};
+    // Permission bits do not tell (read-only mounts, the administrator's account): try.
+    QTemporaryFile probe(QDir(*directory).filePath(".vexel-write-test-XXXXXX"));
+    if (!probe.open())
+        return {OutputDirectoryCheck::NotWritable, *directory};
+    return {OutputDirectoryCheck::Accepted, *directory};
 }
 
 } // namespace StudentDetails

@@ -17,4 +17,14 @@ std::string identity(const QString& name, const QString& surname, const QString&
 // when missing; nothing for a shorter text.
 std::optional<QString> outputDirectory(const QString& typed);
 
+// An output directory checked before it is accepted.
+struct OutputDirectoryCheck {
+    enum Outcome { Accepted, TooShort, Missing, NotWritable } outcome;
+    QString directory; // "~" expanded, ending with "/"; empty when too short
+};
+
+// The typed text by the rule above, "~" and "~/..." taken from home; a folder that does not
+// exist, or where no file can be made, is refused.
+OutputDirectoryCheck checkOutputDirectory(const QString& typed, const QString& home);
+
 } // namespace StudentDetails

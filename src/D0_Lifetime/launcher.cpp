@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
@@ -261,17 +262,27 @@ void launcher::start2() {
 }
 
 void launcher::setOutputDir() {
-    const auto dir = StudentDetails::outputDirectory(fTextEntry1141->text());
-    if (!dir) {
+    const auto check =
+        StudentDetails::checkOutputDirectory(fTextEntry1141->text(), QDir::homePath());
+    const LauncherTexts texts = LauncherTexts::forLanguage(lang);
+    switch (check.outcome) {
+    case StudentDetails::OutputDirectoryCheck::TooShort:
         vexel::showMessage("Error", "The path isn't valid. Please try again.");
         return;
+    case StudentDetails::OutputDirectoryCheck::Missing:
+        vexel::showMessage("Error", texts.folderMissing.arg(check.directory));
+        return;
+    case StudentDetails::OutputDirectoryCheck::NotWritable:
+        vexel::showMessage("Error", texts.folderNotWritable.arg(check.directory));
+        return;
+    case StudentDetails::OutputDirectoryCheck::Accepted:
+        pathSave1 = check.directory;
+        return;
     }
-    pathSave1 = *dir;
 }
 
 void launcher::about() {
-    vexel::showMessage("About", "Vexel Lumora: particle-physics exercises on Vexel data, "
-                                "written by the Vexel Lumora team for school classes.");
+    vexel::showMessage("About", LauncherTexts::forLanguage(lang).aboutText);
 }
 
 void launcher::Exit() {

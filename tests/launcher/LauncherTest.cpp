@@ -1,6 +1,7 @@
 #include "launcher.h"
 #include "Frame.h"
 #include "GuiTestSupport.h"
+#include "LauncherTexts.h"
 #include "TabLineEdit.h"
 #include "Vexel_D0_Exercise.h"
 
@@ -218,6 +219,8 @@ TEST_F(LauncherTest, OutputDirectoryIsValidatedAndKeptWhenRefused) {
         l.fTextEntry1141->setText(text);
         QTest::mouseClick(ok, Qt::LeftButton);
     };
+    QDir(run.path()).mkpath("results");
+    QDir(run.path()).mkpath("other");
     set("results");
     EXPECT_EQ(l.pathSave1, "results/");
     set("other/");
@@ -229,6 +232,36 @@ TEST_F(LauncherTest, OutputDirectoryIsValidatedAndKeptWhenRefused) {
     EXPECT_EQ(l.pathSave1, "other/");
     ASSERT_EQ(vexel::test::messages().size(), 3u);
     EXPECT_EQ(vexel::test::messages()[0].text, "The path isn't valid. Please try again.");
+    l.fMainFrame990->hide();
+}
+
+TEST_F(LauncherTest, OutputDirectoryIsExpandedAndMustBeAWritableFolder) {
+    RunDirectory run(true);
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(run.path()));
+    QDir(run.path()).mkpath("results");
+    launcher l;
+    auto* ok = l.fTextEntry1141->parentWidget()->findChildren<QPushButton*>().value(0);
+    auto set = [&](const QString& text) {
+        l.fTextEntry1141->setText(text);
+        QTest::mouseClick(ok, Qt::LeftButton);
+    };
+    set("~/results");
+    EXPECT_EQ(l.pathSave1, run.path() + "/results/");
+    EXPECT_TRUE(vexel::test::messages().empty());
+
+    // Refused at OK, in the student's language; the folder in force stays.
+    QTest::mouseClick(languageButton(l, "DE"), Qt::LeftButton);
+    set("~/missing");
+    set("/proc/self/");
+    EXPECT_EQ(l.pathSave1, run.path() + "/results/");
+    ASSERT_EQ(vexel::test::messages().size(), 2u);
+    EXPECT_EQ(vexel::test::messages()[0].text,
+              LauncherTexts::forLanguage(3).folderMissing.arg(run.path() + "/missing/"));
+    EXPECT_EQ(vexel::test::messages()[1].text,
+              LauncherTexts::forLanguage(3).folderNotWritable.arg("/proc/self/"));
+    EXPECT_TRUE(vexel::test::messages()[0].text.startsWith("Der Ordner"));
+    qputenv("HOME", home);
     l.fMainFrame990->hide();
 }
 
@@ -254,6 +287,12 @@ TEST_F(LauncherTest, AboutAndExit) {
     ASSERT_EQ(vexel::test::messages().size(), 1u);
     EXPECT_EQ(vexel::test::messages()[0].title, "About");
     EXPECT_FALSE(vexel::test::messages()[0].text.isEmpty());
+    QTest::mouseClick(languageButton(l, "IT"), Qt::LeftButton);
+    QTest::mouseClick(l.fTextButton782, Qt::LeftButton);
+    ASSERT_EQ(vexel::test::messages().size(), 2u);
+    EXPECT_EQ(vexel::test::messages()[1].title, "About");
+    EXPECT_EQ(vexel::test::messages()[1].text, LauncherTexts::forLanguage(4).aboutText);
+    EXPECT_NE(vexel::test::messages()[1].text, vexel::test::messages()[0].text);
     QTest::mouseClick(l.fTextButton783, Qt::LeftButton);
     EXPECT_FALSE(l.fMainFrame990->isVisible());
 }

@@ -1,6 +1,7 @@
 #include "StudentDetails.h"
 #include "LauncherTexts.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 TEST(StudentDetails, CompletenessNeedsAllThreeTextsAndACombination) {
@@ -35,4 +36,19 @@ TEST(LauncherTexts, EachLanguageHasItsOwnTextsAndUnknownCodesAreEnglish) {
     EXPECT_EQ(LauncherTexts::forLanguage(5).name, "Prenume");
     EXPECT_EQ(LauncherTexts::forLanguage(0).about, "About");
     EXPECT_EQ(LauncherTexts::forLanguage(9).exit, "Exit");
+}
+
+TEST(StudentDetails, OutputDirectoryCheckExpandsHomeAndRefusesWhatCannotBeWritten) {
+    using C = StudentDetails::OutputDirectoryCheck;
+    const QString home = QDir::tempPath();
+    EXPECT_EQ(StudentDetails::checkOutputDirectory("~/", home).directory, home + "/");
+    EXPECT_EQ(StudentDetails::checkOutputDirectory("~/", home + "/").outcome, C::Accepted);
+    EXPECT_EQ(StudentDetails::checkOutputDirectory("~", home).outcome, C::TooShort);
+    const auto missing = StudentDetails::checkOutputDirectory("~/no/such/folder", home);
+    EXPECT_EQ(missing.outcome, C::Missing);
+    EXPECT_EQ(missing.directory, home + "/no/such/folder/");
+    // A file is not a folder; /proc takes no new files, whoever asks.
+    EXPECT_EQ(StudentDetails::checkOutputDirectory("/proc/self/status", home).outcome, C::Missing);
+    EXPECT_EQ(StudentDetails::checkOutputDirectory("/proc", home).outcome, C::NotWritable);
+    EXPECT_EQ(StudentDetails::checkOutputDirectory("a~/b", home).directory, "a~/b/");
 }
