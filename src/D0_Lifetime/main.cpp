@@ -1,3 +1,4 @@
+#include "HighDensityDisplay.h"
 #include "QuitWhenNoWindowVisible.h"
 #include "launcher.h"
 
@@ -8,6 +9,8 @@
 int main(int argc, char** argv) {
     // The 3D view needs its OpenGL format before the application exists.
     QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
+    // The layout's positions are device-independent pixels: the windows scale with the desktop.
+    vexel::enableHighDensityScaling();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vexel Lumora launcher");
     QApplication::setStyle("Fusion");

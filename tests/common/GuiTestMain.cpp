@@ -1,4 +1,5 @@
 #include "GuiTestSupport.h"
+#include "HighDensityDisplay.h"
 #include "Messages.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(keepWarnings);
     // As in the program: the 3D view needs its OpenGL format before the application.
     QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
+    // Scaled as in the program, so a suite can run at QT_SCALE_FACTOR 1, 1.5 or 2.
+    vexel::enableHighDensityScaling();
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");
     QApplication::setQuitOnLastWindowClosed(false);
