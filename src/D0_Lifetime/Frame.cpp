@@ -12,6 +12,7 @@
 #include "FrameSelection.h"
 #include "FrameTexts.h"
 #include "FrameTrackColours.h"
+#include "HighDensityDisplay.h"
 #include "Messages.h"
 #include "analysis/Hist1D.h"
 #include "launcher.h"
@@ -511,11 +512,12 @@ void Frame::SaveHist() {
 }
 
 void Frame::setLegend(const QString& picture) {
-    const QPixmap pixmap(QString::fromStdString(DataFiles::locate(picture.toStdString())));
+    const QPixmap pixmap =
+        vexel::loadSharpPicture(QString::fromStdString(DataFiles::locate(picture.toStdString())));
     if (pixmap.isNull())
         leg->clear();
     else
-        leg->setPixmap(pixmap.scaled(leg->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        leg->setPixmap(vexel::fitPicture(pixmap, leg->size()));
 }
 
 QPushButton* Frame::pictureButton(const QString& picture, QWidget* parent, int x, int y, int w,
@@ -523,7 +525,8 @@ QPushButton* Frame::pictureButton(const QString& picture, QWidget* parent, int x
     auto* button = new QPushButton(parent);
     button->setObjectName(name);
     button->setGeometry(x, y, w, h);
-    const QPixmap pixmap(QString::fromStdString(DataFiles::locate(picture.toStdString())));
+    const QPixmap pixmap =
+        vexel::loadSharpPicture(QString::fromStdString(DataFiles::locate(picture.toStdString())));
     if (!pixmap.isNull()) {
         button->setIcon(QIcon(pixmap));
         button->setIconSize(QSize(w - 6, h - 6));
@@ -787,10 +790,10 @@ void Frame::Help() {
     page->setObjectName("HelpPage");
     auto* picture = new QLabel;
     picture->setObjectName("HelpPicture");
-    const QPixmap pixmap(helpPicturePath(lang1));
+    const QPixmap pixmap = vexel::loadSharpPicture(helpPicturePath(lang1));
     if (!pixmap.isNull())
-        picture->setPixmap(pixmap.scaled(size.width, size.height, Qt::IgnoreAspectRatio,
-                                         Qt::SmoothTransformation));
+        picture->setPixmap(
+            vexel::fitPicture(pixmap, QSize(size.width, size.height), Qt::IgnoreAspectRatio));
     picture->setGeometry(0, 0, size.width, size.height);
     picture->setFixedSize(size.width, size.height);
     page->setWidget(picture);

@@ -5,6 +5,7 @@
 #include "D0ExerciseDrawing.h"
 #include "DataFiles.h"
 #include "HelpTextDialog.h"
+#include "HighDensityDisplay.h"
 #include "Messages.h"
 #include "RangeSlider.h"
 #include "analysis/AnalysisMessages.h"
@@ -58,7 +59,7 @@ QWidget* fixedRow(QLayout*& layout, bool horizontal = true) {
 }
 
 QPixmap logoPicture() {
-    return QPixmap(QString::fromStdString(DataFiles::locate(DataFiles::logo())));
+    return vexel::loadSharpPicture(QString::fromStdString(DataFiles::locate(DataFiles::logo())));
 }
 
 } // namespace

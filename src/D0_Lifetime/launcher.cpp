@@ -2,6 +2,7 @@
 
 #include "DataFiles.h"
 #include "Frame.h"
+#include "HighDensityDisplay.h"
 #include "LauncherTexts.h"
 #include "Messages.h"
 #include "StudentDetails.h"
@@ -132,8 +133,8 @@ void launcher::gui() {
     fTextButton758 = textButton("Save", fGroupFrame751, 104, 120, 168, 24);
 
     // When the launcher's picture is missing both start buttons show a question mark.
-    QPixmap picture1(dataFile(DataFiles::picture("l2.png")));
-    QPixmap picture2(dataFile(DataFiles::picture("l1.png")));
+    QPixmap picture1 = vexel::loadSharpPicture(dataFile(DataFiles::picture("l2.png")));
+    QPixmap picture2 = vexel::loadSharpPicture(dataFile(DataFiles::picture("l1.png")));
     if (picture1.isNull()) {
         picture1 = QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32);
         picture2 = picture1;

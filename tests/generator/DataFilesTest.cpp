@@ -50,6 +50,22 @@ int runGenerator(const fs::path& output, const std::string& options) {
     return std::system(command.c_str());
 }
 
+// Mean absolute difference of the colour channels of two pictures of the same size, 0..255.
+double meanDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return 255;
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    return sum / (4.0 * x.width() * x.height());
+}
+
 class TemporaryDirectory {
 public:
     TemporaryDirectory() {
@@ -100,6 +116,13 @@ TEST(DataFilesTest, PicturesHaveTheSizesOfWhatTheyFill) {
             for (int x = 0; x < image.width(); x += 2)
                 colours.insert(image.pixel(x, y));
         EXPECT_GT(colours.size(), 5u) << name;
+        // Its twin for high-density displays: the same picture with twice the pixels.
+        const std::string twin = name.substr(0, name.size() - 4) + "@2x.png";
+        const QImage sharp(QString::fromStdString((kRun / twin).string()));
+        EXPECT_EQ(sharp.size(), size * 2) << twin;
+        EXPECT_EQ(sharp.devicePixelRatio(), 2.0) << twin;
+        const QImage halved = sharp.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(meanDifference(halved, image), 12.0) << twin << " is not the same picture";
     }
     for (int language = 1; language <= 5; ++language) {
         const std::string name = "Icons/help" + std::to_string(language) + ".png";
@@ -107,6 +130,9 @@ TEST(DataFilesTest, PicturesHaveTheSizesOfWhatTheyFill) {
         ASSERT_FALSE(image.isNull()) << name;
         EXPECT_NEAR(double(image.width()) / image.height(), 1.8118812, 1e-4) << name;
         EXPECT_GE(image.height(), 720) << name;
+        const QImage sharp(QString::fromStdString(
+            (kRun / ("Icons/help" + std::to_string(language) + "@2x.png")).string()));
+        EXPECT_EQ(sharp.size(), image.size() * 2) << name;
     }
     // One help page per language, each different.
     EXPECT_NE(readBytes(kRun / "Icons/help1.png"), readBytes(kRun / "Icons/help2.png"));

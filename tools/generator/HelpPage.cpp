@@ -269,22 +269,22 @@ QFont font(int pixelSize, bool bold) {
     return f;
 }
 
-QImage buttonPicture(const QString& name) {
+QImage buttonPicture(const QString& name, qreal scale) {
     if (name == "GoBack")
-        return IconPainter::arrow(false);
+        return IconPainter::arrow(false, scale);
     if (name == "GoForward")
-        return IconPainter::arrow(true);
+        return IconPainter::arrow(true, scale);
     if (name == "Zoom")
-        return IconPainter::zoom();
+        return IconPainter::zoom(scale);
     if (name == "fullscreen")
-        return IconPainter::defaultView();
+        return IconPainter::defaultView(scale);
     if (name == "hint")
-        return IconPainter::hint();
+        return IconPainter::hint(scale);
     if (name == "a")
-        return IconPainter::projection('Y', 'Z');
+        return IconPainter::projection('Y', 'Z', scale);
     if (name == "b")
-        return IconPainter::projection('Y', 'X');
-    return IconPainter::projection('Z', 'X');
+        return IconPainter::projection('Y', 'X', scale);
+    return IconPainter::projection('Z', 'X', scale);
 }
 
 // Draws wrapped text and returns its height.
@@ -312,9 +312,10 @@ HelpPage::Texts HelpPage::texts(int language) {
     }
 }
 
-QImage HelpPage::render(int language) {
+QImage HelpPage::render(int language, qreal scale) {
     const Texts t = texts(language);
-    QImage image(kSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image(kSize * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(QColor(250, 251, 253));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -346,9 +347,10 @@ QImage HelpPage::render(int language) {
                 const double slot = iconW / names.size();
                 double x = leftX;
                 for (const QString& name : names) {
-                    const QImage icon = buttonPicture(name);
-                    const double scale = std::min((slot - 4) / icon.width(), 30.0 / icon.height());
-                    const QRectF target(x, y + 2, icon.width() * scale, icon.height() * scale);
+                    const QImage icon = buttonPicture(name, scale);
+                    const QSizeF size = QSizeF(icon.size()) / icon.devicePixelRatio();
+                    const double fit = std::min((slot - 4) / size.width(), 30.0 / size.height());
+                    const QRectF target(x, y + 2, size.width() * fit, size.height() * fit);
                     if (draw) {
                         p.setPen(QPen(QColor(170, 180, 195), 1));
                         p.setBrush(QColor(236, 238, 242));

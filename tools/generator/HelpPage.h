@@ -28,7 +28,8 @@ public:
     };
 
     static Texts texts(int language);
-    static QImage render(int language);
+    // At scale 2 the same page with twice as many pixels (the "help<n>@2x.png" twin).
+    static QImage render(int language, qreal scale = 1);
 };
 
 } // namespace vexelgen

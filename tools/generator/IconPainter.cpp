@@ -15,8 +15,10 @@ const QColor kPiPlus(255, 0, 255), kPiMinus(255, 0, 0), kKMinus(0, 153, 0), kKPl
 const QColor kInk(40, 48, 64);
 const QColor kAccent(30, 110, 200);
 
-QImage blank(QSize size, QColor fill = Qt::transparent) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+// size in logical pixels; a painter on the picture draws in them whatever the scale.
+QImage blank(QSize size, qreal scale, QColor fill = Qt::transparent) {
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
 }
@@ -36,8 +38,8 @@ void begin(QPainter& p) {
 
 } // namespace
 
-QImage IconPainter::launcherEventDisplay() {
-    QImage image = blank(kLauncherSize);
+QImage IconPainter::launcherEventDisplay(qreal scale) {
+    QImage image = blank(kLauncherSize, scale);
     QPainter p(&image);
     begin(p);
     const QRectF r(1, 1, kLauncherSize.width() - 2, kLauncherSize.height() - 2);
@@ -106,8 +108,8 @@ QImage IconPainter::launcherEventDisplay() {
     return image;
 }
 
-QImage IconPainter::launcherLifetime() {
-    QImage image = blank(kLauncherSize);
+QImage IconPainter::launcherLifetime(qreal scale) {
+    QImage image = blank(kLauncherSize, scale);
     QPainter p(&image);
     begin(p);
     const QRectF r(1, 1, kLauncherSize.width() - 2, kLauncherSize.height() - 2);
@@ -163,8 +165,8 @@ QImage IconPainter::launcherLifetime() {
     return image;
 }
 
-QImage IconPainter::arrow(bool forward) {
-    QImage image = blank(kWideButtonSize);
+QImage IconPainter::arrow(bool forward, qreal scale) {
+    QImage image = blank(kWideButtonSize, scale);
     QPainter p(&image);
     begin(p);
     const double w = kWideButtonSize.width(), h = kWideButtonSize.height();
@@ -193,8 +195,8 @@ QImage IconPainter::arrow(bool forward) {
     return image;
 }
 
-QImage IconPainter::zoom() {
-    QImage image = blank(kWideButtonSize);
+QImage IconPainter::zoom(qreal scale) {
+    QImage image = blank(kWideButtonSize, scale);
     QPainter p(&image);
     begin(p);
     const QPointF c(40, 14);
@@ -218,8 +220,8 @@ QImage IconPainter::zoom() {
     return image;
 }
 
-QImage IconPainter::defaultView() {
-    QImage image = blank(kWideButtonSize);
+QImage IconPainter::defaultView(qreal scale) {
+    QImage image = blank(kWideButtonSize, scale);
     QPainter p(&image);
     begin(p);
     const double w = kWideButtonSize.width(), h = kWideButtonSize.height();
@@ -247,8 +249,8 @@ QImage IconPainter::defaultView() {
     return image;
 }
 
-QImage IconPainter::hint() {
-    QImage image = blank(kHintSize);
+QImage IconPainter::hint(qreal scale) {
+    QImage image = blank(kHintSize, scale);
     QPainter p(&image);
     begin(p);
     const QPointF c(21, 13);
@@ -276,8 +278,8 @@ QImage IconPainter::hint() {
     return image;
 }
 
-QImage IconPainter::projection(char vertical, char horizontal) {
-    QImage image = blank(kProjectionSize);
+QImage IconPainter::projection(char vertical, char horizontal, qreal scale) {
+    QImage image = blank(kProjectionSize, scale);
     QPainter p(&image);
     begin(p);
     const QPointF origin(8, 28);
@@ -301,8 +303,8 @@ QImage IconPainter::projection(char vertical, char horizontal) {
     return image;
 }
 
-QImage IconPainter::colourLegend() {
-    QImage image = blank(kLegendSize, Qt::white);
+QImage IconPainter::colourLegend(qreal scale) {
+    QImage image = blank(kLegendSize, scale, Qt::white);
     QPainter p(&image);
     begin(p);
     struct Entry {
@@ -339,8 +341,8 @@ QImage IconPainter::colourLegend() {
     return image;
 }
 
-QImage IconPainter::hintLegend() {
-    QImage image = blank(kLegendSize, Qt::white);
+QImage IconPainter::hintLegend(qreal scale) {
+    QImage image = blank(kLegendSize, scale, Qt::white);
     QPainter p(&image);
     begin(p);
     // The decay drawn as the hint shows it: the D0 from the collision point, then the kaon
@@ -373,8 +375,8 @@ QImage IconPainter::hintLegend() {
     return image;
 }
 
-QImage IconPainter::logo() {
-    QImage image = blank(kLogoSize);
+QImage IconPainter::logo(qreal scale) {
+    QImage image = blank(kLogoSize, scale);
     QPainter p(&image);
     begin(p);
     // An emblem: a detector ring with tracks, and the name of the experiment beside it.
@@ -411,20 +413,20 @@ QImage IconPainter::logo() {
     return image;
 }
 
-std::vector<IconPainter::Picture> IconPainter::allPictures() {
-    return {{"Icons/l2.png", launcherEventDisplay()},
-            {"Icons/l1.png", launcherLifetime()},
-            {"Icons/GoBack.png", arrow(false)},
-            {"Icons/GoForward.png", arrow(true)},
-            {"Icons/Zoom.png", zoom()},
-            {"Icons/fullscreen.png", defaultView()},
-            {"Icons/hint.png", hint()},
-            {"Icons/a.png", projection('Y', 'Z')},
-            {"Icons/b.png", projection('Y', 'X')},
-            {"Icons/c.png", projection('Z', 'X')},
-            {"Icons/leg1.png", colourLegend()},
-            {"Icons/leg2.png", hintLegend()},
-            {"share/VexelLumora/vexel-logo.png", logo()}};
+std::vector<IconPainter::Picture> IconPainter::allPictures(qreal scale) {
+    return {{"Icons/l2.png", launcherEventDisplay(scale)},
+            {"Icons/l1.png", launcherLifetime(scale)},
+            {"Icons/GoBack.png", arrow(false, scale)},
+            {"Icons/GoForward.png", arrow(true, scale)},
+            {"Icons/Zoom.png", zoom(scale)},
+            {"Icons/fullscreen.png", defaultView(scale)},
+            {"Icons/hint.png", hint(scale)},
+            {"Icons/a.png", projection('Y', 'Z', scale)},
+            {"Icons/b.png", projection('Y', 'X', scale)},
+            {"Icons/c.png", projection('Z', 'X', scale)},
+            {"Icons/leg1.png", colourLegend(scale)},
+            {"Icons/leg2.png", hintLegend(scale)},
+            {"share/VexelLumora/vexel-logo.png", logo(scale)}};
 }
 
 } // namespace vexelgen

@@ -41,10 +41,21 @@ void writePictures(const std::string& runDirectory) {
             throw std::runtime_error(path.string() + ": cannot be written");
         fs::rename(temporary, path);
     };
-    for (const auto& picture : vexelgen::IconPainter::allPictures())
-        save(picture.relativePath, picture.image);
-    for (int language = 1; language <= 5; ++language)
-        save(QString("Icons/help%1.png").arg(language), vexelgen::HelpPage::render(language));
+    // Each picture twice: as sized for its widget, and with twice the pixels for
+    // high-density displays under the "@2x" name that Qt looks for.
+    for (const qreal scale : {1.0, 2.0}) {
+        auto named = [scale](const QString& relative) {
+            if (scale == 1.0)
+                return relative;
+            const int dot = relative.lastIndexOf('.');
+            return relative.left(dot) + "@2x" + relative.mid(dot);
+        };
+        for (const auto& picture : vexelgen::IconPainter::allPictures(scale))
+            save(named(picture.relativePath), picture.image);
+        for (int language = 1; language <= 5; ++language)
+            save(named(QString("Icons/help%1.png").arg(language)),
+                 vexelgen::HelpPage::render(language, scale));
+    }
 }
 
 } // namespace
