@@ -157,6 +157,34 @@ void zstdBlock(const std::uint8_t* in, std::size_t inSize, std::uint8_t* out, st
         throw Malformed(what + ": corrupt zstd block");
 }
 
+// One block of a compressed payload: the offset of its header and its two sizes.
+struct Block {
+    std::size_t offset;
+    std::size_t compressedSize;
+    std::size_t uncompressedSize;
+};
+
+// The blocks read from their headers alone: each lies inside the input and together they
+// decode to exactly `expected` bytes.
+std::vector<Block> blocks(const std::uint8_t* data, std::size_t size, std::size_t expected,
+                          const std::string& what) {
+    std::vector<Block> found;
+    std::size_t at = 0, total = 0;
+    while (total < expected) {
+        if (size - at < kHeaderSize)
+            throw Malformed(what + ": truncated compression block header");
+        const Block block{at, le24(data + at + 3), le24(data + at + 6)};
+        if (block.compressedSize > size - at - kHeaderSize)
+            throw Malformed(what + ": compression block runs past the record");
+        if (block.uncompressedSize == 0 || block.uncompressedSize > expected - total)
+            throw Malformed(what + ": compression blocks do not add up to the object");
+        found.push_back(block);
+        total += block.uncompressedSize;
+        at += kHeaderSize + block.compressedSize;
+    }
+    return found;
+}
+
 } // namespace
 
 std::vector<std::uint8_t> compressZlib(const std::uint8_t* data, std::size_t size, int level) {
@@ -203,21 +231,16 @@ std::vector<std::uint8_t> compressZlib(const std::uint8_t* data, std::size_t siz
     return out;
 }
 
-void decompress(const std::uint8_t* data, std::size_t size, std::uint8_t* out, std::size_t expected,
-                const std::string& what) {
-    std::size_t in = 0, produced = 0;
-    while (produced < expected) {
-        if (size - in < kHeaderSize)
-            throw Malformed(what + ": truncated compression block header");
-        const std::uint8_t* h = data + in;
-        const std::size_t csize = le24(h + 3);
-        const std::size_t usize = le24(h + 6);
-        if (csize > size - in - kHeaderSize)
-            throw Malformed(what + ": compression block runs past the record");
-        if (usize == 0 || usize > expected - produced)
-            throw Malformed(what + ": compression block larger than the object");
+void decompress(const std::uint8_t* data, std::size_t size, std::size_t expected,
+                std::vector<std::uint8_t>& out, const std::string& what) {
+    const std::vector<Block> list = blocks(data, size, expected, what);
+    out.resize(expected);
+    std::size_t produced = 0;
+    for (const Block& block : list) {
+        const std::uint8_t* h = data + block.offset;
         const std::uint8_t* body = h + kHeaderSize;
-        std::uint8_t* dst = out + produced;
+        const std::size_t csize = block.compressedSize, usize = block.uncompressedSize;
+        std::uint8_t* dst = out.data() + produced;
         if (h[0] == 'Z' && h[1] == 'L' && h[2] == 8)
             inflateBlock(body, csize, dst, usize, false, what);
         else if (h[0] == 'C' && h[1] == 'S' && h[2] == 8)
@@ -230,7 +253,6 @@ void decompress(const std::uint8_t* data, std::size_t size, std::uint8_t* out, s
             zstdBlock(body, csize, dst, usize, what);
         else
             throw Malformed(what + ": unknown compression algorithm");
-        in += kHeaderSize + csize;
         produced += usize;
     }
 }

@@ -16,9 +16,10 @@ namespace compression {
 std::vector<std::uint8_t> compressZlib(const std::uint8_t* data, std::size_t size, int level);
 
 // Decodes `size` input bytes (zlib, legacy deflate, lzma, lz4 with checksum, zstd) into
-// exactly `expected` output bytes written to `out`. Throws rootio::Error naming `what`.
-void decompress(const std::uint8_t* data, std::size_t size, std::uint8_t* out, std::size_t expected,
-                const std::string& what);
+// exactly `expected` bytes in `out`. The block headers are checked before `out` is sized.
+// Throws rootio::Error naming `what`.
+void decompress(const std::uint8_t* data, std::size_t size, std::size_t expected,
+                std::vector<std::uint8_t>& out, const std::string& what);
 
 } // namespace compression
 } // namespace rootio

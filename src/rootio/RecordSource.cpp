@@ -87,25 +87,10 @@ void RecordSource::payload(const KeyHeader& key, std::vector<std::uint8_t>& out)
         out.assign(stored, stored + objlen);
         return;
     }
-    // Compressed: the block headers must add up to the size before anything is allocated.
+    // Compressed: the block headers are checked before anything is allocated.
     if (objlen > kMaxObject)
         throw Malformed("record \"" + key.name + "\" claims an implausible size");
-    std::size_t at = 0, total = 0;
-    while (total < objlen) {
-        if (storedSize - at < 9)
-            throw Malformed("record \"" + key.name + "\": truncated compression block header");
-        const std::uint8_t* h = stored + at;
-        const std::size_t csize = h[3] | h[4] << 8 | h[5] << 16;
-        const std::size_t usize = h[6] | h[7] << 8 | h[8] << 16;
-        if (csize > storedSize - at - 9 || usize == 0)
-            throw Malformed("record \"" + key.name + "\": corrupt compression block header");
-        total += usize;
-        at += 9 + csize;
-    }
-    if (total != objlen)
-        throw Malformed("record \"" + key.name + "\": compression blocks do not add up");
-    out.resize(objlen);
-    compression::decompress(stored, storedSize, out.data(), objlen, "record \"" + key.name + "\"");
+    compression::decompress(stored, storedSize, objlen, out, "record \"" + key.name + "\"");
 }
 
 std::vector<std::uint8_t> RecordSource::payload(const KeyHeader& key) const {
