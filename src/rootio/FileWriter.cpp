@@ -1,73 +1,13 @@
 #include "rootio/FileWriter.h"
 
+#include "rootio/AtomicFile.h"
 #include "rootio/Error.h"
 #include "rootio/FileAssembler.h"
 #include "rootio/HistogramWriter.h"
 #include "rootio/TreeWriter.h"
 #include "rootio/WriteBuffer.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace rootio {
-
-namespace {
-
-std::string directoryOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-void writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw std::runtime_error(std::strerror(errno));
-        }
-        done += static_cast<std::size_t>(n);
-    }
-}
-
-// Replaces `path` by `bytes`: temporary file in the same directory, then rename.
-void replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::string tmp = directoryOf(path) + "/." + Error::fileLabel(path) + ".XXXXXX";
-    const int fd = ::mkstemp(&tmp[0]);
-    if (fd < 0)
-        throw Error(path, std::string("cannot create a temporary file: ") + std::strerror(errno));
-    try {
-        writeAll(fd, bytes);
-        if (::fsync(fd) != 0)
-            throw std::runtime_error(std::strerror(errno));
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-        if (::close(fd) != 0) {
-            ::unlink(tmp.c_str());
-            throw Error(path, std::string("cannot write: ") + std::strerror(errno));
-        }
-    } catch (const Error&) {
-        throw;
-    } catch (const std::exception& e) {
-        ::close(fd);
-        ::unlink(tmp.c_str());
-        throw Error(path, std::string("cannot write: ") + e.what());
-    }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        ::unlink(tmp.c_str());
-        throw Error(path, "cannot replace the file: " + reason);
-    }
-}
-
-} // namespace
 
 FileWriter::FileWriter(std::string path, int compressionLevel)
     : path_(std::move(path)), compressionLevel_(compressionLevel) {
