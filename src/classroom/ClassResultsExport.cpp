@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,15 +59,21 @@ void writeFileAtomically(const std::string& path, const std::string& text) {
     }
 }
 
-void writeStudentsCsv(const std::string& path, const ClassSummary& summary) {
+void writeStudentsCsv(const std::string& path, const ClassSummary& summary,
+                      const std::string& root) {
+    auto shown = [&root](const std::string& file) {
+        std::error_code ec;
+        const auto r = std::filesystem::relative(file, root, ec);
+        return root.empty() || file.empty() || ec || r.empty() ? file : r.string();
+    };
     std::string out = "name,surname,grade,identity,combination,entries,lifetimes saved,"
                       "mass histogram file,lifetime file\n";
     for (const auto& r : summary.students) {
         out += csvField(r.name) + "," + csvField(r.surname) + "," + csvField(r.grade) + "," +
                csvField(r.identity) + "," + std::to_string(r.combination) + "," +
                (r.entries ? number(*r.entries) : std::string()) + "," +
-               std::to_string(r.lifetimesSaved) + "," + csvField(r.massFile) + "," +
-               csvField(r.lifetimeFile) + "\n";
+               std::to_string(r.lifetimesSaved) + "," + csvField(shown(r.massFile)) + "," +
+               csvField(shown(r.lifetimeFile)) + "\n";
     }
     writeFileAtomically(path, out);
 }

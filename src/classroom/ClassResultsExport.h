@@ -7,8 +7,10 @@
 namespace classroom {
 
 // The students' table as CSV (UTF-8, comma separated, quoted where needed), one line per
-// student and combination. Written atomically; throws std::runtime_error on failure.
-void writeStudentsCsv(const std::string& path, const ClassSummary& summary);
+// student and combination, file paths relative to `root` when given. Written atomically;
+// throws std::runtime_error on failure.
+void writeStudentsCsv(const std::string& path, const ClassSummary& summary,
+                      const std::string& root = std::string());
 
 // The class's results as a ROOT file:
 //   TH1D "classMass"          the summed mass histogram
