@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/ExerciseRanges.h"
 #include "analysis/LifetimeResultsFile.h"
 #include "classroom/StudentFileName.h"
 #include "rootio/Histogram1D.h"
@@ -36,10 +37,10 @@ struct CheckedFile {
     bool valid() const { return reason == UnusedReason::None; }
 };
 
-// The mass histogram's binning.
-constexpr int kMassBins = 50;
-constexpr double kMassMin = 1815.0;
-constexpr double kMassMax = 1915.0;
+// The binning of the students' mass histogram.
+constexpr int kMassBins = analysis::ExerciseRanges::eventMassHistogramBins;
+constexpr double kMassMin = analysis::ExerciseRanges::eventMassHistogram.min;
+constexpr double kMassMax = analysis::ExerciseRanges::eventMassHistogram.max;
 
 // Reads and judges one file. Never throws: every problem becomes the reason.
 CheckedFile checkStudentFile(const std::string& path);
