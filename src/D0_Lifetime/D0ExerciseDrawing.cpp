@@ -73,10 +73,10 @@ void drawDistributions(vexel::Canvas& canvas, const analysis::D0Histograms& hist
         double legendX1, legendX2;
     };
     const PadContent pads[] = {
-        {2, histograms.fD0PTHisto_Sig.get(), histograms.fD0PTHisto_Bkg.get(), false, 0.575, 0.875},
-        {3, histograms.fD0TAUHisto_Sig.get(), histograms.fD0TAUHisto_Bkg.get(), false, 0.575,
+        {2, histograms.ptSignal.get(), histograms.ptBackground.get(), false, 0.575, 0.875},
+        {3, histograms.decayTimeSignal.get(), histograms.decayTimeBackground.get(), false, 0.575,
          0.875},
-        {4, histograms.fD0IPHisto_Sig.get(), histograms.fD0IPHisto_Bkg.get(), true, 0.175, 0.375},
+        {4, histograms.logIPSignal.get(), histograms.logIPBackground.get(), true, 0.175, 0.375},
     };
     for (const PadContent& c : pads) {
         if (!c.signal || !c.background)
@@ -123,8 +123,8 @@ void drawLifetimeFit(vexel::Canvas& canvas, const analysis::Hist1D& decayTime,
     canvas.drawText(0.35, 0.8, lifetimeText(fit.tau, fit.tauError), 0.04, Qt::black);
 }
 
-void drawTrend(vexel::Canvas& canvas, const analysis::TrendPlot& plot) {
-    canvas.cd(static_cast<int>(plot.pad));
+void drawTrend(vexel::Canvas& canvas, const analysis::TrendPlot& plot, unsigned pad) {
+    canvas.cd(static_cast<int>(pad));
     canvas.setLogY(false);
     std::vector<double> x, y, yErrors;
     for (const auto& p : plot.points) {
@@ -134,8 +134,8 @@ void drawTrend(vexel::Canvas& canvas, const analysis::TrendPlot& plot) {
     }
     canvas.drawGraph(QString("Trend%1").arg(plot.id), x, y, yErrors, markers(Qt::black, 20));
     canvas.setXRange(plot.trend->axisMin, plot.trend->axisMax);
-    canvas.setYRange(FitResults::kTrendYMin, FitResults::kTrendYMax);
-    canvas.setAxisTitles(QString::fromStdString(plot.trend->title), FitResults::kTrendYTitle);
+    canvas.setYRange(analysis::kTrendYMin, analysis::kTrendYMax);
+    canvas.setAxisTitles(QString::fromStdString(plot.trend->title), analysis::kTrendYTitle);
 }
 
 } // namespace D0ExerciseDrawing

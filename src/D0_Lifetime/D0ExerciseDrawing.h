@@ -31,7 +31,7 @@ void drawDistributions(vexel::Canvas& canvas, const analysis::D0Histograms& hist
 // Pad 1 of the fit canvas: the decay-time histogram, the fitted exponential, the lifetime.
 void drawLifetimeFit(vexel::Canvas& canvas, const analysis::Hist1D& decayTime,
                      const analysis::LifetimeFitResult& fit);
-// The trend graph on its sub-pad.
-void drawTrend(vexel::Canvas& canvas, const analysis::TrendPlot& plot);
+// The trend graph on the given sub-pad.
+void drawTrend(vexel::Canvas& canvas, const analysis::TrendPlot& plot, unsigned pad);
 
 } // namespace D0ExerciseDrawing

@@ -11,9 +11,12 @@
 #include "analysis/AnalysisMessages.h"
 #include "analysis/CandidateFileLoader.h"
 #include "analysis/ExerciseRanges.h"
+#include "analysis/LifetimeResultsFile.h"
+#include "rootio/Error.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
-#include <QDoubleValidator>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -28,14 +31,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iostream>
 #include <utility>
 
 TVSDReader* gVSDReader = nullptr;
-QString pathSaveD0;
-int globalChoice = 0, globalMode = 0, globalDataset = 0;
-QString globalName1, globalName2;
 
 namespace {
 
@@ -64,12 +65,44 @@ QPixmap logoPicture() {
 
 } // namespace
 
-MissingDataFile::MissingDataFile(std::string path)
-    : path_(std::move(path)), message_("Cannot open file " + path_) {}
+MissingDataFile::MissingDataFile(std::string path, Problem problem, std::string branch)
+    : path_(std::move(path)), message_("Cannot open file " + path_), problem_(problem),
+      branch_(std::move(branch)) {}
+
+QString MissingDataFile::studentMessage(int lang) const {
+    const D0ExerciseMessages m = D0ExerciseMessages::forLanguage(lang);
+    QString reason;
+    switch (problem_) {
+    case Problem::Missing:
+        reason = m.fileMissing;
+        break;
+    case Problem::Unreadable:
+        reason = m.fileUnreadable;
+        break;
+    case Problem::NotRootFile:
+        reason = m.fileNotRoot;
+        break;
+    case Problem::Damaged:
+        reason = m.fileDamaged;
+        break;
+    case Problem::NoTree:
+        reason = m.noCandidateTree;
+        break;
+    case Problem::NotATree:
+        reason = m.candidateTreeNotATree;
+        break;
+    case Problem::MissingBranch:
+        reason = m.missingBranch.arg(QString::fromStdString(branch_));
+        break;
+    case Problem::BadBranch:
+        reason = m.badBranch;
+        break;
+    }
+    return m.cannotOpenFile.arg(QString::fromStdString(path_), reason);
+}
 
 TVSDReader::TVSDReader(const char* file_name)
-    : fittedMass(false), fittedTime(false), lang1(0),
-      fPTRangeMin(analysis::ExerciseRanges::transverseMomentum.min),
+    : lang1(0), combination(0), fPTRangeMin(analysis::ExerciseRanges::transverseMomentum.min),
       fPTRangeMax(analysis::ExerciseRanges::transverseMomentum.max),
       fTAURangeMin(analysis::ExerciseRanges::decayTime.min),
       fTAURangeMax(analysis::ExerciseRanges::decayTime.max),
@@ -97,7 +130,7 @@ void TVSDReader::LoadD0Ntuple(const char* file_name) {
     } catch (const analysis::CandidateFileError& e) {
         // Missing, unreadable, or without the candidate tree: the exercise cannot run.
         std::cerr << e.what() << std::endl;
-        throw MissingDataFile(file_name);
+        throw MissingDataFile(file_name, e.problem(), e.branch());
     }
 }
 
@@ -139,42 +172,52 @@ void TVSDReader::setTexts(const D0ExerciseTexts& t) {
 
 void TVSDReader::EN() {
     setTexts(D0ExerciseTexts::english());
+    messages_ = D0ExerciseMessages::forLanguage(1);
 }
 void TVSDReader::FR() {
     setTexts(D0ExerciseTexts::french());
+    messages_ = D0ExerciseMessages::forLanguage(2);
 }
 void TVSDReader::DE() {
     setTexts(D0ExerciseTexts::german());
+    messages_ = D0ExerciseMessages::forLanguage(3);
 }
 void TVSDReader::IT() {
     setTexts(D0ExerciseTexts::italian());
+    messages_ = D0ExerciseMessages::forLanguage(4);
 }
 void TVSDReader::RO() {
     setTexts(D0ExerciseTexts::romanian());
+    messages_ = D0ExerciseMessages::forLanguage(5);
 }
 
 void TVSDReader::Instructions() {
-    vexel::popUpHelpText("INSTRUCTIONS", D0ExerciseTexts::instructions(lang1), 700, 600);
+    vexel::popUpHelpText("INSTRUCTIONS", D0ExerciseTexts::instructions(lang1), 700, 600,
+                         messages_.close);
 }
 
 void TVSDReader::VexelInfo() {
-    vexel::popUpHelpText("Vexel Experiment", i6, 360, 150);
+    vexel::popUpHelpText("Vexel Experiment", i6, 360, 150, messages_.close);
 }
 
 void TVSDReader::showPlotMessage(const QString& text, int height) {
-    vexel::popUpHelpText("Plot", text, 350, height);
+    vexel::popUpHelpText("Plot", text, 350, height, messages_.close);
 }
 
 void TVSDReader::showStatus(const analysis::AnalysisStatus& status) {
     using Code = analysis::AnalysisStatus::Code;
+    if (!status.message.empty())
+        std::cerr << status.message << std::endl;
     switch (status.code) {
     case Code::Ok:
-        if (!status.message.empty())
-            std::cerr << status.message << std::endl; // a warning of the fit
+        if (status.approximateErrors)
+            showPlotMessage(messages_.approximateErrors, 65);
         return;
     case Code::NoMassHistogram:
+        showPlotMessage(analysis::AnalysisMessages::kPlotMassFirst, 65);
+        return;
     case Code::NoDistributions:
-        showPlotMessage(QString::fromStdString(status.message), 65);
+        showPlotMessage(analysis::AnalysisMessages::kPlotDistributionsFirst, 65);
         return;
     case Code::NoMassFit:
         showPlotMessage(i5, 120);
@@ -190,8 +233,20 @@ void TVSDReader::showStatus(const analysis::AnalysisStatus& status) {
         return;
     case Code::UnknownTrend:
         return;
-    default:
-        showPlotMessage(QString::fromStdString(status.message), 120);
+    case Code::NoSidebandBackground:
+        showPlotMessage(messages_.noSidebandBackground, 120);
+        return;
+    case Code::NothingToFit:
+        showPlotMessage(messages_.nothingToFit, 65);
+        return;
+    case Code::FitFailed:
+        showPlotMessage(messages_.fitFailed, 65);
+        return;
+    case Code::EmptySignalRange:
+        showPlotMessage(messages_.emptySignalRange, 65);
+        return;
+    case Code::EmptyDecayTimeRange:
+        showPlotMessage(messages_.emptyDecayTimeRange, 65);
         return;
     }
 }
@@ -212,7 +267,10 @@ analysis::MassWindows TVSDReader::currentWindows() const {
 }
 
 double TVSDReader::fieldValue(const QLineEdit* field) {
-    return field ? field->text().toDouble() : 0.0;
+    double value = std::nan("");
+    if (field)
+        vexel::parseTypedNumber(field->text(), value);
+    return value;
 }
 
 void TVSDReader::setFieldValue(QLineEdit* field, double value) {
@@ -220,17 +278,11 @@ void TVSDReader::setFieldValue(QLineEdit* field, double value) {
         field->setText(QString::number(value, 'f', 4));
 }
 
-unsigned TVSDReader::trendPadNumber() const {
-    return fAnalysis->trends().nextPad();
-}
-
 double TVSDReader::Background_Integral(double xmin, double xmax) {
-    return fAnalysis->Background_Integral(xmin, xmax);
+    return fAnalysis->backgroundIntegral(xmin, xmax);
 }
 
 void TVSDReader::ToStudent() {
-    globalChoice = 2;
-    globalMode = 2;
     AutomaticMenu();
 }
 
@@ -264,9 +316,8 @@ void TVSDReader::ResetExercise() {
     fFitRangePoly->setValues(mass.min, mass.max, false);
     setFieldValue(fFitErr, 0);
     setFieldValue(fFitResult, 0);
-    fAnalysis->resetExercise(); // flags, saved trend points, pads from 1
-    fittedTime = false;
-    fittedMass = false;
+    fAnalysis->resetExercise(); // flags, histograms, saved trend points
+    trendPads_.restart();
 }
 
 void TVSDReader::SetFileName() {
@@ -276,6 +327,14 @@ void TVSDReader::SetFileName() {
 
 void TVSDReader::CloseWin() {
     browser()->hide();
+}
+
+bool TVSDReader::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == browser() && event->type() == QEvent::Close && event->spontaneous()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TVSDReader::Exit() {
@@ -308,8 +367,8 @@ vexel::Canvas* TVSDReader::massCanvas() {
     if (created) {
         // The tab had been closed: show again what the analysis holds.
         const auto& h = fAnalysis->histograms();
-        if (h.fMinvHisto) {
-            D0ExerciseDrawing::drawMassHistogram(*fPad, *h.fMinvHisto);
+        if (h.mass) {
+            D0ExerciseDrawing::drawMassHistogram(*fPad, *h.mass);
             if (fAnalysis->fittedMass() && fAnalysis->lastMassFit())
                 D0ExerciseDrawing::drawMassFit(*fPad, fAnalysis->massFitter(),
                                                *fAnalysis->lastMassFit());
@@ -325,7 +384,7 @@ void TVSDReader::TrendPad() {
     bool created = false;
     ensureCanvas(fTrendPad, "fTrendPad", kTrendTab, &created);
     if (created)
-        fAnalysis->trendCanvasCreated();
+        trendPads_.restart();
 }
 
 void TVSDReader::FitPad() {
@@ -343,26 +402,22 @@ void TVSDReader::PlotD0Mass() {
         fPad->update();
         return;
     }
-    D0ExerciseDrawing::drawMassHistogram(*fPad, *fAnalysis->histograms().fMinvHisto);
+    D0ExerciseDrawing::drawMassHistogram(*fPad, *fAnalysis->histograms().mass);
     fPad->update();
 }
 
 void TVSDReader::FitInvariantMass() {
-    const analysis::Hist1D* mass = fAnalysis->histograms().fMinvHisto.get();
-    if (!mass) {
-        showPlotMessage(analysis::AnalysisMessages::kPlotMassFirst, 65);
+    const auto status = fAnalysis->fitMass(currentWindows());
+    if (!status.ok()) {
+        showStatus(status);
         return;
     }
-    const auto status = fAnalysis->fitMass(currentWindows());
-    showStatus(status);
-    if (!status.ok())
-        return;
     // The pad shows the histogram with this fit only (also when the tab had been closed).
     VarPad();
-    D0ExerciseDrawing::drawMassHistogram(*fPad, *mass);
+    D0ExerciseDrawing::drawMassHistogram(*fPad, *fAnalysis->histograms().mass);
     D0ExerciseDrawing::drawMassFit(*fPad, fAnalysis->massFitter(), *fAnalysis->lastMassFit());
-    fittedMass = fAnalysis->fittedMass();
     fPad->update();
+    showStatus(status); // a warning, if any, over the drawn fit
 }
 
 void TVSDReader::PlotVarDists() {
@@ -373,44 +428,62 @@ void TVSDReader::PlotVarDists() {
         return;
     }
     D0ExerciseDrawing::drawDistributions(*fPad, fAnalysis->histograms());
-    fittedTime = fAnalysis->fittedTime();
     fPad->update();
 }
 
 void TVSDReader::FitDecayTime() {
-    if (!fAnalysis->histograms().fD0TAUHisto_Sig) {
-        showPlotMessage(analysis::AnalysisMessages::kPlotDistributionsFirst, 65);
+    const auto status = fAnalysis->fitLifetime({fD0TAUCut->GetMin(), fD0TAUCut->GetMax()});
+    if (!status.ok()) {
+        showStatus(status);
         return;
     }
     FitPad();
-    const auto status = fAnalysis->fitLifetime({fD0TAUCut->GetMin(), fD0TAUCut->GetMax()});
-    showStatus(status);
-    if (!status.ok())
-        return;
     const auto& fit = *fAnalysis->lastLifetimeFit();
-    D0ExerciseDrawing::drawLifetimeFit(*fFitPad, *fAnalysis->histograms().fSigCacheForFit, fit);
-    fittedTime = fAnalysis->fittedTime();
+    D0ExerciseDrawing::drawLifetimeFit(*fFitPad, *fAnalysis->histograms().decayTimeSignalForFit,
+                                       fit);
     setFieldValue(fFitResult, fit.tau);
     setFieldValue(fFitErr, fit.tauError);
     fFitPad->update();
+    showStatus(status); // a warning, if any, over the drawn fit
 }
 
 void TVSDReader::SaveFitResult() {
-    if (!fAnalysis->fittedTime()) {
-        showPlotMessage(i3, 65);
+    const int id = fVarToTrend->currentData().isValid() ? fVarToTrend->currentData().toInt() : -1;
+    // The result as the fields show it; text that is not a number is not saved as 0.
+    const double value = fieldValue(fFitResult), error = fieldValue(fFitErr);
+    if (fAnalysis->fittedTime() && (!std::isfinite(value) || !std::isfinite(error))) {
+        showPlotMessage(messages_.fieldNotANumber, 65);
         return;
     }
-    const int id = fVarToTrend->currentData().isValid() ? fVarToTrend->currentData().toInt() : -1;
-    // The result as the fields show it.
-    showStatus(
-        fAnalysis->saveFitResult(id, currentCuts(), fieldValue(fFitResult), fieldValue(fFitErr)));
+    const auto status = fAnalysis->saveFitResult(id, currentCuts(), value, error);
+    showStatus(status);
+    if (status.ok())
+        writeLifetimeResults();
+}
+
+QString TVSDReader::lifetimeResultsPath() const {
+    return QString::fromStdString(analysis::lifetimeResultsPath(
+        pathSaveD0.toStdString(), combination, identity.toStdString()));
+}
+
+void TVSDReader::writeLifetimeResults() {
+    const QString path = lifetimeResultsPath();
+    try {
+        analysis::writeLifetimeResults(
+            path.toStdString(),
+            analysis::lifetimeResultsFrom(fAnalysis->trends().all(), fAnalysis->lastMassFit()));
+    } catch (const rootio::Error& e) {
+        // The results stay saved in memory; the next save writes them all again.
+        std::cerr << e.what() << std::endl;
+        showPlotMessage(messages_.resultsNotSaved.arg(path), 120);
+    }
 }
 
 bool TVSDReader::CheckTrend(const int choice) {
     const auto check = fAnalysis->trends().check(choice);
-    if (check == analysis::FitResultTrends::Check::BothEdgesVarying)
+    if (check == analysis::SavedTrendPoints::Check::BothEdgesVarying)
         showPlotMessage(i4, 65);
-    return check == analysis::FitResultTrends::Check::Consistent;
+    return check == analysis::SavedTrendPoints::Check::Consistent;
 }
 
 void TVSDReader::PlotFitResultsVsVar() {
@@ -424,13 +497,14 @@ void TVSDReader::PlotFitResultsVsVar() {
     }
     if (plot.bothEdgesVarying)
         showPlotMessage(i4, 65); // a warning: the plot is still made
-    D0ExerciseDrawing::drawTrend(*fTrendPad, plot);
+    D0ExerciseDrawing::drawTrend(*fTrendPad, plot, trendPads_.padFor(id));
     fTrendPad->update();
 }
 
 void TVSDReader::ClearTrend() {
     const int id = fVarToTrend->currentData().isValid() ? fVarToTrend->currentData().toInt() : -1;
-    const auto pad = fAnalysis->clearTrend(id);
+    fAnalysis->clearTrend(id);
+    const auto pad = trendPads_.assignedPad(id);
     // Nothing to clear when the trend tab was closed.
     if (pad && fTrendPad && OpenTab(browser()->tabs(vexel::Browser::Right), kTrendTab)) {
         fTrendPad->clearPad(static_cast<int>(*pad));
@@ -541,7 +615,7 @@ QWidget* TVSDReader::buildToolPanel() {
     fFitResult = new QLineEdit("0.0000");
     fFitErr = new QLineEdit("0.0000");
     for (QLineEdit* field : {fFitResult.data(), fFitErr.data()}) {
-        field->setValidator(new QDoubleValidator(field));
+        field->setValidator(vexel::typedNumberValidator(field));
         field->setAlignment(Qt::AlignRight);
         fieldsLayout->addWidget(field);
     }
@@ -659,6 +733,7 @@ void TVSDReader::AutomaticMenu() {
     window->addTab(vexel::Browser::Bottom, buttons, " ");
     window->tabs(vexel::Browser::Bottom)->setMaximumHeight(buttons->sizeHint().height() + 40);
     VarPad();
+    window->installEventFilter(this);
     window->show();
 }
 
@@ -670,15 +745,23 @@ std::string candidateFilePath() {
 
 void Vexel_D0_Exercise(int lang, QString saveDir, int choice, int mode, int dataset, QString name1,
                        QString name2) {
+    Q_UNUSED(choice);
+    Q_UNUSED(mode);
+    Q_UNUSED(name2);
     const std::string path = candidateFilePath();
-    globalName1 = std::move(name1);
-    globalName2 = std::move(name2);
-    globalChoice = choice;
-    globalMode = mode;
-    globalDataset = dataset;
-    pathSaveD0 = std::move(saveDir);
-    auto* reader = new TVSDReader(path.c_str()); // MissingDataFile leaves here
-    gVSDReader = reader;
+    // MissingDataFile leaves here, and the earlier exercise object stays.
+    auto reader = std::make_unique<TVSDReader>(path.c_str());
+    reader->pathSaveD0 = std::move(saveDir);
+    reader->combination = dataset;
+    reader->identity = std::move(name1);
+    // The application frees the object at its end; a later start replaces it.
+    reader->setParent(QCoreApplication::instance());
+    delete gVSDReader;
+    gVSDReader = reader.release();
+    QObject::connect(gVSDReader, &QObject::destroyed, [object = gVSDReader] {
+        if (gVSDReader == object)
+            gVSDReader = nullptr;
+    });
     gVSDReader->setLang1(lang);
     switch (lang) {
     case 2:

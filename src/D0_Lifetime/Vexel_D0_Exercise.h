@@ -1,7 +1,10 @@
 #pragma once
 
+#include "D0ExerciseMessages.h"
 #include "D0ExerciseTexts.h"
+#include "D0ExerciseTrendPads.h"
 #include "analysis/CandidateCuts.h"
+#include "analysis/CandidateFileLoader.h"
 #include "analysis/D0Analysis.h"
 #include "analysis/MassWindows.h"
 
@@ -23,16 +26,25 @@ class Canvas;
 class RangeSlider;
 } // namespace vexel
 
-// Raised when the candidate file of the D0 exercise cannot be opened.
+// Raised when the candidate file of the D0 exercise cannot be opened; what() is "Cannot open
+// file " and the path, problem() and branch() say why.
 class MissingDataFile : public std::exception {
 public:
-    explicit MissingDataFile(std::string path);
+    using Problem = analysis::CandidateFileError::Problem;
+    explicit MissingDataFile(std::string path, Problem problem = Problem::Missing,
+                             std::string branch = {});
     const char* what() const noexcept override { return message_.c_str(); }
     const std::string& path() const { return path_; }
+    Problem problem() const { return problem_; }
+    const std::string& branch() const { return branch_; }
+    // The message for the student: the file and the reason, in the given language.
+    QString studentMessage(int lang) const;
 
 private:
     std::string path_;
     std::string message_;
+    Problem problem_;
+    std::string branch_;
 };
 
 // The D0 lifetime exercise: the analysis window and the state of one exercise run. The
@@ -44,10 +56,15 @@ public:
     explicit TVSDReader(const char* file_name);
     ~TVSDReader() override;
 
-    bool fittedMass;                                 // the mass distribution has been fitted
-    bool fittedTime;                                 // the decay-time distribution has been fitted
+    // The mass distribution, the decay-time distribution has been fitted.
+    bool fittedMass() const { return fAnalysis->fittedMass(); }
+    bool fittedTime() const { return fAnalysis->fittedTime(); }
     int lang1;                                       // language code of the launcher
     std::unique_ptr<analysis::D0Analysis> fAnalysis; // candidates, histograms, fits, trends
+
+    QString pathSaveD0; // output directory: "" (working directory) or ending in "/"
+    int combination;    // the student's data set, part of the results file's name
+    QString identity;   // name_surname_grade, part of the results file's name
 
     QPointer<vexel::Canvas> fPad;      // "Invariant Mass Distribution"
     QPointer<vexel::Canvas> fTrendPad; // "Lifetime trend"
@@ -68,9 +85,12 @@ public:
     // The control values as read when a button is pressed.
     analysis::CandidateCuts currentCuts() const;
     analysis::MassWindows currentWindows() const;
-    // The number a result field shows, read back.
+    // The number a result field shows, read back with a decimal point or comma; not a
+    // number when the field holds none.
     static double fieldValue(const QLineEdit* field);
-    unsigned trendPadNumber() const;
+    unsigned trendPadNumber() const { return trendPads_.nextPad(); }
+    // The file that every "Save result and fit" rewrites with all results saved so far.
+    QString lifetimeResultsPath() const;
 
 public slots:
     void ToStudent();
@@ -105,10 +125,16 @@ public slots:
     bool CheckTrend(const int choice);
     void DeleteHistograms();
 
+protected:
+    // The window manager's close of the exercise window is ignored: only Exit hides it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void setTexts(const D0ExerciseTexts& texts);
     void showPlotMessage(const QString& text, int height);
     void showStatus(const analysis::AnalysisStatus& status);
+    // Writes every saved result and the last mass fit; tells the student when it fails.
+    void writeLifetimeResults();
     void setFieldValue(QLineEdit* field, double value);
     QWidget* buildToolPanel();
     QWidget* buildButtonBar();
@@ -123,6 +149,8 @@ private:
     const double fIPRangeMin, fIPRangeMax;
     std::string fileName_;
     analysis::CandidateColumns columns_;
+    D0ExerciseTrendPads trendPads_;
+    D0ExerciseMessages messages_;
 
     QString var_ranges, an_tools, tools, bg_sub, t_fit, save_res, plt_mass, plt_distr, fit_sign,
         f_name, s_exit, reset_exe, read_inst, sv_canv, cl_trend, pl_trend, sv_res_fit, fit_mass_dis,
@@ -131,13 +159,13 @@ private:
     friend class D0ExerciseTestAccess;
 };
 
+// The exercise object of the run; a later start replaces (and deletes) it.
 extern TVSDReader* gVSDReader;
-extern QString pathSaveD0;
-extern int globalChoice, globalMode, globalDataset;
-extern QString globalName1, globalName2;
 
 // Path of the candidate file: the working directory's copy, else the system-wide one.
 std::string candidateFilePath();
 
+// Starts the exercise: dataset is the student's combination and name1 their identity
+// (name_surname_grade); choice, mode and name2 are not used.
 void Vexel_D0_Exercise(int lang, QString saveDir, int choice, int mode, int dataset, QString name1,
                        QString name2);

@@ -253,10 +253,12 @@ void launcher::start1() {
 void launcher::start2() {
     fPictureButton785->setEnabled(false);
     try {
-        Vexel_D0_Exercise(lang, pathSave1, 2, 2, 1, "", "");
+        Vexel_D0_Exercise(lang, pathSave1, 2, 2, h, QString::fromStdString(user), "");
     } catch (const MissingDataFile& missing) {
         std::cerr << missing.what() << std::endl;
-        vexel::showMessage("Error", missing.what());
+        // The file and why it cannot be used, in the student's language.
+        vexel::showMessage(D0ExerciseMessages::forLanguage(lang).errorTitle,
+                           missing.studentMessage(lang));
         // The student may put the file in place and try again.
         fPictureButton785->setEnabled(true);
     }

@@ -4,9 +4,9 @@
 
 namespace analysis {
 
-// Outcome of one analysis operation: Ok, or why nothing was done. The window shows
-// `message` (or its own translation of the code) and leaves its state as it was. An Ok
-// with a message carries a warning (e.g. approximate fit errors).
+// Outcome of one analysis operation: Ok, or why nothing was done (then no state has
+// changed). `message` says it in English; the window shows its own translation of the code.
+// An Ok may carry a warning: `approximateErrors` with a message.
 struct AnalysisStatus {
     enum class Code {
         Ok,
@@ -20,11 +20,14 @@ struct AnalysisStatus {
         NoLifetimeFit,        // save without a lifetime fit (i3)
         UnknownTrend,         // trend id other than 1 ... 4
         NoSavedPoints,        // trend plot without a saved point (i2)
-        EmptyRange,           // a range control with its upper edge not above its lower
+        EmptySignalRange,     // signal window with its upper edge not above its lower
+        EmptyDecayTimeRange,  // decay-time cut with its upper edge not above its lower
     };
 
     Code code = Code::Ok;
     std::string message;
+    // Ok, but the error matrix of the fit was forced positive definite: approximate errors.
+    bool approximateErrors = false;
 
     bool ok() const { return code == Code::Ok; }
     explicit operator bool() const { return ok(); }

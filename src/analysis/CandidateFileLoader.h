@@ -7,16 +7,34 @@
 
 namespace analysis {
 
-// A candidate file that cannot be used; what() names the file and what is wrong.
+// A candidate file that cannot be used; what() names the file and what is wrong, problem()
+// says it as a value.
 class CandidateFileError : public std::runtime_error {
 public:
-    explicit CandidateFileError(const std::string& message, bool cannotOpen = false)
-        : std::runtime_error(message), cannotOpen_(cannotOpen) {}
+    enum class Problem {
+        Missing,       // no such file
+        Unreadable,    // exists but cannot be read
+        NotRootFile,   // not a ROOT file, or its header or keys are damaged
+        Damaged,       // opened, but reading the tree failed (truncated, corrupt)
+        NoTree,        // no object "DecayTree"
+        NotATree,      // "DecayTree" is an object of another class
+        MissingBranch, // branch() names it
+        BadBranch,     // not one number per candidate; branch() names it when one is to blame
+    };
+
+    CandidateFileError(const std::string& message, Problem problem, std::string branch = {})
+        : std::runtime_error(message), problem_(problem), branch_(std::move(branch)) {}
+    Problem problem() const { return problem_; }
+    const std::string& branch() const { return branch_; }
     // The file could not be opened as a ROOT file at all (missing, unreadable, not ROOT).
-    bool cannotOpen() const { return cannotOpen_; }
+    bool cannotOpen() const {
+        return problem_ == Problem::Missing || problem_ == Problem::Unreadable ||
+               problem_ == Problem::NotRootFile;
+    }
 
 private:
-    bool cannotOpen_;
+    Problem problem_;
+    std::string branch_;
 };
 
 // Reads the four candidate columns of tree "DecayTree" from a ROOT file, once.

@@ -140,8 +140,8 @@ std::vector<double> forcedPositiveDefinite(const std::vector<double>& m, int n) 
     return out;
 }
 
-FitResult failed(std::string message, bool noData = false) {
-    FitResult r;
+Chi2FitResult failed(std::string message, bool noData = false) {
+    Chi2FitResult r;
     r.valid = false;
     r.noData = noData;
     r.message = std::move(message);
@@ -166,13 +166,14 @@ Chi2Fitter::Points Chi2Fitter::selectPoints(const Hist1D& hist, double xlow, dou
     return pts;
 }
 
-FitResult Chi2Fitter::fit(const Hist1D& hist, const FitModel& model,
-                          const std::vector<FitParameter>& parameters, double xlow, double xhigh) {
+Chi2FitResult Chi2Fitter::fit(const Hist1D& hist, const FitModel& model,
+                              const std::vector<FitParameter>& parameters, double xlow,
+                              double xhigh) {
     return fit(selectPoints(hist, xlow, xhigh), model, parameters);
 }
 
-FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
-                          const std::vector<FitParameter>& parameters) {
+Chi2FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
+                              const std::vector<FitParameter>& parameters) {
     const int np = model.numberOfParameters();
     if (static_cast<int>(parameters.size()) != np)
         return failed("the model has " + std::to_string(np) + " parameters, " +
@@ -209,7 +210,6 @@ FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
     fdf.params = &pr;
 
     gsl_error_handler_t* old = gsl_set_error_handler_off();
-    int iterations = 0;
     int status = GSL_SUCCESS;
     // A second pass from the first minimum confirms it (the minimiser's "improve").
     for (int pass = 0; pass < 2; ++pass) {
@@ -221,7 +221,6 @@ FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
         status = gsl_multifit_nlinear_driver(2000, 1e-12, 1e-12, 0.0, nullptr, nullptr, &info,
                                              work.get());
         const int steps = static_cast<int>(gsl_multifit_nlinear_niter(work.get()));
-        iterations += steps;
         // Starting on the minimum, no step can improve it: the first pass was converged.
         if (pass == 1 && steps <= 1 && (status == GSL_EMAXITER || status == GSL_ENOPROG)) {
             status = GSL_SUCCESS;
@@ -284,7 +283,7 @@ FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
         covInternal = gnCov;
     }
 
-    FitResult result;
+    Chi2FitResult result;
     result.valid = true;
     result.covarianceForced = forced;
     if (forced)
@@ -305,14 +304,13 @@ FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
     result.chi2 = at.chi2;
     result.points = static_cast<int>(n);
     result.ndf = static_cast<int>(n) - np;
-    result.iterations = iterations;
     return result;
 }
 
-FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
-                          const std::vector<FitParameter>& parameters,
-                          const std::vector<std::vector<double>>& otherStarts) {
-    FitResult best = fit(points, model, parameters);
+Chi2FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
+                              const std::vector<FitParameter>& parameters,
+                              const std::vector<std::vector<double>>& otherStarts) {
+    Chi2FitResult best = fit(points, model, parameters);
     if (best.noData)
         return best;
     for (const auto& start : otherStarts) {
@@ -321,7 +319,7 @@ FitResult Chi2Fitter::fit(const Points& points, const FitModel& model,
         std::vector<FitParameter> from = parameters;
         for (std::size_t k = 0; k < from.size(); ++k)
             from[k].start = start[k];
-        FitResult r = fit(points, model, from);
+        Chi2FitResult r = fit(points, model, from);
         if (r.valid && (!best.valid || r.chi2 < best.chi2 * (1.0 - 1e-12)))
             best = std::move(r);
     }

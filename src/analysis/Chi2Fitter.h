@@ -1,8 +1,8 @@
 #pragma once
 
+#include "analysis/Chi2FitResult.h"
 #include "analysis/FitModel.h"
 #include "analysis/FitParameter.h"
-#include "analysis/FitResult.h"
 #include "analysis/Hist1D.h"
 
 #include <vector>
@@ -25,16 +25,17 @@ public:
     // The bins the fit uses.
     static Points selectPoints(const Hist1D& hist, double xlow, double xhigh);
 
-    static FitResult fit(const Hist1D& hist, const FitModel& model,
-                         const std::vector<FitParameter>& parameters, double xlow, double xhigh);
-    static FitResult fit(const Points& points, const FitModel& model,
-                         const std::vector<FitParameter>& parameters);
+    static Chi2FitResult fit(const Hist1D& hist, const FitModel& model,
+                             const std::vector<FitParameter>& parameters, double xlow,
+                             double xhigh);
+    static Chi2FitResult fit(const Points& points, const FitModel& model,
+                             const std::vector<FitParameter>& parameters);
     // The same, started also from other start values (one vector per start, same order as
     // the parameters); the valid result with the lowest chi-square is kept, the given
     // start's on ties. Guards against local minima a single descent can fall into.
-    static FitResult fit(const Points& points, const FitModel& model,
-                         const std::vector<FitParameter>& parameters,
-                         const std::vector<std::vector<double>>& otherStarts);
+    static Chi2FitResult fit(const Points& points, const FitModel& model,
+                             const std::vector<FitParameter>& parameters,
+                             const std::vector<std::vector<double>>& otherStarts);
 };
 
 } // namespace analysis

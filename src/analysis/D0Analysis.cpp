@@ -24,8 +24,16 @@ double asShownWithFourDecimals(double v) {
     return std::strtod(text, nullptr);
 }
 
-AnalysisStatus fitFailure(const FitResult& fit) {
+AnalysisStatus fitFailure(const Chi2FitResult& fit) {
     return AnalysisStatus::failure(fit.noData ? Code::NothingToFit : Code::FitFailed, fit.message);
+}
+
+// Ok, with the fit's warning if its errors are approximate.
+AnalysisStatus fitSuccess(const Chi2FitResult& fit) {
+    AnalysisStatus status = AnalysisStatus::success();
+    status.approximateErrors = fit.covarianceForced;
+    status.message = fit.message;
+    return status;
 }
 
 } // namespace
@@ -41,7 +49,7 @@ const std::vector<std::uint32_t>& D0Analysis::selection(const CandidateCuts& cut
 }
 
 AnalysisStatus D0Analysis::plotMass(const CandidateCuts& cuts) {
-    auto& h = histograms_.fMinvHisto;
+    auto& h = histograms_.mass;
     if (!h) {
         const CutRange range = ExerciseRanges::candidateMass;
         h = std::make_unique<Hist1D>("D0Mass", "D0Mass", ExerciseRanges::candidateMassBins,
@@ -59,17 +67,14 @@ AnalysisStatus D0Analysis::plotMass(const CandidateCuts& cuts) {
 }
 
 AnalysisStatus D0Analysis::fitMass(const MassWindows& windows) {
-    if (!histograms_.fMinvHisto)
+    if (!histograms_.mass)
         return AnalysisStatus::failure(Code::NoMassHistogram, AnalysisMessages::kPlotMassFirst);
     if (!(windows.signal.max > windows.signal.min))
-        return AnalysisStatus::failure(Code::EmptyRange,
-                                       "The signal range is empty: its upper edge must lie "
-                                       "above its lower edge.");
-    MassFitResult result = massFitter_.fit(*histograms_.fMinvHisto, windows);
+        return AnalysisStatus::failure(Code::EmptySignalRange, AnalysisMessages::kEmptySignalRange);
+    MassFitResult result = massFitter_.fit(*histograms_.mass, windows);
     if (!result.fit.valid)
         return fitFailure(result.fit);
-    AnalysisStatus status = AnalysisStatus::success();
-    status.message = result.fit.message; // a warning, if any
+    AnalysisStatus status = fitSuccess(result.fit);
     lastMassFit_ = std::move(result);
     fittedMass_ = true;
     return status;
@@ -79,10 +84,10 @@ std::optional<double> D0Analysis::scaleFactor(const MassWindows& windows) const 
     const double bkgMin = windows.background.min, bkgMax = windows.background.max;
     const double sigMin = windows.signal.min, sigMax = windows.signal.max;
     const double sidebands =
-        Background_Integral(bkgMin, sigMin) + Background_Integral(sigMax, bkgMax);
+        backgroundIntegral(bkgMin, sigMin) + backgroundIntegral(sigMax, bkgMax);
     if (!(sidebands > 0.0))
         return std::nullopt;
-    const double r = Background_Integral(sigMin, sigMax) / sidebands;
+    const double r = backgroundIntegral(sigMin, sigMax) / sidebands;
     if (!(r >= 0.0) || !std::isfinite(r))
         return std::nullopt;
     return r;
@@ -91,14 +96,15 @@ std::optional<double> D0Analysis::scaleFactor(const MassWindows& windows) const 
 AnalysisStatus D0Analysis::plotDistributions(const CandidateCuts& cuts,
                                              const MassWindows& windows) {
     if (!fittedMass_)
-        return AnalysisStatus::failure(Code::NoMassFit, AnalysisMessages::i5);
+        return AnalysisStatus::failure(Code::NoMassFit,
+                                       AnalysisMessages::kFitMassBeforeDistributions);
     if (windows.background.min == windows.signal.min ||
         windows.signal.max == windows.background.max)
-        return AnalysisStatus::failure(Code::SignalWindowAtEdge, AnalysisMessages::i1);
+        return AnalysisStatus::failure(Code::SignalWindowAtEdge,
+                                       AnalysisMessages::kSignalRangeFillsMassRange);
     if (!(cuts.tau.max > cuts.tau.min))
-        return AnalysisStatus::failure(Code::EmptyRange,
-                                       "The decay-time range is empty: its upper edge must lie "
-                                       "above its lower edge.");
+        return AnalysisStatus::failure(Code::EmptyDecayTimeRange,
+                                       AnalysisMessages::kEmptyDecayTimeRange);
     const auto r = scaleFactor(windows);
     if (!r)
         return AnalysisStatus::failure(Code::NoSidebandBackground,
@@ -110,18 +116,17 @@ AnalysisStatus D0Analysis::plotDistributions(const CandidateCuts& cuts,
 }
 
 AnalysisStatus D0Analysis::fitLifetime(CutRange decayTimeControl) {
-    if (!histograms_.fD0TAUHisto_Sig || !histograms_.fSigCacheForFit)
+    if (!histograms_.decayTimeSignal || !histograms_.decayTimeSignalForFit)
         return AnalysisStatus::failure(Code::NoDistributions,
                                        AnalysisMessages::kPlotDistributionsFirst);
     if (!(decayTimeControl.max > decayTimeControl.min))
-        return AnalysisStatus::failure(Code::EmptyRange,
-                                       "The decay-time range is empty: its upper edge must lie "
-                                       "above its lower edge.");
-    LifetimeFitResult result = LifetimeFitter::fit(*histograms_.fSigCacheForFit, decayTimeControl);
+        return AnalysisStatus::failure(Code::EmptyDecayTimeRange,
+                                       AnalysisMessages::kEmptyDecayTimeRange);
+    LifetimeFitResult result =
+        LifetimeFitter::fit(*histograms_.decayTimeSignalForFit, decayTimeControl);
     if (!result.fit.valid)
         return fitFailure(result.fit);
-    AnalysisStatus status = AnalysisStatus::success();
-    status.message = result.fit.message; // a warning, if any
+    AnalysisStatus status = fitSuccess(result.fit);
     lastLifetimeFit_ = std::move(result);
     fittedTime_ = true;
     return status;
@@ -130,42 +135,39 @@ AnalysisStatus D0Analysis::fitLifetime(CutRange decayTimeControl) {
 AnalysisStatus D0Analysis::saveFitResult(int trendId, const CandidateCuts& cuts, double shownValue,
                                          double shownError) {
     if (!fittedTime_)
-        return AnalysisStatus::failure(Code::NoLifetimeFit, AnalysisMessages::i3);
-    const auto cut = FitResults::cutFor(trendId);
+        return AnalysisStatus::failure(Code::NoLifetimeFit,
+                                       AnalysisMessages::kFitLifetimeBeforeSaving);
+    const auto cut = trendCutFor(trendId);
     if (!cut)
         return AnalysisStatus::failure(Code::UnknownTrend, "");
-    const CutRange edges = *cut == FitResults::TrendCut::TransverseMomentum ? cuts.pt : cuts.logIP;
-    trends_.save(trendId, FitResults::FitPoint(edges.min, edges.max, shownValue, shownError));
+    const CutRange edges = *cut == TrendCut::TransverseMomentum ? cuts.pt : cuts.logIP;
+    trends_.save(trendId, TrendPoint(edges.min, edges.max, shownValue, shownError));
     return AnalysisStatus::success();
 }
 
 AnalysisStatus D0Analysis::saveFitResult(int trendId, const CandidateCuts& cuts) {
     if (!fittedTime_ || !lastLifetimeFit_)
-        return AnalysisStatus::failure(Code::NoLifetimeFit, AnalysisMessages::i3);
+        return AnalysisStatus::failure(Code::NoLifetimeFit,
+                                       AnalysisMessages::kFitLifetimeBeforeSaving);
     return saveFitResult(trendId, cuts, asShownWithFourDecimals(lastLifetimeFit_->tau),
                          asShownWithFourDecimals(lastLifetimeFit_->tauError));
 }
 
 AnalysisStatus D0Analysis::plotTrend(int trendId, TrendPlot& plot) {
-    const auto trend = FitResults::trendFor(trendId);
+    const auto trend = trendAxisFor(trendId);
     if (!trend)
         return AnalysisStatus::failure(Code::UnknownTrend, "");
     const auto& list = trends_.points(trendId);
     if (list.empty())
-        return AnalysisStatus::failure(Code::NoSavedPoints, AnalysisMessages::i2);
+        return AnalysisStatus::failure(Code::NoSavedPoints,
+                                       AnalysisMessages::kSaveResultBeforeTrend);
     plot = TrendPlot{};
     plot.id = trendId;
     plot.trend = trend;
-    plot.bothEdgesVarying = trends_.check(trendId) == FitResultTrends::Check::BothEdgesVarying;
+    plot.bothEdgesVarying = trends_.check(trendId) == SavedTrendPoints::Check::BothEdgesVarying;
     for (const auto& p : list)
         plot.points.push_back({(*trend)(p), p.value, 0.0, p.error});
-    plot.pad = trends_.padFor(trendId);
     return AnalysisStatus::success();
-}
-
-std::optional<unsigned> D0Analysis::clearTrend(int trendId) {
-    trends_.clear(trendId);
-    return trends_.assignedPad(trendId);
 }
 
 void D0Analysis::resetExercise() {

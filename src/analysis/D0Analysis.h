@@ -4,11 +4,11 @@
 #include "analysis/CandidateColumns.h"
 #include "analysis/CandidateCuts.h"
 #include "analysis/D0Histograms.h"
-#include "analysis/FitResultTrends.h"
-#include "analysis/FitResults.h"
 #include "analysis/LifetimeFitter.h"
 #include "analysis/MassFitter.h"
 #include "analysis/MassWindows.h"
+#include "analysis/SavedTrendPoints.h"
+#include "analysis/TrendAxis.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,14 +19,13 @@ namespace analysis {
 // Points of a trend plot, ready to draw.
 struct TrendPlot {
     int id = 0;
-    std::optional<FitResults::Trend> trend;
+    std::optional<TrendAxis> trend;
     struct Point {
         double x, y, xError, yError;
     };
     std::vector<Point> points;
-    // CheckTrend failed: both cut edges changed between saves (warning i4).
+    // Both cut edges changed between saves: the trend has no single meaning (a warning).
     bool bothEdgesVarying = false;
-    unsigned pad = 1; // sub-pad of the trend canvas
 };
 
 // The state and operations of the D0 lifetime exercise, without any window. Each operation
@@ -38,7 +37,7 @@ public:
 
     const CandidateColumns& candidates() const { return candidates_; }
 
-    // "Plot D0 mass": selects candidates and fills fMinvHisto (200 bins, 1815 ... 1915).
+    // "Plot D0 mass": selects candidates and fills mass (200 bins, 1815 ... 1915).
     AnalysisStatus plotMass(const CandidateCuts& cuts);
     // "Fit mass distribution": Gaussian plus line over the two windows.
     AnalysisStatus fitMass(const MassWindows& windows);
@@ -52,21 +51,18 @@ public:
                                  double shownError);
     // The same with the last lifetime fit rounded to four decimals, as the fields show it.
     AnalysisStatus saveFitResult(int trendId, const CandidateCuts& cuts);
-    // "Plot trend": the points of a trend and its sub-pad.
+    // "Plot trend": the points of a trend.
     AnalysisStatus plotTrend(int trendId, TrendPlot& plot);
-    // "Clear Trend": forgets the trend's points; returns its sub-pad, if it has one.
-    std::optional<unsigned> clearTrend(int trendId);
-    bool CheckTrend(int choice) const { return trends_.CheckTrend(choice); }
-    // The trend canvas was made anew (pads from 1 again).
-    void trendCanvasCreated() { trends_.trendCanvasCreated(); }
+    // "Clear Trend": forgets the trend's points.
+    void clearTrend(int trendId) { trends_.clear(trendId); }
 
-    // Back to the start: histograms deleted, flags cleared, trends forgotten. The fit
-    // functions keep their parameters.
+    // Back to the start: histograms deleted, flags cleared, saved points forgotten. The
+    // fit functions keep their parameters.
     void resetExercise();
     void deleteHistograms() { histograms_.deleteAll(); }
 
-    double Background_Integral(double xmin, double xmax) const {
-        return massFitter_.Background_Integral(xmin, xmax);
+    double backgroundIntegral(double xmin, double xmax) const {
+        return massFitter_.backgroundIntegral(xmin, xmax);
     }
     // The scale factor r for the windows with the current background line; none when the
     // line gives no positive background over the sidebands or a negative one under the peak.
@@ -81,7 +77,7 @@ public:
     const std::optional<LifetimeFitResult>& lastLifetimeFit() const { return lastLifetimeFit_; }
     // The scale factor used by the last successful plotDistributions.
     double lastScaleFactor() const { return lastScaleFactor_; }
-    const FitResultTrends& trends() const { return trends_; }
+    const SavedTrendPoints& trends() const { return trends_; }
 
 private:
     const std::vector<std::uint32_t>& selection(const CandidateCuts& cuts);
@@ -89,7 +85,7 @@ private:
     CandidateColumns candidates_;
     D0Histograms histograms_;
     MassFitter massFitter_;
-    FitResultTrends trends_;
+    SavedTrendPoints trends_;
     std::optional<MassFitResult> lastMassFit_;
     std::optional<LifetimeFitResult> lastLifetimeFit_;
     double lastScaleFactor_ = 0.0;

@@ -7,13 +7,13 @@
 namespace analysis {
 
 // The histograms of the D0 exercise; each is absent until the step that makes it has run.
-// After a subtraction the "Sig" histograms and fSigCacheForFit hold background-subtracted
+// After a subtraction the "Sig" histograms and decayTimeSignalForFit hold background-subtracted
 // counts, the "Bkg" ones the raw sideband counts.
 struct D0Histograms {
-    std::unique_ptr<Hist1D> fMinvHisto;
-    std::unique_ptr<Hist1D> fD0PTHisto_Sig, fD0TAUHisto_Sig, fD0IPHisto_Sig;
-    std::unique_ptr<Hist1D> fD0PTHisto_Bkg, fD0TAUHisto_Bkg, fD0IPHisto_Bkg;
-    std::unique_ptr<Hist1D> fSigCacheForFit, fBkgCacheForFit;
+    std::unique_ptr<Hist1D> mass;
+    std::unique_ptr<Hist1D> ptSignal, decayTimeSignal, logIPSignal;
+    std::unique_ptr<Hist1D> ptBackground, decayTimeBackground, logIPBackground;
+    std::unique_ptr<Hist1D> decayTimeSignalForFit, decayTimeBackgroundForFit;
 
     void deleteAll();
 };

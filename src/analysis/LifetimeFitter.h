@@ -1,8 +1,8 @@
 #pragma once
 
+#include "analysis/Chi2FitResult.h"
 #include "analysis/Chi2Fitter.h"
 #include "analysis/CutRange.h"
-#include "analysis/FitResult.h"
 #include "analysis/Hist1D.h"
 
 #include <optional>
@@ -12,7 +12,7 @@ namespace analysis {
 
 // Outcome of a lifetime fit of exp([0] + [1] t), t in ps.
 struct LifetimeFitResult {
-    FitResult fit;
+    Chi2FitResult fit;
     double rangeLow = 0.0, rangeHigh = 0.0;
     double startConstant = 0.0, startSlope = 0.0; // the initial estimate
     double tau = 0.0;                             // -1 / [1], ps

@@ -39,7 +39,7 @@ std::vector<std::vector<double>> readColumns(const rootio::FileReader& file,
 
 } // namespace
 
-LifetimeResults lifetimeResultsFrom(const std::map<int, std::vector<FitResults::FitPoint>>& saved,
+LifetimeResults lifetimeResultsFrom(const std::map<int, std::vector<TrendPoint>>& saved,
                                     const std::optional<MassFitResult>& lastMassFit) {
     LifetimeResults r;
     for (const auto& [trend, points] : saved)

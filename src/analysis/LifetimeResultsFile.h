@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/FitResults.h"
 #include "analysis/MassFitter.h"
+#include "analysis/TrendPoint.h"
 
 #include <map>
 #include <optional>
@@ -46,7 +46,7 @@ extern const char* const kFilePrefix; // "D0Lifetime_"
 } // namespace lifetimefile
 
 // The saved points of every trend (ids in increasing order, each in saving order).
-LifetimeResults lifetimeResultsFrom(const std::map<int, std::vector<FitResults::FitPoint>>& saved,
+LifetimeResults lifetimeResultsFrom(const std::map<int, std::vector<TrendPoint>>& saved,
                                     const std::optional<MassFitResult>& lastMassFit);
 SavedMassFit savedMassFit(const MassFitResult& fit);
 

@@ -21,14 +21,11 @@ MassFitResult MassFitter::fit(const Hist1D& massHistogram, const MassWindows& wi
     const float smin = windows.signal.min, smax = windows.signal.max;
     out.rangeLow = std::min(smin, windows.background.min);
     out.rangeHigh = std::max(smax, windows.background.max);
-    out.signalMin = smin;
-    out.signalMax = smax;
     if (!(smax > smin)) {
         out.fit.message =
             "The signal window is empty: its upper edge must lie above its lower edge.";
         return out;
     }
-    hasFunction_ = true;
 
     std::vector<FitParameter> pars(kParameters);
     pars[0] = {"height", 80.0, 0.0, 1e9};
@@ -53,7 +50,7 @@ MassFitResult MassFitter::fit(const Hist1D& massHistogram, const MassWindows& wi
 
     const double w = massHistogram.binWidth();
     out.total = truncated(GaussianPlusLineModel::integral(smin, smax, parameters_.data()) / w);
-    out.background = truncated(Background_Integral(smin, smax) / w);
+    out.background = truncated(backgroundIntegral(smin, smax) / w);
     out.signal = out.total - out.background;
     return out;
 }
@@ -66,7 +63,7 @@ double MassFitter::backgroundValue(double x) const {
     return parameters_[3] * x + parameters_[4];
 }
 
-double MassFitter::Background_Integral(double xmin, double xmax) const {
+double MassFitter::backgroundIntegral(double xmin, double xmax) const {
     return GaussianPlusLineModel::lineIntegral(xmin, xmax, parameters_[3], parameters_[4]);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/FitResult.h"
+#include "analysis/Chi2FitResult.h"
 #include "analysis/Hist1D.h"
 #include "analysis/MassWindows.h"
 
@@ -10,9 +10,8 @@ namespace analysis {
 
 // Outcome of a mass fit: the Gaussian-plus-line parameters [0] ... [4] and the yields.
 struct MassFitResult {
-    FitResult fit;
+    Chi2FitResult fit;
     double rangeLow = 0.0, rangeHigh = 0.0; // the fit range
-    double signalMin = 0.0, signalMax = 0.0;
     // Candidates in the signal window: total (model integral), background (line integral),
     // each divided by the bin width and truncated toward zero, and their difference.
     long long total = 0;
@@ -31,17 +30,15 @@ public:
 
     // Current parameters of the model (those of the last successful fit).
     const std::array<double, kParameters>& parameters() const { return parameters_; }
-    bool hasFunction() const { return hasFunction_; }
 
     double modelValue(double x) const;
     // The background line "fitPoly": [3] * x + [4] of the model.
     double backgroundValue(double x) const;
     // Integral of the background line between two masses, in candidates per bin x MeV/c^2.
-    double Background_Integral(double xmin, double xmax) const;
+    double backgroundIntegral(double xmin, double xmax) const;
 
 private:
     std::array<double, kParameters> parameters_{};
-    bool hasFunction_ = false;
 };
 
 } // namespace analysis

@@ -30,28 +30,28 @@ void VariableDistributions::fill(D0Histograms& h, const CandidateColumns& candid
     const double bkgMin = windows.background.min, bkgMax = windows.background.max;
     const double sigMin = windows.signal.min, sigMax = windows.signal.max;
 
-    h.fSigCacheForFit = std::make_unique<Hist1D>("D0TAU Sig For Fit", "D0TAU Sig For Fit", 100,
-                                                 tauRange.min, tauRange.max);
-    h.fSigCacheForFit->setAxisTitles(kTAUTitle, kFraction);
-    h.fBkgCacheForFit = std::make_unique<Hist1D>("D0TAU Bkg For Fit", "D0TAU Bkg For Fit", 100,
-                                                 tauRange.min, tauRange.max);
-    h.fBkgCacheForFit->setAxisTitles(kTAUTitle, kFraction);
+    h.decayTimeSignalForFit = std::make_unique<Hist1D>("D0TAU Sig For Fit", "D0TAU Sig For Fit",
+                                                       100, tauRange.min, tauRange.max);
+    h.decayTimeSignalForFit->setAxisTitles(kTAUTitle, kFraction);
+    h.decayTimeBackgroundForFit = std::make_unique<Hist1D>("D0TAU Bkg For Fit", "D0TAU Bkg For Fit",
+                                                           100, tauRange.min, tauRange.max);
+    h.decayTimeBackgroundForFit->setAxisTitles(kTAUTitle, kFraction);
 
-    makeOrReset(h.fD0PTHisto_Sig, "D0PT Sig", 175, ExerciseRanges::transverseMomentum, kPTTitle);
-    makeOrReset(h.fD0TAUHisto_Sig, "D0TAU Sig", 1000, ExerciseRanges::decayTime, kTAUTitle);
-    makeOrReset(h.fD0IPHisto_Sig, "D0IP Sig", 110, ExerciseRanges::logImpactParameter, kIPTitle);
-    makeOrReset(h.fD0PTHisto_Bkg, "D0PT Bkg", 175, ExerciseRanges::transverseMomentum, kPTTitle);
-    makeOrReset(h.fD0TAUHisto_Bkg, "D0TAU Bkg", 1000, ExerciseRanges::decayTime, kTAUTitle);
-    makeOrReset(h.fD0IPHisto_Bkg, "D0IP Bkg", 110, ExerciseRanges::logImpactParameter, kIPTitle);
+    makeOrReset(h.ptSignal, "D0PT Sig", 175, ExerciseRanges::transverseMomentum, kPTTitle);
+    makeOrReset(h.decayTimeSignal, "D0TAU Sig", 1000, ExerciseRanges::decayTime, kTAUTitle);
+    makeOrReset(h.logIPSignal, "D0IP Sig", 110, ExerciseRanges::logImpactParameter, kIPTitle);
+    makeOrReset(h.ptBackground, "D0PT Bkg", 175, ExerciseRanges::transverseMomentum, kPTTitle);
+    makeOrReset(h.decayTimeBackground, "D0TAU Bkg", 1000, ExerciseRanges::decayTime, kTAUTitle);
+    makeOrReset(h.logIPBackground, "D0IP Bkg", 110, ExerciseRanges::logImpactParameter, kIPTitle);
 
     const double* mass = candidates.mass().data();
     const double* pt = candidates.ptGeV().data();
     const double* tau = candidates.tauPs().data();
     const double* ip = candidates.log10IP().data();
-    UnitFillCounter sigPt(*h.fD0PTHisto_Sig), sigTau(*h.fD0TAUHisto_Sig),
-        sigFit(*h.fSigCacheForFit), sigIP(*h.fD0IPHisto_Sig);
-    UnitFillCounter bkgPt(*h.fD0PTHisto_Bkg), bkgTau(*h.fD0TAUHisto_Bkg),
-        bkgFit(*h.fBkgCacheForFit), bkgIP(*h.fD0IPHisto_Bkg);
+    UnitFillCounter sigPt(*h.ptSignal), sigTau(*h.decayTimeSignal),
+        sigFit(*h.decayTimeSignalForFit), sigIP(*h.logIPSignal);
+    UnitFillCounter bkgPt(*h.ptBackground), bkgTau(*h.decayTimeBackground),
+        bkgFit(*h.decayTimeBackgroundForFit), bkgIP(*h.logIPBackground);
     for (const std::uint32_t i : selected) {
         const double m = mass[i];
         if (!(m < sigMin) && !(m > sigMax)) {
@@ -66,19 +66,19 @@ void VariableDistributions::fill(D0Histograms& h, const CandidateColumns& candid
             bkgIP.add(ip[i]);
         }
     }
-    sigPt.addTo(*h.fD0PTHisto_Sig);
-    sigTau.addTo(*h.fD0TAUHisto_Sig);
-    sigFit.addTo(*h.fSigCacheForFit);
-    sigIP.addTo(*h.fD0IPHisto_Sig);
-    bkgPt.addTo(*h.fD0PTHisto_Bkg);
-    bkgTau.addTo(*h.fD0TAUHisto_Bkg);
-    bkgFit.addTo(*h.fBkgCacheForFit);
-    bkgIP.addTo(*h.fD0IPHisto_Bkg);
+    sigPt.addTo(*h.ptSignal);
+    sigTau.addTo(*h.decayTimeSignal);
+    sigFit.addTo(*h.decayTimeSignalForFit);
+    sigIP.addTo(*h.logIPSignal);
+    bkgPt.addTo(*h.ptBackground);
+    bkgTau.addTo(*h.decayTimeBackground);
+    bkgFit.addTo(*h.decayTimeBackgroundForFit);
+    bkgIP.addTo(*h.logIPBackground);
 
-    h.fD0PTHisto_Sig->add(*h.fD0PTHisto_Bkg, -r);
-    h.fD0TAUHisto_Sig->add(*h.fD0TAUHisto_Bkg, -r);
-    h.fD0IPHisto_Sig->add(*h.fD0IPHisto_Bkg, -r);
-    h.fSigCacheForFit->add(*h.fBkgCacheForFit, -r);
+    h.ptSignal->add(*h.ptBackground, -r);
+    h.decayTimeSignal->add(*h.decayTimeBackground, -r);
+    h.logIPSignal->add(*h.logIPBackground, -r);
+    h.decayTimeSignalForFit->add(*h.decayTimeBackgroundForFit, -r);
 }
 
 } // namespace analysis

@@ -1,6 +1,7 @@
 #include "classroom/ClassSummary.h"
 
 #include "analysis/GaussianPlusLineModel.h"
+#include "analysis/TrendAxis.h"
 
 #include <algorithm>
 #include <cmath>
@@ -91,9 +92,9 @@ ClassSummary summarize(const std::map<std::string, CheckedFile>& files) {
             row.lifetimesSaved = static_cast<int>(f.lifetimes->lifetimes.size());
             row.lifetimeFile = path;
             for (const auto& l : f.lifetimes->lifetimes) {
-                const FitResults::FitPoint p(l.cutMin, l.cutMax, l.lifetime, l.error);
+                const analysis::TrendPoint p(l.cutMin, l.cutMax, l.lifetime, l.error);
                 trendPoints[l.trend].push_back({n.identity, n.combination,
-                                                (*FitResults::trendFor(l.trend))(p), l.lifetime,
+                                                (*analysis::trendAxisFor(l.trend))(p), l.lifetime,
                                                 l.error});
             }
         }

@@ -1,5 +1,6 @@
 #include "classroom/StudentFileCheck.h"
 
+#include "analysis/TrendAxis.h"
 #include "rootio/Error.h"
 #include "rootio/FileReader.h"
 
@@ -66,7 +67,7 @@ void checkLifetimes(const rootio::FileReader& file, CheckedFile& out) {
     }
     analysis::LifetimeResults r = analysis::readLifetimeResults(file);
     for (const auto& s : r.lifetimes)
-        if (!FitResults::trendFor(s.trend) || !std::isfinite(s.lifetime) ||
+        if (!analysis::trendAxisFor(s.trend) || !std::isfinite(s.lifetime) ||
             !std::isfinite(s.error) || !std::isfinite(s.cutMin) || !std::isfinite(s.cutMax)) {
             out.reason = UnusedReason::Damaged;
             out.detail = "a saved result with an unknown trend or an invalid number";

@@ -17,17 +17,16 @@ QList<QPointer<HelpTextDialog>>& registry() {
 } // namespace
 
 HelpTextDialog::HelpTextDialog(const QString& title, const QString& text, int width, int height,
-                               QWidget* parent)
-    : QDialog(parent), view_(new QPlainTextEdit(this)) {
+                               QWidget* parent, const QString& closeText)
+    : QDialog(parent), view_(new QPlainTextEdit(this)), close_(new QPushButton(closeText, this)) {
     setWindowTitle(title);
     setModal(false);
     view_->setReadOnly(true);
     view_->setPlainText(text);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    connect(close, SIGNAL(clicked()), this, SLOT(accept()));
+    connect(close_, SIGNAL(clicked()), this, SLOT(accept()));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(close);
+    buttons->addWidget(close_);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     // Small message windows keep the size asked for; the text scrolls instead.
@@ -45,6 +44,10 @@ QString HelpTextDialog::text() const {
     return view_->toPlainText();
 }
 
+QString HelpTextDialog::closeText() const {
+    return close_->text();
+}
+
 QList<HelpTextDialog*> HelpTextDialog::openDialogs() {
     QList<HelpTextDialog*> alive;
     for (const auto& d : registry())
@@ -58,8 +61,9 @@ void HelpTextDialog::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-HelpTextDialog* popUpHelpText(const QString& title, const QString& text, int width, int height) {
-    auto* dialog = new HelpTextDialog(title, text, width, height);
+HelpTextDialog* popUpHelpText(const QString& title, const QString& text, int width, int height,
+                              const QString& closeText) {
+    auto* dialog = new HelpTextDialog(title, text, width, height, nullptr, closeText);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     QObject::connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
     dialog->show();

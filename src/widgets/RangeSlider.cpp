@@ -13,12 +13,30 @@
 namespace vexel {
 
 namespace {
+QString withDecimalPoint(const QString& text) {
+    return QString(text).replace(QLatin1Char(','), QLatin1Char('.')).trimmed();
+}
+} // namespace
 
-// A number as typed: the fields show a decimal point whatever the system's language, and a
-// decimal comma is taken as well.
+bool parseTypedNumber(const QString& text, double& value) {
+    bool ok = false;
+    const double v = withDecimalPoint(text).toDouble(&ok);
+    if (ok)
+        value = v;
+    return ok;
+}
+
+QValidator* typedNumberValidator(QObject* parent) {
+    return new QRegularExpressionValidator(QRegularExpression(R"(\s*[+-]?\d*([.,]\d*)?\s*)"),
+                                           parent);
+}
+
+namespace {
+
+// The slider's values are single precision: read straight into a float.
 bool parseTyped(const QString& text, float& value) {
     bool ok = false;
-    value = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).trimmed().toFloat(&ok);
+    value = withDecimalPoint(text).toFloat(&ok);
     return ok;
 }
 
@@ -37,8 +55,7 @@ RangeSlider::RangeSlider(const QString& label, int entryLength, int labelWidth, 
     for (QLineEdit* field : {minField_, maxField_}) {
         field->setFixedWidth(fieldWidth);
         field->setAlignment(Qt::AlignRight);
-        field->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(R"(\s*[+-]?\d*([.,]\d*)?\s*)"), field));
+        field->setValidator(typedNumberValidator(field));
         connect(field, SIGNAL(editingFinished()), this, SLOT(fieldEdited()));
     }
     layout->addWidget(label_);

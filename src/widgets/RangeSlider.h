@@ -6,8 +6,16 @@
 
 class QLabel;
 class QLineEdit;
+class QValidator;
 
 namespace vexel {
+
+// A number as a student types it into a number field: the fields show a decimal point
+// whatever the desktop's language, and a decimal comma is taken as well. False (value
+// unchanged) when the text is not a number.
+bool parseTypedNumber(const QString& text, double& value);
+// A validator that lets through what parseTypedNumber may read, while it is being typed.
+QValidator* typedNumberValidator(QObject* parent);
 
 // A two-ended slider: a label, the lower value's number field, a bar with two handles and
 // the upper value's number field. Values are held in single precision and read back as the

@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <string>
 
 using analysis::CandidateFileError;
@@ -17,11 +19,16 @@ std::string tempPath(const std::string& name) {
     return (std::filesystem::temp_directory_path() / ("vexel_analysis_" + name)).string();
 }
 
-std::string loadError(const std::string& path, bool cannotOpen = false) {
+using Problem = CandidateFileError::Problem;
+
+std::string loadError(const std::string& path, bool cannotOpen = false,
+                      std::optional<Problem> problem = std::nullopt) {
     try {
         CandidateFileLoader::load(path);
     } catch (const CandidateFileError& e) {
         EXPECT_EQ(e.cannotOpen(), cannotOpen) << e.what();
+        if (problem)
+            EXPECT_EQ(e.problem(), *problem) << e.what();
         return e.what();
     }
     return "";
@@ -55,7 +62,8 @@ TEST(CandidateFileLoader, ReadsTheFourColumnsAndNamesWhatIsMissing) {
         w.addDoubleTree("OtherTree", "", {{"D0_MM", mm}});
         w.save();
     }
-    EXPECT_EQ(loadError(noTree), "vexel_analysis_notree.root: no tree \"DecayTree\"");
+    EXPECT_EQ(loadError(noTree, false, Problem::NoTree),
+              "vexel_analysis_notree.root: no tree \"DecayTree\"");
 
     const std::string noBranch = tempPath("nobranch.root");
     {
@@ -63,14 +71,41 @@ TEST(CandidateFileLoader, ReadsTheFourColumnsAndNamesWhatIsMissing) {
         w.addDoubleTree("DecayTree", "", {{"D0_MM", mm}, {"D0_PT", pt}, {"D0_MINIP", ip}});
         w.save();
     }
-    EXPECT_EQ(loadError(noBranch),
+    EXPECT_EQ(loadError(noBranch, false, Problem::MissingBranch),
               "vexel_analysis_nobranch.root: tree \"DecayTree\" has no branch \"D0_TAU\"");
 
     const std::string missing = tempPath("does_not_exist.root");
     std::remove(missing.c_str());
-    const std::string message = loadError(missing, true);
+    const std::string message = loadError(missing, true, Problem::Missing);
     EXPECT_NE(message.find("vexel_analysis_does_not_exist.root"), std::string::npos) << message;
 
-    for (const auto& p : {good, noTree, noBranch})
+    // An object "DecayTree" that is not a tree, a file that is not ROOT, a cut-off file.
+    const std::string histogram = tempPath("histogram.root");
+    {
+        rootio::FileWriter w(histogram);
+        rootio::Histogram1D h;
+        h.name = "DecayTree";
+        h.nbins = 2;
+        h.xmax = 1;
+        h.contents = {0, 1, 2, 0};
+        w.addHistogram(h);
+        w.save();
+    }
+    loadError(histogram, false, Problem::NotATree);
+    const std::string text = tempPath("text.root");
+    std::ofstream(text) << "not a ROOT file\n";
+    loadError(text, true, Problem::NotRootFile);
+    const std::string truncated = tempPath("truncated.root");
+    std::filesystem::copy_file(good, truncated, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::resize_file(truncated, std::filesystem::file_size(good) - 300);
+    try {
+        CandidateFileLoader::load(truncated);
+        ADD_FAILURE() << "a cut-off file was read";
+    } catch (const CandidateFileError& e) {
+        EXPECT_TRUE(e.problem() == Problem::Damaged || e.problem() == Problem::NotRootFile)
+            << e.what();
+    }
+
+    for (const auto& p : {good, noTree, noBranch, histogram, text, truncated})
         std::remove(p.c_str());
 }

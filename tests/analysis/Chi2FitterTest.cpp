@@ -86,7 +86,7 @@ TEST(Chi2Fitter, LinearModelMatchesClosedFormWeightedLeastSquares) {
     const double slope = (s * sxy - sx * sy) / det;
     const double intercept = (sxx * sy - sx * sxy) / det;
 
-    const FitResult r = Chi2Fitter::fit(
+    const Chi2FitResult r = Chi2Fitter::fit(
         h, LineModel(),
         {{"a", 0.0, std::nullopt, std::nullopt}, {"b", 0.0, std::nullopt, std::nullopt}}, 2.5,
         17.5);
@@ -120,7 +120,7 @@ TEST(Chi2Fitter, GaussianOnLineConvergesFromZeroBackgroundStart) {
                                          {"s", 1.0, 0.0, 50.0},
                                          {"a", 0.0, std::nullopt, std::nullopt},
                                          {"b", 0.0, std::nullopt, std::nullopt}};
-    const FitResult r = Chi2Fitter::fit(h, model, pars, 1815.0, 1915.0);
+    const Chi2FitResult r = Chi2Fitter::fit(h, model, pars, 1815.0, 1915.0);
     ASSERT_TRUE(r.valid) << r.message;
     for (int k = 0; k < 5; ++k)
         EXPECT_NEAR(r.parameters[k], truth[k], 1e-6 * (std::fabs(truth[k]) + 1.0)) << k;
@@ -133,26 +133,26 @@ TEST(Chi2Fitter, LimitsHoldAndEmptyRangesAreRefused) {
     Hist1D h("h", "h", 10, 0.0, 10.0);
     for (int b = 1; b <= 10; ++b)
         h.setBin(b, 5.0, 1.0);
-    const FitResult bounded =
+    const Chi2FitResult bounded =
         Chi2Fitter::fit(h, ConstantModel(), {{"c", 0.5, 0.0, 1.0}}, 0.0, 10.0);
     ASSERT_TRUE(bounded.valid) << bounded.message;
     EXPECT_LE(bounded.parameters[0], 1.0);
     EXPECT_GT(bounded.parameters[0], 0.999);
 
-    const FitResult none = Chi2Fitter::fit(h, ConstantModel(), {{"c", 0.5}}, 20.0, 30.0);
+    const Chi2FitResult none = Chi2Fitter::fit(h, ConstantModel(), {{"c", 0.5}}, 20.0, 30.0);
     EXPECT_FALSE(none.valid);
     EXPECT_TRUE(none.noData);
     EXPECT_FALSE(none.message.empty());
 
     Hist1D empty("e", "e", 10, 0.0, 10.0);
-    const FitResult e =
+    const Chi2FitResult e =
         Chi2Fitter::fit(empty, ExponentialModel(), {{"a", 0.0}, {"b", 0.0}}, 0.0, 10.0);
     EXPECT_FALSE(e.valid);
     EXPECT_TRUE(e.noData);
 
     // One usable bin cannot determine two parameters.
     empty.setBin(4, 3.0, 3.0);
-    const FitResult one =
+    const Chi2FitResult one =
         Chi2Fitter::fit(empty, ExponentialModel(), {{"a", 0.0}, {"b", 0.0}}, 0.0, 10.0);
     EXPECT_FALSE(one.valid);
     EXPECT_TRUE(one.noData);

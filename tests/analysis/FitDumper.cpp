@@ -45,7 +45,7 @@ std::string limits(const std::vector<Limit>& l) {
 
 std::string fitCase(const std::string& name, const std::string& model, const Hist1D& h, double lo,
                     double hi, const std::vector<double>& start, const std::vector<Limit>& lims,
-                    const FitResult& fit) {
+                    const Chi2FitResult& fit) {
     std::vector<double> x, y, err;
     for (int b = 1; b <= h.nbins(); ++b) {
         x.push_back(h.binCenter(b));
@@ -99,8 +99,8 @@ int main(int argc, char** argv) {
     std::vector<double> start = massStart(w, a.massFitter());
     if (!a.fitMass(w))
         return 1;
-    cases.push_back(fitCase("mass_first", "gauss_line", *a.histograms().fMinvHisto, 1815.0, 1915.0,
-                            start, massLimits(w), a.lastMassFit()->fit));
+    cases.push_back(fitCase("mass_first", "gauss_line", *a.histograms().mass, 1815.0, 1915.0, start,
+                            massLimits(w), a.lastMassFit()->fit));
 
     // Second mass fit with other cuts: [3] and [4] start from the first fit.
     cuts.pt = {4.0f, 20.0f};
@@ -109,15 +109,15 @@ int main(int argc, char** argv) {
     start = massStart(w, a.massFitter());
     if (!a.fitMass(w))
         return 1;
-    cases.push_back(fitCase("mass_second", "gauss_line", *a.histograms().fMinvHisto, 1815.0, 1915.0,
+    cases.push_back(fitCase("mass_second", "gauss_line", *a.histograms().mass, 1815.0, 1915.0,
                             start, massLimits(w), a.lastMassFit()->fit));
 
     // Lifetime fit of the background-subtracted decay time.
     if (!a.plotDistributions(cuts, w) || !a.fitLifetime(cuts.tau))
         return 1;
     const LifetimeFitResult& life = *a.lastLifetimeFit();
-    cases.push_back(fitCase("lifetime", "expo", *a.histograms().fSigCacheForFit, life.rangeLow,
-                            life.rangeHigh, {life.startConstant, life.startSlope},
+    cases.push_back(fitCase("lifetime", "expo", *a.histograms().decayTimeSignalForFit,
+                            life.rangeLow, life.rangeHigh, {life.startConstant, life.startSlope},
                             {{false, 0, 0}, {false, 0, 0}}, life.fit));
 
     // The decay-time control moved after plotting: the fit uses part of the histogram.
@@ -125,8 +125,8 @@ int main(int argc, char** argv) {
     if (!a.fitLifetime(narrower))
         return 1;
     const LifetimeFitResult& part = *a.lastLifetimeFit();
-    cases.push_back(fitCase("lifetime_part", "expo", *a.histograms().fSigCacheForFit, part.rangeLow,
-                            part.rangeHigh, {part.startConstant, part.startSlope},
+    cases.push_back(fitCase("lifetime_part", "expo", *a.histograms().decayTimeSignalForFit,
+                            part.rangeLow, part.rangeHigh, {part.startConstant, part.startSlope},
                             {{false, 0, 0}, {false, 0, 0}}, part.fit));
 
     std::ofstream out(argv[1]);

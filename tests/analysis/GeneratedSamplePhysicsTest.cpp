@@ -53,7 +53,6 @@ TEST(GeneratedSamplePhysics, MassPeakLifetimeAndTrend) {
     EXPECT_NEAR(lifetimeFor(a, cuts, w), 0.4101, 0.015);
 
     // The trend of the lifetime against the upper impact-parameter cut.
-    a.trendCanvasCreated();
     for (float ipMax = 1.5f; ipMax >= -2.0f; ipMax -= 0.5f) {
         cuts.logIP.max = ipMax;
         const double tau = lifetimeFor(a, cuts, w);

@@ -29,7 +29,7 @@ std::string nums(const std::vector<double>& v) {
 }
 
 void writeLifetimeFile(const std::string& dir) {
-    std::map<int, std::vector<FitResults::FitPoint>> saved;
+    std::map<int, std::vector<analysis::TrendPoint>> saved;
     saved[2] = {{-4.0, -1.5, 0.4123, 0.0101}, {-4.0, -1.0, 0.4087, 0.0093}, {-4, 1.5, 0.40, 0.008}};
     saved[3] = {{2.5, 12.0, 0.3999, 0.0150}};
     analysis::MassFitResult fit;

@@ -24,7 +24,7 @@ fs::path freshDir(const std::string& name) {
 
 TEST(LifetimeResultsFile, RoundTripFromTheSavedTrendsKeepsEveryResultAndTheMassFit) {
     const fs::path dir = freshDir("lifetimefile");
-    std::map<int, std::vector<FitResults::FitPoint>> saved;
+    std::map<int, std::vector<analysis::TrendPoint>> saved;
     saved[2] = {{-4.0, -1.5, 0.4123, 0.0101}, {-4.0, -1.0, 0.4087, 0.0093}};
     saved[1] = {{3.5, 20.0, 0.3999, 0.0150}};
     MassFitResult fit;

@@ -2,6 +2,7 @@
 #include "Canvas.h"
 #include "D0ExerciseDrawing.h"
 #include "D0ExerciseTexts.h"
+#include "D0ExerciseTrendPads.h"
 #include "GuiTestSupport.h"
 #include "HelpTextDialog.h"
 #include "RangeSlider.h"
@@ -90,10 +91,10 @@ protected:
     void TearDown() override {
         closeDialogs();
         window()->hide();
-        pathSaveD0.clear();
     }
+    QTemporaryDir output_;
     TVSDReader& start(int lang) {
-        Vexel_D0_Exercise(lang, "", 2, 2, 1, "", "");
+        Vexel_D0_Exercise(lang, output_.path() + "/", 2, 2, 1, "", "");
         QApplication::processEvents();
         return *gVSDReader;
     }
@@ -162,11 +163,11 @@ TEST_F(D0ExerciseTest, ResetAndDeleteRightAfterTheStart) {
     EXPECT_FLOAT_EQ(r.fD0PTCut->GetMin(), 2.5f);
     EXPECT_FLOAT_EQ(r.fFitRangeGaus->GetMax(), 1915.0f);
     EXPECT_EQ(r.fFitErr->text(), "0.0000");
-    EXPECT_FALSE(r.fittedMass);
+    EXPECT_FALSE(r.fittedMass());
     EXPECT_EQ(tabTitles(vexel::Browser::Right), QStringList{"Invariant Mass Distribution"});
     r.DeleteHistograms();
     r.DeleteHistograms();
-    EXPECT_FALSE(r.fAnalysis->histograms().fMinvHisto);
+    EXPECT_FALSE(r.fAnalysis->histograms().mass);
     EXPECT_TRUE(vexel::test::messages().empty());
     EXPECT_TRUE(dialogs().isEmpty());
 }
@@ -198,20 +199,20 @@ TEST_F(D0ExerciseTest, StepsOutOfOrderShowTheirMessagesInEveryLanguage) {
         ASSERT_EQ(dialogs().size(), 1);
         EXPECT_EQ(dialogs()[0]->text(), texts.i2);
         closeDialogs();
-        EXPECT_FALSE(r.fittedMass);
+        EXPECT_FALSE(r.fittedMass());
     }
 }
 
 TEST_F(D0ExerciseTest, TheWholeStudentPath) {
     TVSDReader& r = start(1);
     click("Plot D0 mass");
-    ASSERT_TRUE(r.fAnalysis->histograms().fMinvHisto);
+    ASSERT_TRUE(r.fAnalysis->histograms().mass);
     ASSERT_EQ(r.fPad->padHistograms(1).size(), 1u);
     EXPECT_EQ(r.fPad->padHistograms(1)[0].name, "D0Mass");
     screenshot("d0_step1_mass");
 
     click("Fit mass distribution");
-    ASSERT_TRUE(r.fittedMass);
+    ASSERT_TRUE(r.fittedMass());
     const auto& massFit = *r.fAnalysis->lastMassFit();
     const QStringList lines = r.fPad->padTexts(1);
     ASSERT_EQ(lines.size(), 5);
@@ -247,7 +248,7 @@ TEST_F(D0ExerciseTest, TheWholeStudentPath) {
     screenshot("d0_step3_distributions");
 
     click("Fit signal decay time");
-    ASSERT_TRUE(r.fittedTime);
+    ASSERT_TRUE(r.fittedTime());
     EXPECT_EQ(tabTitles(vexel::Browser::Right),
               (QStringList{"Invariant Mass Distribution", "Lifetime fit"}));
     const double tau = TVSDReader::fieldValue(r.fFitResult);
@@ -306,7 +307,7 @@ TEST_F(D0ExerciseTest, TheWholeStudentPath) {
     click("Reset Exercise");
     EXPECT_TRUE(r.fPad->padHistograms(1).empty());
     EXPECT_TRUE(r.fFitPad->padHistograms(1).empty());
-    EXPECT_FALSE(r.fittedTime);
+    EXPECT_FALSE(r.fittedTime());
     EXPECT_EQ(r.fFitResult->text(), "0.0000");
     EXPECT_TRUE(vexel::test::connectionWarnings().isEmpty());
 }
@@ -360,7 +361,7 @@ TEST_F(D0ExerciseTest, SaveCanvasWritesTheFourPictures) {
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
     TVSDReader& r = start(1);
-    pathSaveD0 = out.path() + "/";
+    r.pathSaveD0 = out.path() + "/";
     click("Plot D0 mass");
     click("Fit mass distribution");
     r.fName1->setText("mass_canvas");
@@ -372,7 +373,7 @@ TEST_F(D0ExerciseTest, SaveCanvasWritesTheFourPictures) {
     rootio::FileReader file(dir.filePath("mass_canvas.root").toStdString());
     const auto mass = file.readHistogram("D0Mass");
     EXPECT_EQ(mass.nbins, 200);
-    EXPECT_DOUBLE_EQ(mass.entries, r.fAnalysis->histograms().fMinvHisto->entries());
+    EXPECT_DOUBLE_EQ(mass.entries, r.fAnalysis->histograms().mass->entries());
     EXPECT_TRUE(file.has("fitGaus"));
     EXPECT_TRUE(file.has("fitPoly"));
     QFile eps(dir.filePath("mass_canvas.eps"));
@@ -393,7 +394,7 @@ TEST_F(D0ExerciseTest, SaveCanvasWritesTheFourPictures) {
     EXPECT_TRUE(QFile::exists(dir.filePath(".root")));
 
     // A directory that does not exist is reported, not a crash.
-    pathSaveD0 = out.path() + "/missing/";
+    r.pathSaveD0 = out.path() + "/missing/";
     click("Save Canvas");
     ASSERT_EQ(vexel::test::messages().size(), 1u);
     EXPECT_TRUE(vexel::test::messages()[0].text.contains("does not exist"));
@@ -464,4 +465,25 @@ TEST_F(D0ExerciseTest, ExitLeavesTheLauncherUsable) {
     EXPECT_EQ(tabTitles(vexel::Browser::Left).size(), 1);
     EXPECT_TRUE(vexel::test::messages().empty());
     l.fMainFrame990->hide();
+}
+
+TEST(D0ExerciseTrendPads, PadsAreHandedOutOneToFourThenAgainFromOne) {
+    D0ExerciseTrendPads t;
+    EXPECT_EQ(t.nextPad(), 0u);
+    t.restart(); // the trend canvas is made
+    EXPECT_EQ(t.nextPad(), 1u);
+    EXPECT_EQ(t.padFor(2), 1u);
+    EXPECT_EQ(t.padFor(1), 2u);
+    EXPECT_EQ(t.padFor(2), 1u);
+    EXPECT_EQ(t.padFor(3), 3u);
+    EXPECT_EQ(t.padFor(4), 4u);
+    EXPECT_EQ(t.padFor(7), 1u); // wraps
+    EXPECT_EQ(t.assignedPad(3), std::optional<unsigned>(3u));
+    EXPECT_FALSE(t.assignedPad(5));
+
+    // A new trend canvas (or a reset) forgets the pads.
+    t.restart();
+    EXPECT_FALSE(t.assignedPad(2));
+    EXPECT_EQ(t.padFor(4), 1u);
+    EXPECT_EQ(t.nextPad(), 2u);
 }

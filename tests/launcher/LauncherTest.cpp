@@ -325,7 +325,8 @@ TEST_F(LauncherTest, MissingCandidateFileIsReportedAndTheD0ButtonStaysUsable) {
     ASSERT_EQ(vexel::test::messages().size(), 1u);
     EXPECT_EQ(vexel::test::messages()[0].title, "Error");
     EXPECT_EQ(vexel::test::messages()[0].text,
-              "Cannot open file /usr/local/share/VexelLumora/LumoraData_2012.root");
+              "Cannot open file /usr/local/share/VexelLumora/LumoraData_2012.root\n"
+              "The file does not exist.");
     EXPECT_EQ(gVSDReader, before);
     EXPECT_TRUE(l.fPictureButton785->isEnabled());
     l.fMainFrame990->hide();
@@ -388,7 +389,18 @@ TEST_F(LauncherTest, ACandidateFileThatIsNotARootFileIsReportedAsUnusable) {
     QTest::mouseClick(l.fPictureButton785, Qt::LeftButton);
     ASSERT_EQ(vexel::test::messages().size(), 1u);
     EXPECT_EQ(vexel::test::messages()[0].text,
-              "Cannot open file share/VexelLumora/LumoraData_2012.root");
+              "Cannot open file share/VexelLumora/LumoraData_2012.root\n"
+              "The file is not a ROOT file, or it is damaged.");
     EXPECT_TRUE(l.fPictureButton785->isEnabled());
+    // In the student's language, with the reason.
+    vexel::test::clearMessages();
+    l.lang = 2;
+    QTest::mouseClick(l.fPictureButton785, Qt::LeftButton);
+    ASSERT_EQ(vexel::test::messages().size(), 1u);
+    EXPECT_EQ(vexel::test::messages()[0].title, "Erreur");
+    EXPECT_EQ(vexel::test::messages()[0].text,
+              QString::fromUtf8("Impossible d'ouvrir le fichier "
+                                "share/VexelLumora/LumoraData_2012.root\n"
+                                "Ce n'est pas un fichier ROOT, ou il est endommagé."));
     l.fMainFrame990->hide();
 }

@@ -91,7 +91,7 @@ TEST(StudentTour, FromTheLauncherThroughBothExercises) {
     EXPECT_EQ(analysisWindow->windowTitle(), "Vexel Lumora : D0 lifetime analysis");
     QTest::mouseClick(plot, Qt::LeftButton);
     QTest::mouseClick(fit, Qt::LeftButton);
-    EXPECT_TRUE(gVSDReader->fittedMass);
+    EXPECT_TRUE(gVSDReader->fittedMass());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(analysisWindow));
     vexel::test::saveScreenshot(analysisWindow, "tour_3_d0_exercise");
     EXPECT_TRUE(vexel::test::messages().empty()) << messageTexts().join("\n").toStdString();

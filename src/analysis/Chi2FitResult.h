@@ -7,7 +7,7 @@ namespace analysis {
 
 // Result of a chi-square fit. When `valid` is false, `message` says why and the numbers
 // are not to be used.
-struct FitResult {
+struct Chi2FitResult {
     bool valid = false;
     // Not valid because no (or too few) bins in the range could be used.
     bool noData = false;
@@ -22,7 +22,6 @@ struct FitResult {
     double chi2 = 0.0;
     int ndf = 0;
     int points = 0;
-    int iterations = 0;
 
     double covarianceAt(int i, int j) const {
         return covariance[static_cast<std::size_t>(i) * parameters.size() + j];
