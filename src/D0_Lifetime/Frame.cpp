@@ -14,6 +14,7 @@
 #include "FrameTrackColours.h"
 #include "HighDensityDisplay.h"
 #include "Messages.h"
+#include "StudentFilesFolder.h"
 #include "analysis/Hist1D.h"
 #include "launcher.h"
 #include "rootio/Error.h"
@@ -499,7 +500,8 @@ void Frame::drawMassHistogram() {
 }
 
 void Frame::SaveHist() {
-    const std::string path = massHistogramPath(QFile::encodeName(pathSave).toStdString(),
+    const QString folder = StudentFilesFolder::forSaving(pathSave, lang1);
+    const std::string path = massHistogramPath(QFile::encodeName(folder).toStdString(),
                                                QFile::encodeName(histName).toStdString());
     try {
         saveMassHistogram(path, *a);

@@ -8,6 +8,7 @@
 #include "HighDensityDisplay.h"
 #include "Messages.h"
 #include "RangeSlider.h"
+#include "StudentFilesFolder.h"
 #include "analysis/AnalysisMessages.h"
 #include "analysis/CandidateFileLoader.h"
 #include "analysis/ExerciseRanges.h"
@@ -515,9 +516,10 @@ void TVSDReader::ClearTrend() {
 void TVSDReader::SaveCanvas() {
     massCanvas();
     QStringList failures;
+    const QString folder = StudentFilesFolder::forSaving(pathSaveD0, lang1);
     for (const char* extension : {".root", ".eps", ".pdf", ".png"}) {
         QString error;
-        if (!fPad->saveAs(pathSaveD0 + filetosave + extension, &error))
+        if (!fPad->saveAs(folder + filetosave + extension, &error))
             failures.append(error);
     }
     if (!failures.isEmpty()) {

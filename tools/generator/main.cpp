@@ -2,6 +2,7 @@
 //   vexel-generate-data [--output DIR] [--candidates N] [--seed S] [--event-files N]
 //                       [--events-per-file N] [--no-pictures]
 
+#include "AppIcon.h"
 #include "DataSetWriter.h"
 #include "HelpPage.h"
 #include "IconPainter.h"
@@ -55,6 +56,11 @@ void writePictures(const std::string& runDirectory) {
         for (int language = 1; language <= 5; ++language)
             save(named(QString("Icons/help%1.png").arg(language)),
                  vexelgen::HelpPage::render(language, scale));
+    }
+    for (int size : vexelgen::AppIcon::sizes()) {
+        save(vexelgen::AppIcon::themePath(size, "vexel-lumora"), vexelgen::AppIcon::program(size));
+        save(vexelgen::AppIcon::themePath(size, "vexel-class-results"),
+             vexelgen::AppIcon::classResults(size));
     }
 }
 

@@ -1,0 +1,84 @@
+#include "StudentFilesFolder.h"
+
+#include "DataFiles.h"
+#include "Messages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <atomic>
+
+namespace StudentFilesFolder {
+
+namespace {
+
+std::atomic<bool> told{false};
+
+bool canMakeFilesIn(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath(".vexel-write-test-XXXXXX"));
+    return probe.open();
+}
+
+// The installed program's own folders: <prefix>/bin and the data folder beside it.
+bool insideInstalledProgram(const QString& folder) {
+    const QString program = QString::fromStdString(DataFiles::programFile());
+    if (program.isEmpty())
+        return false;
+    const QString prefix = QFileInfo(QFileInfo(program).absolutePath()).absolutePath();
+    const QString here = QFileInfo(folder).canonicalFilePath() + '/';
+    for (const QString& own :
+         {prefix + "/bin",
+          QString::fromStdString(DataFiles::dataDirectory(prefix.toStdString()))}) {
+        const QString ownPath = QFileInfo(own).canonicalFilePath();
+        if (!ownPath.isEmpty() && here.startsWith(ownPath + '/'))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString documentsFolder() {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    return QDir(documents).filePath("VexelLumora") + '/';
+}
+
+QString savedInMessage(int lang, const QString& folder) {
+    switch (lang) {
+    case 2:
+        return QString("Le dossier courant est protégé en écriture. Vos fichiers sont enregistrés "
+                       "dans %1")
+            .arg(folder);
+    case 3:
+        return QString("In den aktuellen Ordner kann nicht geschrieben werden. Ihre Dateien werden "
+                       "in %1 gespeichert.")
+            .arg(folder);
+    case 4:
+        return QString("Nella cartella attuale non si può scrivere. I tuoi file sono salvati in %1")
+            .arg(folder);
+    case 5:
+        return QString("În dosarul curent nu se poate scrie. Fișierele tale sunt salvate în %1")
+            .arg(folder);
+    default:
+        return QString("The current folder cannot be written to. Your files are saved in %1")
+            .arg(folder);
+    }
+}
+
+QString forSaving(const QString& chosen, int lang) {
+    if (!chosen.isEmpty())
+        return chosen;
+    const QString here = QDir::currentPath();
+    if (canMakeFilesIn(here) && !insideInstalledProgram(here))
+        return QString();
+    const QString folder = documentsFolder();
+    QDir().mkpath(folder);
+    if (!told.exchange(true))
+        vexel::showMessage("Info", savedInMessage(lang, folder));
+    return folder;
+}
+
+} // namespace StudentFilesFolder
