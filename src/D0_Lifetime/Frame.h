@@ -37,7 +37,7 @@ class EventDisplay;
 class Frame : public QObject {
     Q_OBJECT
 public:
-    Frame(const int lang, const char* user, QString pathSave2, int h, launcher* lstart);
+    Q_INVOKABLE Frame(const int lang, const char* user, QString pathSave2, int h, launcher* lstart);
     ~Frame() override;
 
     vexel::Browser* browser() const { return browser_; }

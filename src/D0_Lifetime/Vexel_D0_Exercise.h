@@ -53,7 +53,7 @@ private:
 class TVSDReader : public QObject {
     Q_OBJECT
 public:
-    explicit TVSDReader(const char* file_name);
+    Q_INVOKABLE explicit TVSDReader(const char* file_name);
     ~TVSDReader() override;
 
     // The mass distribution, the decay-time distribution has been fitted.

@@ -19,7 +19,7 @@ class TabLineEdit;
 class launcher : public QObject {
     Q_OBJECT
 public:
-    launcher();
+    Q_INVOKABLE launcher();
     ~launcher() override;
 
     int lang;          // 1 EN, 2 FR, 3 DE, 4 IT, 5 RO; 0 until chosen
