@@ -68,8 +68,8 @@ void ClassResultsPlot::draw(const classroom::ClassSummary& s, int trend,
         lines << texts.noFit;
     }
     for (int k = 0; k < lines.size(); ++k)
-        canvas_.drawText(0.15, 0.86 - k * 0.05, lines[k], 0.04, Qt::black);
-    canvas_.drawText(0.15, 0.86 - lines.size() * 0.05, texts.trueMass, 0.04, kTrueGreen);
+        canvas_.drawText(0.15, 0.86 - k * 0.045, lines[k], 0.034, Qt::black);
+    canvas_.drawText(0.15, 0.86 - lines.size() * 0.045, texts.trueMass, 0.034, kTrueGreen);
 
     // The lifetime trend.
     canvas_.cd(2);
@@ -130,8 +130,8 @@ void ClassResultsPlot::draw(const classroom::ClassSummary& s, int trend,
     bars->setDataPlottable(means);
     bars->setData(me);
     classMeans_ = {means, bars};
-    canvas_.drawText(0.15, 0.86, texts.trueLifetime, 0.04, kTrueGreen);
-    canvas_.drawText(0.15, 0.81, texts.classMean, 0.04, kClassRed);
-    canvas_.drawText(0.15, 0.76, texts.oneStudentPoints, 0.04, kStudentGrey);
+    canvas_.drawText(0.15, 0.86, texts.trueLifetime, 0.034, kTrueGreen);
+    canvas_.drawText(0.15, 0.815, texts.classMean, 0.034, kClassRed);
+    canvas_.drawText(0.15, 0.77, texts.oneStudentPoints, 0.034, kStudentGrey);
     canvas_.update();
 }

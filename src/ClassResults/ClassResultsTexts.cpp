@@ -110,7 +110,7 @@ const char* const kFrench[] = {
     "Pas d'ajustement : trop peu d'entrées",
     "Masse du D^{0} (MeV/c^{2})",
     "Candidats / (2 MeV/c^{2})",
-    "Vraie masse du D^{0} : 1864.84 MeV/c^{2}",
+    "Masse vraie du D^{0} : 1864.84 MeV/c^{2}",
     "Vraie durée de vie : 0.4101 ps",
     "Moyenne de la classe",
     "Résultats des élèves",
@@ -118,7 +118,7 @@ const char* const kFrench[] = {
     "Entrées",
     "coupure PT basse|coupure IP haute|coupure PT haute|coupure IP basse",
     "Moyenne",
-    "Durée de vie ajustée du D^{0} (ps)",
+    "Durée de vie du D^{0} (ps)",
 };
 const char* const kFrenchReasons[] = {"utilisé",
                                       "nom différent de celui d'un fichier d'élève",
@@ -159,7 +159,7 @@ const char* const kGerman[] = {
     "Einträge",
     "untere PT-Grenze|obere IP-Grenze|obere PT-Grenze|untere IP-Grenze",
     "Mittelwert",
-    "Angepasste D^{0}-Lebensdauer (ps)",
+    "D^{0}-Lebensdauer (ps)",
 };
 const char* const kGermanReasons[] = {"verwendet",        "nicht wie eine Schülerdatei benannt",
                                       "keine ROOT-Datei", "abgeschnitten oder beschädigt",
@@ -196,7 +196,7 @@ const char* const kItalian[] = {
     "Voci",
     "taglio PT inferiore|taglio IP superiore|taglio PT superiore|taglio IP inferiore",
     "Media",
-    "Vita media del D^{0} dal fit (ps)",
+    "Vita media del D^{0} (ps)",
 };
 const char* const kItalianReasons[] = {"usato",
                                        "nome diverso da quello di un file di studente",
@@ -237,7 +237,7 @@ const char* const kRomanian[] = {
     "Intrări",
     "tăietura PT inferioară|tăietura IP superioară|tăietura PT superioară|tăietura IP inferioară",
     "Media",
-    "Timpul de viață D^{0} din fit (ps)",
+    "Timpul de viață D^{0} (ps)",
 };
 const char* const kRomanianReasons[] = {"folosit",
                                         "nu are numele unui fișier de elev",

@@ -146,7 +146,7 @@ void ClassResultsWindow::buildGui() {
     split->addWidget(right);
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 2);
-    split->setSizes({430, 870});
+    split->setSizes({480, 820});
     outer->addWidget(split, 1);
 
     status_ = new QLabel(this);

@@ -1,15 +1,11 @@
 #include "classroom/ClassResultsExport.h"
 
 #include "analysis/RootHistogramConversion.h"
+#include "rootio/AtomicFile.h"
 #include "rootio/FileWriter.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace classroom {
 
@@ -32,33 +28,6 @@ std::string number(double v) {
 
 } // namespace
 
-void writeFileAtomically(const std::string& path, const std::string& text) {
-    const auto slash = path.find_last_of('/');
-    const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    std::string tmp = (slash == std::string::npos ? std::string("./") : dir) + ".class.XXXXXX";
-    const int fd = ::mkstemp(&tmp[0]);
-    if (fd < 0)
-        throw std::runtime_error(path + ": " + std::strerror(errno));
-    std::size_t done = 0;
-    bool ok = true;
-    while (ok && done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        done += ok ? static_cast<std::size_t>(n) : 0;
-    }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ok = ok && ::fchmod(fd, 0666 & ~mask) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(tmp.c_str(), path.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        ::unlink(tmp.c_str());
-        throw std::runtime_error(path + ": " + reason);
-    }
-}
-
 void writeStudentsCsv(const std::string& path, const ClassSummary& summary,
                       const std::string& root) {
     auto shown = [&root](const std::string& file) {
@@ -75,7 +44,7 @@ void writeStudentsCsv(const std::string& path, const ClassSummary& summary,
                std::to_string(r.lifetimesSaved) + "," + csvField(shown(r.massFile)) + "," +
                csvField(shown(r.lifetimeFile)) + "\n";
     }
-    writeFileAtomically(path, out);
+    rootio::replaceFile(path, std::vector<std::uint8_t>(out.begin(), out.end()));
 }
 
 void writeClassRoot(const std::string& path, const ClassSummary& summary) {

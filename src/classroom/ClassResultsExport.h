@@ -8,7 +8,7 @@ namespace classroom {
 
 // The students' table as CSV (UTF-8, comma separated, quoted where needed), one line per
 // student and combination, file paths relative to `root` when given. Written atomically;
-// throws std::runtime_error on failure.
+// throws rootio::Error on failure.
 void writeStudentsCsv(const std::string& path, const ClassSummary& summary,
                       const std::string& root = std::string());
 
@@ -23,8 +23,5 @@ void writeStudentsCsv(const std::string& path, const ClassSummary& summary,
 //                             lifetime, error
 // Written atomically; throws rootio::Error on failure.
 void writeClassRoot(const std::string& path, const ClassSummary& summary);
-
-// Writes text to path through a temporary file in the same directory and a rename.
-void writeFileAtomically(const std::string& path, const std::string& text);
 
 } // namespace classroom
