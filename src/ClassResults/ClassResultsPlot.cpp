@@ -1,7 +1,7 @@
 #include "ClassResultsPlot.h"
 
 #include "Canvas.h"
-#include "analysis/FitResults.h"
+#include "analysis/TrendAxis.h"
 
 #include <qcustomplot.h>
 
@@ -74,7 +74,7 @@ void ClassResultsPlot::draw(const classroom::ClassSummary& s, int trend,
     // The lifetime trend.
     canvas_.cd(2);
     canvas_.clearPad(2);
-    const auto shape = FitResults::trendFor(trend);
+    const auto shape = analysis::trendAxisFor(trend);
     const auto found = std::find_if(s.trends.begin(), s.trends.end(),
                                     [trend](const auto& t) { return t.trend == trend; });
     if (!shape || found == s.trends.end()) {
