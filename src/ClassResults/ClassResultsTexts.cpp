@@ -42,6 +42,7 @@ ClassResultsTexts make(const char* const t[], const char* const reasons[8]) {
     x.trendNames = split(t[i++]);
     x.mean = next();
     x.lifetimeAxis = next();
+    x.combinationsUsed = next();
     for (int r = 0; r < 8; ++r)
         x.reasons[r] = QString::fromUtf8(reasons[r]);
     return x;
@@ -78,6 +79,7 @@ const char* const kEnglish[] = {
     "lower PT cut|upper IP cut|upper PT cut|lower IP cut",
     "Mean",
     "Fitted D^{0} lifetime (ps)",
+    "Combinations used: %1",
 };
 const char* const kEnglishReasons[] = {"used",
                                        "not named like a student's file",
@@ -119,6 +121,7 @@ const char* const kFrench[] = {
     "coupure PT basse|coupure IP haute|coupure PT haute|coupure IP basse",
     "Moyenne",
     "Durée de vie du D^{0} (ps)",
+    "Combinaisons utilisées : %1",
 };
 const char* const kFrenchReasons[] = {"utilisé",
                                       "nom différent de celui d'un fichier d'élève",
@@ -160,6 +163,7 @@ const char* const kGerman[] = {
     "untere PT-Grenze|obere IP-Grenze|obere PT-Grenze|untere IP-Grenze",
     "Mittelwert",
     "D^{0}-Lebensdauer (ps)",
+    "Verwendete Kombinationen: %1",
 };
 const char* const kGermanReasons[] = {"verwendet",        "nicht wie eine Schülerdatei benannt",
                                       "keine ROOT-Datei", "abgeschnitten oder beschädigt",
@@ -197,6 +201,7 @@ const char* const kItalian[] = {
     "taglio PT inferiore|taglio IP superiore|taglio PT superiore|taglio IP inferiore",
     "Media",
     "Vita media del D^{0} (ps)",
+    "Combinazioni usate: %1",
 };
 const char* const kItalianReasons[] = {"usato",
                                        "nome diverso da quello di un file di studente",
@@ -238,6 +243,7 @@ const char* const kRomanian[] = {
     "tăietura PT inferioară|tăietura IP superioară|tăietura PT superioară|tăietura IP inferioară",
     "Media",
     "Timpul de viață D^{0} (ps)",
+    "Combinații folosite: %1",
 };
 const char* const kRomanianReasons[] = {"folosit",
                                         "nu are numele unui fișier de elev",
@@ -248,7 +254,7 @@ const char* const kRomanianReasons[] = {"folosit",
                                         "nu poate fi citit",
                                         "înlocuit de o copie mai nouă"};
 
-constexpr std::size_t kTexts = 30;
+constexpr std::size_t kTexts = 31;
 static_assert(std::size(kEnglish) == kTexts && std::size(kFrench) == kTexts &&
               std::size(kGerman) == kTexts && std::size(kItalian) == kTexts &&
               std::size(kRomanian) == kTexts);

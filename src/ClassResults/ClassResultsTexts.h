@@ -26,7 +26,8 @@ struct ClassResultsTexts {
     QString signal, entries;
     QStringList trendNames; // trend ids 1 ... 4
     QString mean;
-    QString lifetimeAxis; // y axis of the trend plot (LaTeX-style)
+    QString lifetimeAxis;     // y axis of the trend plot (LaTeX-style)
+    QString combinationsUsed; // "Combinations used: %1"
     // The reasons a file is not used, by classroom::UnusedReason.
     QString reasons[8];
 

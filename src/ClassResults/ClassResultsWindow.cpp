@@ -114,7 +114,7 @@ void ClassResultsWindow::buildGui() {
     outer->addLayout(top);
 
     auto* split = new QSplitter(Qt::Horizontal, central);
-    tabs_ = new QTabWidget(split);
+    tabs_ = new QTabWidget;
     students_ = makeTable(tabs_);
     students_->setObjectName("students");
     unused_ = makeTable(tabs_);
@@ -124,6 +124,16 @@ void ClassResultsWindow::buildGui() {
     tabs_->addTab(students_, QString());
     tabs_->addTab(lifetimes_, QString());
     tabs_->addTab(unused_, QString());
+
+    auto* left = new QWidget(split);
+    auto* leftColumn = new QVBoxLayout(left);
+    leftColumn->setContentsMargins(0, 0, 0, 0);
+    leftColumn->addWidget(tabs_, 1);
+    combinations_ = new QLabel(left);
+    combinations_->setObjectName("combinations");
+    combinations_->setWordWrap(true);
+    combinations_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    leftColumn->addWidget(combinations_);
 
     auto* right = new QWidget(split);
     auto* rightColumn = new QVBoxLayout(right);
@@ -142,7 +152,7 @@ void ClassResultsWindow::buildGui() {
     rightColumn->addWidget(canvas_, 1);
     connect(trendChoice_, QOverload<int>::of(&QComboBox::activated), this,
             &ClassResultsWindow::trendChosen);
-    split->addWidget(tabs_);
+    split->addWidget(left);
     split->addWidget(right);
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 2);
@@ -272,6 +282,8 @@ void ClassResultsWindow::showResults() {
                          .arg(summary_.students.size())
                          .arg(summary_.totalEntries())
                          .arg(summary_.combinationsUsed.size()));
+    combinations_->setText(texts_.combinationsUsed.arg(
+        QString::fromStdString(classroom::combinationList(summary_.combinationsUsed))));
 }
 
 void ClassResultsWindow::fillStudents() {

@@ -38,6 +38,7 @@ public:
     QTableWidget* studentsTable() const { return students_; }
     QTableWidget* unusedTable() const { return unused_; }
     QTableWidget* lifetimesTable() const { return lifetimes_; }
+    QLabel* combinationsLabel() const { return combinations_; }
     // Number of rescans that found changes (for tests of the watcher).
     int updates() const { return updates_; }
 
@@ -96,6 +97,7 @@ private:
     QLabel* trendLabel_ = nullptr;
     QComboBox* trendChoice_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* combinations_ = nullptr;
     vexel::Canvas* canvas_ = nullptr;
     std::unique_ptr<ClassResultsPlot> plot_;
 };

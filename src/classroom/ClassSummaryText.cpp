@@ -25,6 +25,20 @@ std::string relative(const std::string& path, const std::string& root) {
 
 } // namespace
 
+std::string combinationList(const std::set<int>& combinations) {
+    std::string out;
+    for (auto it = combinations.begin(); it != combinations.end();) {
+        const int first = *it;
+        int last = first;
+        while (++it != combinations.end() && *it == last + 1)
+            ++last;
+        out += (out.empty() ? "" : ", ") + std::to_string(first);
+        if (last != first)
+            out += (last == first + 1 ? ", " : "-") + std::to_string(last);
+    }
+    return out;
+}
+
 std::string trendName(int trend) {
     switch (trend) {
     case 1:
@@ -51,6 +65,8 @@ std::string summaryText(const ClassSummary& s, const std::string& root) {
                (u.detail.empty() ? "" : " (" + u.detail + ")") + "\n";
     out += format("Students: %zu, combinations used: %zu of %d\n", s.students.size(),
                   s.combinationsUsed.size(), kCombinations);
+    if (!s.combinationsUsed.empty())
+        out += "Combinations used: " + combinationList(s.combinationsUsed) + "\n";
     out += format("Mass histograms: %d, total entries: %.0f\n", s.histogramsUsed, s.totalEntries());
     if (s.massFit.fit.valid) {
         const auto& p = s.massFit.fit.parameters;

@@ -4,6 +4,7 @@
 #include "classroom/ClassFolder.h"
 #include "classroom/ClassResultsExport.h"
 #include "classroom/ClassSummary.h"
+#include "classroom/ClassSummaryText.h"
 #include "rootio/FileReader.h"
 
 #include <gtest/gtest.h>
@@ -207,6 +208,7 @@ TEST(ClassFolder, RescansReadOnlyWhatChanged) {
 }
 
 TEST(StudentFileName, PatternsAndCombinations) {
+    EXPECT_EQ(combinationList({1, 2, 3, 5, 6, 9, 175}), "1-3, 5, 6, 9, 175");
     const auto n = parseStudentFileName("D0Lifetime_175_Jean_Luc_Picard_12.root");
     ASSERT_TRUE(n);
     EXPECT_EQ(n->kind, StudentFileKind::LifetimeResults);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -69,6 +70,7 @@ TEST(ClassResultsWindow, FollowsTheFolderWhileStudentsSave) {
     EXPECT_EQ(shownEntries(w.canvas()), before + students[0].masses.size());
     EXPECT_EQ(shownStudentPoints(w.canvas()), students[0].lifetimes.lifetimes.size() - 1);
     EXPECT_EQ(w.lifetimesTable()->rowCount(), 4); // three IP cuts, one PT cut
+    EXPECT_EQ(w.combinationsLabel()->text(), "Combinations used: 1, 71, 78, 85");
     vexel::test::saveScreenshot(&w, "class_results_growing");
 
     // A student in the new subfolder saves again; then a file is removed.
