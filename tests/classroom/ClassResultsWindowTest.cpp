@@ -22,6 +22,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The window updates within about a second (see the benchmark); a busy machine gets longer.
+constexpr int kPatience = 10000;
+
 // Processes events until `done` holds or `ms` have passed.
 bool waitUntil(const std::function<bool()>& done, int ms) {
     QElapsedTimer t;
@@ -65,8 +68,8 @@ TEST(ClassResultsWindow, FollowsTheFolderWhileStudentsSave) {
     students[0].subfolder = "late/arrivals";
     classtest::writeStudentWork(root, students[0]);
     std::ofstream(root / "MassHistogram_99_Not_Root_9.root") << "text\n";
-    EXPECT_TRUE(waitUntil([&] { return w.studentsTable()->rowCount() == 4; }, 2000));
-    EXPECT_TRUE(waitUntil([&] { return w.unusedTable()->rowCount() == 1; }, 2000));
+    EXPECT_TRUE(waitUntil([&] { return w.studentsTable()->rowCount() == 4; }, kPatience));
+    EXPECT_TRUE(waitUntil([&] { return w.unusedTable()->rowCount() == 1; }, kPatience));
     EXPECT_EQ(shownEntries(w.canvas()), before + students[0].masses.size());
     EXPECT_EQ(shownStudentPoints(w.canvas()), students[0].lifetimes.lifetimes.size() - 1);
     EXPECT_EQ(w.lifetimesTable()->rowCount(), 4); // three IP cuts, one PT cut
@@ -76,10 +79,10 @@ TEST(ClassResultsWindow, FollowsTheFolderWhileStudentsSave) {
     // A student in the new subfolder saves again; then a file is removed.
     students[0].masses.resize(5);
     classtest::writeStudentWork(root, students[0]);
-    EXPECT_TRUE(waitUntil([&] { return shownEntries(w.canvas()) == before + 5; }, 2000));
+    EXPECT_TRUE(waitUntil([&] { return shownEntries(w.canvas()) == before + 5; }, kPatience));
     fs::remove(root / "MassHistogram_99_Not_Root_9.root");
     fs::remove(root / "MassHistogram_71_Ana_Student10_11.root");
-    EXPECT_TRUE(waitUntil([&] { return w.studentsTable()->rowCount() == 3; }, 2000));
+    EXPECT_TRUE(waitUntil([&] { return w.studentsTable()->rowCount() == 3; }, kPatience));
     EXPECT_EQ(w.unusedTable()->rowCount(), 0);
     EXPECT_EQ(shownEntries(w.canvas()), before + 5 - students[10].masses.size());
 
