@@ -8,7 +8,7 @@
 #include "FrameEventFile.h"
 #include "FrameInvariantMass.h"
 #include "FrameMassHistogram.h"
-#include "FramePickKey.h"
+#include "PickKey.h"
 #include "FrameSelection.h"
 #include "FrameTexts.h"
 #include "FrameTrackColours.h"

@@ -1,5 +1,5 @@
 #include "BasicRandom.h"
-#include "FramePickKey.h"
+#include "PickKey.h"
 #include "FrameTexts.h"
 #include "FrameTrackColours.h"
 

@@ -2,7 +2,7 @@
 #include "EventDisplay.h"
 #include "EventDisplayTestData.h"
 #include "Frame.h"
-#include "FramePickKey.h"
+#include "PickKey.h"
 #include "FrameTestAccess.h"
 #include "FrameTexts.h"
 #include "FrameTrackColours.h"

@@ -1,4 +1,4 @@
-#include "FramePickKey.h"
+#include "PickKey.h"
 
 #include <cmath>
 #include <cstdint>
@@ -29,4 +29,8 @@ int pickKey(float x0, float y0, float xLast, float yLast) {
 
 int pickKey(const std::array<float, 3>& first, const std::array<float, 3>& last) {
     return pickKey(first[0], first[1], last[0], last[1]);
+}
+
+int pickKey(const std::vector<std::array<float, 3>>& points) {
+    return points.empty() ? 0 : pickKey(points.front(), points.back());
 }
