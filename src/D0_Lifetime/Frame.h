@@ -1,8 +1,9 @@
 #pragma once
 
 #include "BasicRandom.h"
+#include "EventExercise.h"
+#include "FrameTexts.h"
 #include "TrackLine.h"
-#include "VxLumoTrack.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,7 +15,6 @@
 #include <utility>
 #include <vector>
 
-class EventFile;
 class launcher;
 class QCheckBox;
 class QGroupBox;
@@ -23,9 +23,6 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QWidget;
-namespace analysis {
-class Hist1D;
-}
 namespace vexel {
 class Browser;
 class Canvas;
@@ -33,17 +30,19 @@ class EventDisplay;
 } // namespace vexel
 
 // The event-display exercise window: the control panel on the left, the 3D view
-// of the detector and the tracks of one event on the right.
+// of the detector and the tracks of one event on the right. The exercise itself
+// (events, chosen particles, mass histogram) is an EventExercise; the window reads
+// its controls, calls it and shows what happened. The layout is in FrameLayout.cpp.
+// The launcher that starts the window owns it; the window owns its browser window.
 class Frame : public QObject {
     Q_OBJECT
 public:
     Q_INVOKABLE Frame(const int lang, const char* user, QString pathSave2, int h, launcher* lstart);
     ~Frame() override;
 
-    vexel::Browser* browser() const { return browser_; }
+    vexel::Browser* browser() const { return browser_.get(); }
     vexel::EventDisplay* display() const { return display_; }
-
-    std::unique_ptr<EventFile> tree; // event tree of the open data set
+    const EventExercise& exercise() const { return exercise_; }
 
 public slots:
     void init();
@@ -87,48 +86,33 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class FrameTestAccess;
-    using Record = VxLumoTrack;
-
     void applyWidgetTexts(int lang);
     void applyMessageTexts(int lang);
+    void applyNoticeTexts(int lang);
     void setLegend(const QString& picture);
-    void addChosenParticle(const Record& record, int id);
+    void addChosenParticle(const VxLumoTrack& record, int id);
     void drawMassHistogram();
-    QPushButton* pictureButton(const QString& picture, QWidget* parent, int x, int y, int w, int h,
-                               const char* name);
+    bool endRequested(); // false keeps the program open
 
-    int counter;                     // currnet number of event
-    int nb;                          // total number of events
-    bool eventsDone[50];             // checks if that event is solved
-    QString fileName;                // root file name - tracks and particles
-    QString histName;                // "<combination>_<student>.root"
-    std::vector<Record> array;       // records of the event shown
-    std::map<int, Record> particles; // record by pick key
-    std::array<double, 3> center;    // view centre
-    const vexel::TrackLine* linexx;  // the line made last
+    EventExercise exercise_;
+    QString pathSave;               // output directory, ending in "/"
+    const vexel::TrackLine* linexx; // the line made last
     vexel::BasicRandom r;
     std::string user1;
     int lang1;
     launcher* l_start;
     const double PI;
-    Record selected; // current selected particle
-    Record myParticle1;
-    Record myParticle2;
-    int particleCount;
-    int flag;
-    float res;                           // new mass
-    std::unique_ptr<analysis::Hist1D> a; // the mass histogram "hist"
     QPointer<vexel::Canvas> fHistCanvas; // "HistCanvas" in the tab "My histogram"; gone when closed
     int checked;                         // show hide geometry
     int checked_trans;                   // 1 transparent, -1 as loaded, 0 not recorded
     std::vector<std::pair<int, unsigned>> fVolumeTrans; // (volume, transparency) as loaded
     int zoomBool;                                       // zoom dialog should be shown just ones
     QString e1, e2, h1, e3, e4, h2, h3_a, h3_b;
+    FrameNoticeTexts notices_;
 
     unsigned mainFrameWidth;
     unsigned mainFrameHeight;
-    vexel::Browser* browser_;
+    std::unique_ptr<vexel::Browser> browser_;
     vexel::EventDisplay* display_;
     bool exiting_;
 

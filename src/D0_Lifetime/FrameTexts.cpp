@@ -167,3 +167,79 @@ HelpPictureSize helpPictureSize(unsigned mainFrameHeight) {
     const float w = 1.8118812f * h;
     return {static_cast<int>(w), static_cast<int>(h)};
 }
+
+FrameNoticeTexts frameNoticeTexts(int lang) {
+    switch (lang) {
+    case FR:
+        return {"Vexel Lumora : affichage des événements",
+                "Entrées",
+                "Les traces du jeu de données %1 ne peuvent pas être lues (%2). Le détecteur "
+                "est affiché sans traces.",
+                "Le jeu de données %1 ne contient aucun événement.",
+                "L'événement %1 ne peut pas être lu (%2).",
+                "La géométrie Vexel ne peut pas être lue (%1).",
+                "La page d'aide ne peut pas être affichée : l'image %1 est introuvable.",
+                "L'histogramme ne peut pas être enregistré : le nom de fichier formé à partir de "
+                "vos coordonnées est trop long (%1 octets, 255 au plus).",
+                "Votre histogramme de masse n'a pas été enregistré. Quitter le programme quand "
+                "même ?",
+                "Oui",
+                "Non"};
+    case DE:
+        return {"Vexel Lumora : Ereignisanzeige",
+                "Einträge",
+                "Die Teilchenspuren des Datensatzes %1 können nicht gelesen werden (%2). Der "
+                "Detektor wird ohne Spuren gezeigt.",
+                "Der Datensatz %1 enthält keine Ereignisse.",
+                "Ereignis %1 kann nicht gelesen werden (%2).",
+                "Die Vexel-Geometrie kann nicht gelesen werden (%1).",
+                "Die Hilfeseite kann nicht gezeigt werden: das Bild %1 fehlt.",
+                "Das Histogramm kann nicht gespeichert werden: der Dateiname aus deinen Angaben "
+                "ist zu lang (%1 Bytes, höchstens 255).",
+                "Dein Massen-Histogramm wurde nicht gespeichert. Das Programm trotzdem beenden?",
+                "Ja",
+                "Nein"};
+    case IT:
+        return {"Vexel Lumora : visualizzazione degli eventi",
+                "Voci",
+                "Le tracce dell'insieme di dati %1 non possono essere lette (%2). Il rivelatore "
+                "è mostrato senza tracce.",
+                "L'insieme di dati %1 non contiene eventi.",
+                "L'evento %1 non può essere letto (%2).",
+                "La geometria Vexel non può essere letta (%1).",
+                "La pagina di aiuto non può essere mostrata: manca l'immagine %1.",
+                "L'istogramma non può essere salvato: il nome del file formato dai tuoi dati è "
+                "troppo lungo (%1 byte, al massimo 255).",
+                "Il tuo istogramma di massa non è stato salvato. Chiudere comunque il programma?",
+                "Sì",
+                "No"};
+    case RO:
+        return {"Vexel Lumora : afișarea evenimentelor",
+                "Intrări",
+                "Urmele particulelor din setul de date %1 nu pot fi citite (%2). Detectorul este "
+                "afișat fără urme.",
+                "Setul de date %1 nu conține niciun eveniment.",
+                "Evenimentul %1 nu poate fi citit (%2).",
+                "Geometria Vexel nu poate fi citită (%1).",
+                "Pagina de ajutor nu poate fi afișată: lipsește imaginea %1.",
+                "Histograma nu poate fi salvată: numele fișierului format din datele dvs. este "
+                "prea lung (%1 octeți, cel mult 255).",
+                "Histograma dvs. de masă nu a fost salvată. Închideți totuși programul?",
+                "Da",
+                "Nu"};
+    default:
+        return {"Vexel Lumora : event display",
+                "Entries",
+                "The particle tracks of data set %1 cannot be read (%2). The detector is shown "
+                "without tracks.",
+                "The data set %1 holds no events.",
+                "Event %1 cannot be read (%2).",
+                "The Vexel geometry cannot be read (%1).",
+                "The help page cannot be shown: the picture %1 is missing.",
+                "The histogram cannot be saved: the file name made from your details is too "
+                "long (%1 bytes, at most 255).",
+                "Your mass histogram has not been saved. End the program anyway?",
+                "Yes",
+                "No"};
+    }
+}

@@ -15,8 +15,22 @@ struct FrameMessageTexts {
     QString e1, e2, h1, e3, e4, h2, h3_a, h3_b;
 };
 
+// The window's own notices, in the same five languages.
+struct FrameNoticeTexts {
+    QString windowTitle;
+    QString entries;            // beside the number of entries on the histogram
+    QString dataSetUnreadable;  // %1 data set, %2 reason
+    QString noEvents;           // %1 data set
+    QString eventUnreadable;    // %1 event, %2 reason
+    QString geometryUnreadable; // %1 reason
+    QString helpPictureMissing; // %1 file
+    QString nameTooLong;        // %1 bytes of the file name
+    QString unsavedHistogram, yes, no;
+};
+
 FrameWidgetTexts frameWidgetTexts(int lang);
 FrameMessageTexts frameMessageTexts(int lang);
+FrameNoticeTexts frameNoticeTexts(int lang);
 
 // The help picture of a language: "Icons/help<lang>.png".
 QString helpPicturePath(int lang);

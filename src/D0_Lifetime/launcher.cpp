@@ -247,7 +247,7 @@ void launcher::save() {
 
 void launcher::start1() {
     fPictureButton779->setEnabled(false);
-    new Frame(lang, user.c_str(), pathSave1, h, this);
+    new Frame(lang, user.c_str(), pathSave1, h, this); // owned by the launcher
 }
 
 void launcher::start2() {
@@ -312,4 +312,7 @@ void launcher::enable2() {
 void launcher::enableII() {
     fPictureButton785->setEnabled(true);
     fPictureButton779->setEnabled(false);
+    // The student goes on from here to the D0 exercise, also after the launcher's Exit.
+    fMainFrame990->show();
+    fMainFrame990->raise();
 }

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     // The program ends when none of its windows is visible; hiding is not closing.
     // The watch starts once the launcher is up, after its start-up messages.
     QApplication::setQuitOnLastWindowClosed(false);
-    new launcher;
+    launcher start; // owns the exercise windows it starts
     vexel::QuitWhenNoWindowVisible quitWhenHidden;
     return QApplication::exec();
 }

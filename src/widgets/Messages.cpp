@@ -11,6 +11,10 @@ MessageSink& currentSink() {
     static MessageSink sink;
     return sink;
 }
+QuestionSink& currentQuestionSink() {
+    static QuestionSink sink;
+    return sink;
+}
 } // namespace
 
 void showMessage(const QString& title, const QString& text) {
@@ -30,6 +34,26 @@ void showMessage(const QString& title, const QString& text) {
 
 MessageSink setMessageSink(MessageSink sink) {
     return std::exchange(currentSink(), std::move(sink));
+}
+
+bool askQuestion(const QString& title, const QString& text, const QString& yes, const QString& no) {
+    if (currentQuestionSink())
+        return currentQuestionSink()(title, text);
+    QMessageBox box;
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* yesButton = box.addButton(yes, QMessageBox::YesRole);
+    QPushButton* noButton = box.addButton(no, QMessageBox::NoRole);
+    box.setDefaultButton(noButton);
+    box.setEscapeButton(noButton);
+    box.exec();
+    return box.clickedButton() == yesButton;
+}
+
+QuestionSink setQuestionSink(QuestionSink sink) {
+    return std::exchange(currentQuestionSink(), std::move(sink));
 }
 
 } // namespace vexel

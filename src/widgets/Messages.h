@@ -15,4 +15,10 @@ void showMessage(const QString& title, const QString& text);
 // Installs a sink (an empty function restores the real box); returns the previous one.
 MessageSink setMessageSink(MessageSink sink);
 
+// A modal question with the answers yes and no; true for yes. Tests answer through a sink.
+using QuestionSink = std::function<bool(const QString& title, const QString& text)>;
+
+bool askQuestion(const QString& title, const QString& text, const QString& yes, const QString& no);
+QuestionSink setQuestionSink(QuestionSink sink);
+
 } // namespace vexel

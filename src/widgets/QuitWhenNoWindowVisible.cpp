@@ -7,6 +7,11 @@
 
 namespace vexel {
 
+QEvent::Type EndRequestEvent::eventType() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
 QuitWhenNoWindowVisible::QuitWhenNoWindowVisible(bool quitApplication, QObject* parent)
     : QObject(parent), quitApplication_(quitApplication) {
     qApp->installEventFilter(this);
@@ -33,6 +38,12 @@ void QuitWhenNoWindowVisible::check() {
     checkPending_ = false;
     if (anyWindowVisible())
         return;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        EndRequestEvent request;
+        QCoreApplication::sendEvent(w, &request);
+        if (!request.isAccepted())
+            return;
+    }
     emit noWindowVisible();
     if (quitApplication_)
         QCoreApplication::quit();

@@ -1,6 +1,6 @@
 #include "ClassFolderMaker.h"
 
-#include "FrameMassHistogram.h"
+#include "MassHistogram.h"
 
 #include <cmath>
 #include <unistd.h>

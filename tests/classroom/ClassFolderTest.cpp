@@ -1,6 +1,6 @@
 #include "ClassFolderMaker.h"
 
-#include "FrameMassHistogram.h"
+#include "MassHistogram.h"
 #include "classroom/ClassFolder.h"
 #include "classroom/ClassResultsExport.h"
 #include "classroom/ClassSummary.h"

@@ -1,7 +1,7 @@
 #include "BasicRandom.h"
-#include "PickKey.h"
 #include "FrameTexts.h"
 #include "FrameTrackColours.h"
+#include "PickKey.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -95,6 +95,18 @@ TEST(FrameTexts, LanguagesAndFallback) {
         const auto t = frameMessageTexts(lang);
         for (const QString* s : {&t.e1, &t.e2, &t.h1, &t.e3, &t.e4, &t.h2, &t.h3_a, &t.h3_b})
             EXPECT_FALSE(s->isEmpty()) << lang;
+    }
+    // The window's own notices: translated, with their placeholders.
+    const auto english = frameNoticeTexts(1);
+    for (int lang = 2; lang <= 5; ++lang) {
+        const auto n = frameNoticeTexts(lang);
+        for (const QString* s : {&n.dataSetUnreadable, &n.eventUnreadable})
+            EXPECT_TRUE(s->contains("%1") && s->contains("%2")) << lang;
+        for (const QString* s : {&n.noEvents, &n.geometryUnreadable, &n.helpPictureMissing,
+                                 &n.nameTooLong})
+            EXPECT_TRUE(s->contains("%1") && !s->contains("%2")) << lang;
+        EXPECT_NE(n.unsavedHistogram, english.unsavedHistogram) << lang;
+        EXPECT_NE(n.windowTitle, english.windowTitle) << lang;
     }
 }
 

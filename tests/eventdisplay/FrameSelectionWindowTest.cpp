@@ -3,8 +3,10 @@
 #include "EventDisplay.h"
 #include "EventDisplayTestData.h"
 #include "Frame.h"
-#include "FrameTestAccess.h"
 #include "GuiTestSupport.h"
+#include "Messages.h"
+#include "QuitWhenNoWindowVisible.h"
+#include "launcher.h"
 #include "rootio/FileReader.h"
 
 #include <QApplication>
@@ -74,7 +76,6 @@ protected:
     }
     Frame& open(int lang, const QString& outputDirectory) {
         frame = std::make_unique<Frame>(lang, "Ann_Lee_3b", outputDirectory, 5, nullptr);
-        access = std::make_unique<FrameTestAccess>(*frame);
         return *frame;
     }
     template <typename T> T* widget(const char* name) {
@@ -91,7 +92,7 @@ protected:
     // projections when the track is hidden in the present view.
     void clickTrack(int k) {
         vexel::EventDisplay* display = frame->display();
-        const auto& points = events[access->counter()][k].points;
+        const auto& points = events[frame->exercise().currentEvent()][k].points;
         for (const char* view :
              {"", "fPictureButton861", "fPictureButton862", "fPictureButton863"}) {
             if (*view)
@@ -131,11 +132,13 @@ protected:
         return {m.back().title, m.back().text};
     }
     int entryId(int row) { return list()->item(row)->data(Qt::UserRole).toInt(); }
+    vexel::Canvas* histogramCanvas() {
+        return frame->browser()->findChild<vexel::Canvas*>("HistCanvas");
+    }
 
     std::unique_ptr<RunDirectory> run;
     std::vector<std::vector<rootio::TrackRecord>> events;
     std::unique_ptr<Frame> frame;
-    std::unique_ptr<FrameTestAccess> access;
 };
 
 } // namespace
@@ -148,7 +151,7 @@ TEST_F(FrameSelection, PickChooseCalculateAndAddOncePerEvent) {
 
     // A click on the kaon's track fills the particle fields.
     clickTrack(1);
-    ASSERT_TRUE(access->selected().particleId);
+    ASSERT_TRUE(frame->exercise().selected().particleId);
     EXPECT_EQ(field("fTextEntry1311"), "K-");
     EXPECT_EQ(field("fTextEntry1305"), "493.68");
     EXPECT_EQ(field("fTextEntry1312"), "1000.00");
@@ -188,29 +191,29 @@ TEST_F(FrameSelection, PickChooseCalculateAndAddOncePerEvent) {
     vexel::test::saveScreenshot(widget<QWidget>("fMainFrame1460"), "selection_two_particles");
     choose(5);
     EXPECT_EQ(lastMessage(), QStringList({"Error", "You cannot have more than two particles."}));
-    EXPECT_EQ(access->particleCount(), 2);
+    EXPECT_EQ(frame->exercise().particleCount(), 2);
 
     EXPECT_FALSE(button("fTextButton753a")->isEnabled());
     calculate();
     EXPECT_EQ(field("fTextEntry1337"), "1864.84");
-    EXPECT_FLOAT_EQ(access->res(), 1864.8359f);
+    EXPECT_FLOAT_EQ(frame->exercise().mass(), 1864.8359f);
     EXPECT_TRUE(button("fTextButton753a")->isEnabled());
     EXPECT_FALSE(button("fTextButton1442")->isEnabled());
     vexel::test::clearMessages();
     add();
     EXPECT_TRUE(vexel::test::messages().empty());
-    EXPECT_EQ(access->a().binContent(25), 1);
-    EXPECT_TRUE(access->eventDone(0));
+    EXPECT_EQ(frame->exercise().histogram().binContent(25), 1);
+    EXPECT_TRUE(frame->exercise().eventDone(0));
     EXPECT_TRUE(button("fTextButton1442")->isEnabled());
     EXPECT_FALSE(button("fTextButton758")->isEnabled());
     add();
     EXPECT_EQ(lastMessage(),
               QStringList({"Error", "You have already added new mass in histogram."}));
-    EXPECT_EQ(access->a().entries(), 1);
+    EXPECT_EQ(frame->exercise().histogram().entries(), 1);
 
     // Another event: the panel is emptied, Draw keeps its state.
     QTest::mouseClick(button("fPictureButton715"), Qt::LeftButton);
-    EXPECT_EQ(access->counter(), 1);
+    EXPECT_EQ(frame->exercise().currentEvent(), 1);
     for (const char* name :
          {"fTextButton1319", "fTextButton1335", "fTextButton753", "fTextButton753a"})
         EXPECT_FALSE(button(name)->isEnabled()) << name;
@@ -225,19 +228,19 @@ TEST_F(FrameSelection, PickChooseCalculateAndAddOncePerEvent) {
     EXPECT_EQ(field("fTextEntry1337"), "1813.99");
     add();
     EXPECT_EQ(lastMessage(), QStringList({"Error", "Mass is not in range. Please, try again."}));
-    EXPECT_FALSE(access->eventDone(1));
+    EXPECT_FALSE(frame->exercise().eventDone(1));
     deleteRow(1);
     choose(2);
     calculate();
     EXPECT_EQ(field("fTextEntry1337"), "1814.50");
     add();
-    EXPECT_EQ(access->a().binContent(0), 1);
-    EXPECT_TRUE(access->eventDone(1));
+    EXPECT_EQ(frame->exercise().histogram().binContent(0), 1);
+    EXPECT_TRUE(frame->exercise().eventDone(1));
 
     // Away and back: this event has given its mass.
     f.Next();
     f.Back();
-    EXPECT_EQ(access->counter(), 1);
+    EXPECT_EQ(frame->exercise().currentEvent(), 1);
     choose(1);
     choose(2);
     calculate();
@@ -245,7 +248,7 @@ TEST_F(FrameSelection, PickChooseCalculateAndAddOncePerEvent) {
     add();
     EXPECT_EQ(lastMessage(),
               QStringList({"Error", "You have already added new mass in histogram."}));
-    EXPECT_EQ(access->a().entries(), 2);
+    EXPECT_EQ(frame->exercise().histogram().entries(), 2);
 
     // 1915 is accepted into the overflow, 1915.01 refused; no real mass is
     // refused too.
@@ -260,7 +263,7 @@ TEST_F(FrameSelection, PickChooseCalculateAndAddOncePerEvent) {
     choose(4);
     calculate();
     EXPECT_TRUE(field("fTextEntry1337").contains("nan")) << field("fTextEntry1337").toStdString();
-    EXPECT_TRUE(std::isnan(access->res()));
+    EXPECT_TRUE(std::isnan(frame->exercise().mass()));
     add();
     EXPECT_EQ(lastMessage(), QStringList({"Error", "Mass is not in range. Please, try again."}));
     deleteRow(1);
@@ -268,9 +271,9 @@ TEST_F(FrameSelection, PickChooseCalculateAndAddOncePerEvent) {
     calculate();
     EXPECT_EQ(field("fTextEntry1337"), "1915.00");
     add();
-    EXPECT_EQ(access->a().binContent(51), 1);
-    EXPECT_EQ(access->a().entries(), 3);
-    EXPECT_TRUE(access->eventDone(2));
+    EXPECT_EQ(frame->exercise().histogram().binContent(51), 1);
+    EXPECT_EQ(frame->exercise().histogram().entries(), 3);
+    EXPECT_TRUE(frame->exercise().eventDone(2));
 }
 
 TEST_F(FrameSelection, DeletingParticles) {
@@ -281,8 +284,8 @@ TEST_F(FrameSelection, DeletingParticles) {
     choose(1);
     choose(2);
     deleteRow(0);
-    EXPECT_EQ(access->flag(), 1);
-    EXPECT_EQ(access->particleCount(), 1);
+    EXPECT_TRUE(frame->exercise().firstSlotFreed());
+    EXPECT_EQ(frame->exercise().particleCount(), 1);
     EXPECT_FALSE(button("fTextButton1335")->isEnabled());
     ASSERT_EQ(list()->count(), 1);
     EXPECT_EQ(entryId(0), 1);
@@ -290,7 +293,7 @@ TEST_F(FrameSelection, DeletingParticles) {
     EXPECT_TRUE(list()->selectedItems().isEmpty());
     QTest::mouseClick(button("fTextButton753"), Qt::LeftButton);
     ASSERT_EQ(list()->count(), 1);
-    EXPECT_EQ(access->particleCount(), 1);
+    EXPECT_EQ(frame->exercise().particleCount(), 1);
     choose(2);
     EXPECT_EQ(lastMessage(), QStringList({"Error", "You have already added this particle."}));
     EXPECT_EQ(list()->count(), 1);
@@ -299,11 +302,11 @@ TEST_F(FrameSelection, DeletingParticles) {
     ASSERT_EQ(list()->count(), 2);
     EXPECT_EQ(list()->item(1)->text(), "My particle: K-");
     EXPECT_EQ(entryId(1), 0);
-    EXPECT_EQ(access->flag(), 0);
+    EXPECT_FALSE(frame->exercise().firstSlotFreed());
     EXPECT_TRUE(button("fTextButton1335")->isEnabled());
-    EXPECT_EQ(*access->myParticle1().particleId, "K-");
-    EXPECT_EQ(access->myParticle1().E, 700);
-    EXPECT_EQ(*access->myParticle2().particleId, "pi+");
+    EXPECT_EQ(*frame->exercise().firstParticle().particleId, "K-");
+    EXPECT_EQ(frame->exercise().firstParticle().E, 700);
+    EXPECT_EQ(*frame->exercise().secondParticle().particleId, "pi+");
     f.Reset();
 
     // T1, T2, delete both, then T3: first slot, Calculate stays off.
@@ -312,10 +315,10 @@ TEST_F(FrameSelection, DeletingParticles) {
     deleteRow(0);
     deleteRow(0);
     EXPECT_EQ(list()->count(), 0);
-    EXPECT_EQ(access->particleCount(), 0);
+    EXPECT_EQ(frame->exercise().particleCount(), 0);
     QTest::mouseClick(button("fTextButton753"),
                       Qt::LeftButton); // nothing left to delete
-    EXPECT_EQ(access->particleCount(), 0);
+    EXPECT_EQ(frame->exercise().particleCount(), 0);
     choose(3);
     ASSERT_EQ(list()->count(), 1);
     EXPECT_EQ(entryId(0), 0);
@@ -330,7 +333,7 @@ TEST_F(FrameSelection, DeletingParticles) {
     list()->clearSelection();
     QTest::mouseClick(button("fTextButton753"), Qt::LeftButton);
     EXPECT_EQ(list()->count(), 2);
-    EXPECT_EQ(access->particleCount(), 2);
+    EXPECT_EQ(frame->exercise().particleCount(), 2);
 
     // After Delete the mass field is empty, Add keeps its state and adds the last
     // mass.
@@ -341,8 +344,8 @@ TEST_F(FrameSelection, DeletingParticles) {
     EXPECT_FALSE(button("fTextButton1335")->isEnabled());
     EXPECT_TRUE(button("fTextButton753a")->isEnabled());
     add();
-    EXPECT_EQ(access->a().binContent(25), 1);
-    EXPECT_TRUE(access->eventDone(0));
+    EXPECT_EQ(frame->exercise().histogram().binContent(25), 1);
+    EXPECT_TRUE(frame->exercise().eventDone(0));
 }
 
 TEST_F(FrameSelection, DrawAndSaveHistogram) {
@@ -357,14 +360,14 @@ TEST_F(FrameSelection, DrawAndSaveHistogram) {
         add();
         f.Next();
     }
-    EXPECT_EQ(access->a().entries(), 2);
+    EXPECT_EQ(frame->exercise().histogram().entries(), 2);
 
     QTest::mouseClick(button("fTextButton1442"), Qt::LeftButton);
     EXPECT_TRUE(button("fTextButton758")->isEnabled());
     const int tab = f.browser()->findTab(vexel::Browser::Right, "My histogram");
     ASSERT_GE(tab, 0);
     EXPECT_EQ(right->currentIndex(), tab);
-    vexel::Canvas* canvas = access->histCanvas();
+    vexel::Canvas* canvas = histogramCanvas();
     ASSERT_NE(canvas, nullptr);
     EXPECT_EQ(canvas->objectName(), "HistCanvas");
     EXPECT_EQ(right->widget(tab), canvas);
@@ -389,7 +392,7 @@ TEST_F(FrameSelection, DrawAndSaveHistogram) {
     QTest::mouseClick(button("fTextButton1442"), Qt::LeftButton);
     EXPECT_EQ(right->currentIndex(), tab);
     EXPECT_EQ(right->count(), 2);
-    EXPECT_EQ(access->histCanvas(), canvas);
+    EXPECT_EQ(histogramCanvas(), canvas);
     EXPECT_FALSE(canvas->editable());
     shown = canvas->padHistograms(1);
     ASSERT_EQ(shown.size(), 1u);
@@ -398,13 +401,13 @@ TEST_F(FrameSelection, DrawAndSaveHistogram) {
     // Closed by the student: Draw opens a new tab with a new canvas.
     f.browser()->closeRightTab(tab);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(access->histCanvas(), nullptr);
+    EXPECT_EQ(histogramCanvas(), nullptr);
     EXPECT_EQ(right->count(), 1);
     QTest::mouseClick(button("fTextButton1442"), Qt::LeftButton);
     EXPECT_EQ(right->count(), 2);
-    ASSERT_NE(access->histCanvas(), nullptr);
-    EXPECT_EQ(right->currentWidget(), access->histCanvas());
-    EXPECT_EQ(access->histCanvas()->padHistograms(1).at(0).entries, 3);
+    ASSERT_NE(histogramCanvas(), nullptr);
+    EXPECT_EQ(right->currentWidget(), histogramCanvas());
+    EXPECT_EQ(histogramCanvas()->padHistograms(1).at(0).entries, 3);
 
     // Saved into the output directory; saving again replaces the file.
     const QString path = out + "MassHistogram_5_Ann_Lee_3b.root";
@@ -437,7 +440,7 @@ TEST_F(FrameSelection, DrawAndSaveHistogram) {
     vexel::test::clearMessages();
     QTest::mouseClick(button("fTextButton758"), Qt::LeftButton);
     EXPECT_EQ(lastMessage(), QStringList({"Error", "Access denied."}));
-    EXPECT_EQ(access->a().entries(), 4);
+    EXPECT_EQ(frame->exercise().histogram().entries(), 4);
     QDir().mkpath(out);
     QTest::mouseClick(button("fTextButton758"), Qt::LeftButton);
     EXPECT_EQ(lastMessage(), QStringList({"Info", "You have successfully saved your histogram."}));
@@ -462,6 +465,84 @@ TEST_F(FrameSelection, MessagesInTheWindowLanguage) {
     EXPECT_TRUE(QFile::exists("MassHistogram_5_Ann_Lee_3b.root"));
 }
 
+// Moving on after the launcher's Exit brings the launcher back; the end of the program with
+// a histogram never saved is asked for first.
+TEST_F(FrameSelection, MovingOnShowsTheLauncherAndAnUnsavedHistogramIsAskedFor) {
+    launcher l;
+    frame = std::make_unique<Frame>(2, "Ann_Lee_3b", run->path("out") + "/", 5, &l);
+    frame->setParent(nullptr); // the fixture owns the window here
+    vexel::QuitWhenNoWindowVisible watcher(false);
+    int ends = 0;
+    QObject::connect(&watcher, &vexel::QuitWhenNoWindowVisible::noWindowVisible, [&] { ++ends; });
+    QStringList questions;
+    bool answer = false;
+    const auto previous = vexel::setQuestionSink([&](const QString&, const QString& text) {
+        questions << text;
+        return answer;
+    });
+    auto leave = [&](QWidget* window) {
+        window->hide();
+        QApplication::processEvents();
+    };
+
+    leave(l.fMainFrame990); // the launcher's Exit
+    choose(1);
+    choose(2);
+    calculate();
+    add();
+    QTest::mouseClick(button("fTextButton834"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(frame->browser()->isVisible());
+    EXPECT_TRUE(l.fMainFrame990->isVisible());
+    EXPECT_TRUE(l.fPictureButton785->isEnabled());
+    EXPECT_EQ(ends, 0);
+
+    // No: the event display comes back so that the histogram can be saved.
+    leave(l.fMainFrame990);
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_EQ(questions[0], frameNoticeTexts(2).unsavedHistogram);
+    EXPECT_EQ(ends, 0);
+    EXPECT_TRUE(frame->browser()->isVisible());
+    // Saved: the program ends without a question.
+    QTest::mouseClick(button("fTextButton1442"), Qt::LeftButton);
+    QTest::mouseClick(button("fTextButton758"), Qt::LeftButton);
+    QTest::mouseClick(button("fTextButton834"), Qt::LeftButton);
+    leave(l.fMainFrame990);
+    EXPECT_EQ(questions.size(), 1);
+    EXPECT_EQ(ends, 1);
+    // A new mass, unsaved: Yes ends the program.
+    frame->Next();
+    choose(1);
+    choose(2);
+    calculate();
+    add();
+    answer = true;
+    frame->browser()->show();
+    leave(frame->browser());
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_EQ(ends, 2);
+    vexel::setQuestionSink(previous);
+}
+
+TEST_F(FrameSelection, HistogramFileNamesWithAnyLettersAndTooLong) {
+    const QString out = run->path("out") + "/";
+    const QString accented = QString::fromUtf8("Ioană_Groß_Émile_Muñoz_中文_3b");
+    for (const QString& student : {accented, QString(240, 'x')}) {
+        frame = std::make_unique<Frame>(3, student.toUtf8().constData(), out, 5, nullptr);
+        choose(1);
+        choose(2);
+        calculate();
+        add();
+        vexel::test::clearMessages();
+        frame->SaveHist();
+    }
+    // The long name is refused with its reason, in German; the other one was saved.
+    EXPECT_EQ(lastMessage(),
+              QStringList({"Error", frameNoticeTexts(3).nameTooLong.arg(16 + 240 + 5)}));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files),
+              QStringList({"MassHistogram_5_" + accented + ".root"}));
+}
+
 // With the generated data in the run directory: the kaon and the pion whose momenta add up
 // to the D0's give a mass that is added to the histogram, in every event of a data set.
 TEST(FrameSelectionGeneratedData, DaughtersOfTheD0AreAccepted) {
@@ -470,11 +551,11 @@ TEST(FrameSelectionGeneratedData, DaughtersOfTheD0AreAccepted) {
         GTEST_SKIP() << "no generated data in the run directory";
     vexel::test::clearMessages();
     Frame f(1, "Ann_Lee_3b", "", 1, nullptr);
-    FrameTestAccess access(f);
-    ASSERT_GT(access.nb(), 0);
+    const EventExercise& exercise = f.exercise();
+    ASSERT_GT(exercise.events(), 0);
     auto* add = f.browser()->findChild<QPushButton*>("fTextButton753a");
-    for (int event = 0; event < access.nb(); ++event) {
-        const auto& records = access.array();
+    for (int event = 0; event < exercise.events(); ++event) {
+        const auto& records = exercise.records();
         int d0 = -1;
         for (std::size_t k = 0; k < records.size(); ++k)
             if (records[k].particleId && *records[k].particleId == "D0")
@@ -498,12 +579,12 @@ TEST(FrameSelectionGeneratedData, DaughtersOfTheD0AreAccepted) {
         f.SaveParticle();
         f.Calculate();
         // Reconstructed momenta: the mass scatters around the D0's within the range.
-        EXPECT_NEAR(access.res(), mother.mass, 50.0) << "event " << event + 1;
+        EXPECT_NEAR(exercise.mass(), mother.mass, 50.0) << "event " << event + 1;
         QTest::mouseClick(add, Qt::LeftButton);
-        EXPECT_TRUE(access.eventDone(event)) << "event " << event + 1 << ": " << access.res();
+        EXPECT_TRUE(exercise.eventDone(event)) << "event " << event + 1 << ": " << exercise.mass();
         f.Next();
     }
-    EXPECT_EQ(access.a().entries(), access.nb());
+    EXPECT_EQ(exercise.histogram().entries(), exercise.events());
     f.Draw();
     QApplication::processEvents();
     vexel::test::saveScreenshot(f.browser(), "selection_my_histogram_generated");

@@ -2,13 +2,14 @@
 #include "EventDisplay.h"
 #include "EventDisplayTestData.h"
 #include "Frame.h"
-#include "PickKey.h"
-#include "FrameTestAccess.h"
 #include "FrameTexts.h"
 #include "FrameTrackColours.h"
 #include "GuiTestSupport.h"
+#include "PickKey.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -83,16 +84,15 @@ double cameraDistance(const vexel::EventDisplay& d) {
 TEST_F(FrameWindow, OpensWithLayoutStatesAndConnections) {
     run->writeEvents(3, events(4));
     Frame& f = open(1, 3);
-    FrameTestAccess access(f);
+    const EventExercise& exercise = f.exercise();
     EXPECT_TRUE(vexel::test::connectionWarnings().isEmpty())
         << vexel::test::connectionWarnings().join("\n").toStdString();
     EXPECT_TRUE(vexel::test::messages().empty());
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(access.mainFrameWidth(), static_cast<unsigned>(screen.width() * 0.9));
-    EXPECT_EQ(access.mainFrameHeight(), static_cast<unsigned>(screen.height() * 0.9));
-    EXPECT_EQ(f.browser()->geometry().size(), QSize(static_cast<int>(access.mainFrameWidth()),
-                                                    static_cast<int>(access.mainFrameHeight())));
+    const int mainFrameWidth = static_cast<int>(static_cast<unsigned>(screen.width() * 0.9));
+    const int mainFrameHeight = static_cast<int>(static_cast<unsigned>(screen.height() * 0.9));
+    EXPECT_EQ(f.browser()->geometry().size(), QSize(mainFrameWidth, mainFrameHeight));
     EXPECT_FALSE(f.browser()->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(f.browser()->windowFlags() & Qt::WindowMinMaxButtonsHint);
     EXPECT_EQ(f.browser()->findTab(vexel::Browser::Left, "Event Control"), 0);
@@ -111,7 +111,7 @@ TEST_F(FrameWindow, OpensWithLayoutStatesAndConnections) {
     EXPECT_EQ(widget<QPushButton>(f, "fTextButton834")->geometry(), QRect(8, 88, 208, 24));
     EXPECT_EQ(widget<QLineEdit>(f, "fTextEntry1305")->maxLength(), 4096);
     EXPECT_EQ(widget<QScrollArea>(f, "EventControlCanvas")->geometry(),
-              QRect(0, 0, 280, static_cast<int>(access.mainFrameHeight()) - 100));
+              QRect(0, 0, 280, mainFrameHeight - 100));
     EXPECT_FALSE(widget<QPushButton>(f, "fPictureButton715")->icon().isNull());
 
     // Initial states: view and navigation on, particle and histogram buttons off.
@@ -126,14 +126,13 @@ TEST_F(FrameWindow, OpensWithLayoutStatesAndConnections) {
 
     // The first event is shown; EcalModulesFiberPb is hidden; transparencies recorded.
     EXPECT_EQ(widget<QLabel>(f, "fLabel1351")->text(), "1");
-    EXPECT_EQ(access.nb(), 4);
+    EXPECT_EQ(exercise.events(), 4);
     EXPECT_EQ(f.display()->lineCount(), 8);
-    EXPECT_EQ(access.checked(), 1);
-    EXPECT_EQ(access.checkedTrans(), -1);
-    EXPECT_EQ(access.volumeTrans().size(), f.display()->volumeWalk().size());
+    EXPECT_TRUE(f.display()->hasDetector() && f.display()->detectorVisible());
     EXPECT_FALSE(f.display()->volumeVisible(f.display()->findVolume("EcalModulesFiberPb")));
-    EXPECT_EQ(access.histName(), "3_Ann_Lee_3b.root");
-    EXPECT_EQ(access.fileName(), "share/VexelLumora/lumoeventv2_D0_3.root");
+    EXPECT_EQ(exercise.histogramFileTail(), "3_Ann_Lee_3b.root");
+    EXPECT_EQ(exercise.eventFilePath(), "share/VexelLumora/lumoeventv2_D0_3.root");
+    EXPECT_EQ(f.browser()->windowTitle(), "Vexel Lumora : event display");
     EXPECT_EQ(f.display()->background(), QColor(Qt::white));
     // The view cannot be closed by the student.
     auto* rightTabs = f.browser()->tabs(vexel::Browser::Right);
@@ -146,23 +145,23 @@ TEST_F(FrameWindow, ReadsTracksWithKeysColoursAndCentre) {
     all[0][5].particleId = "mu-";
     run->writeEvents(1, all);
     Frame& f = open(1, 1);
-    FrameTestAccess access(f);
-    const auto& event = access.array();
+    const EventExercise& exercise = f.exercise();
+    const auto& event = exercise.records();
     ASSERT_EQ(event.size(), 8u);
 
     // The D0 line holds no points, yet its record is in the map under its own key.
     EXPECT_TRUE(f.display()->line(0)->isEmpty());
     const auto& d0 = all[0][0];
     const int d0Key = pickKey(d0.points.front(), d0.points.back());
-    ASSERT_TRUE(access.particles().count(d0Key));
-    EXPECT_EQ(*access.particles().at(d0Key).particleId, "D0");
+    ASSERT_TRUE(exercise.recordsByKey().count(d0Key));
+    EXPECT_EQ(*exercise.recordsByKey().at(d0Key).particleId, "D0");
     for (int k = 1; k < 8; ++k) {
         const auto* line = f.display()->line(k);
         EXPECT_EQ(line->points(), all[0][k].points);
         const int key = pickKey(line->lineStart(), line->lineEnd());
-        ASSERT_TRUE(access.particles().count(key)) << k;
+        ASSERT_TRUE(exercise.recordsByKey().count(key)) << k;
         // The map holds a copy sharing the shown record's name and points.
-        EXPECT_EQ(access.particles().at(key).track, event[k].track);
+        EXPECT_EQ(exercise.recordsByKey().at(key).track, event[k].track);
     }
     EXPECT_EQ(f.display()->line(1)->colour(), QColor(0, 153, 0));   // K-
     EXPECT_EQ(f.display()->line(2)->colour(), QColor(255, 0, 255)); // pi+
@@ -177,7 +176,7 @@ TEST_F(FrameWindow, ReadsTracksWithKeysColoursAndCentre) {
     EXPECT_EQ(g.display()->line(4)->colour(), firstRandom);
 
     // The centre is the first point of the third record.
-    const auto c = access.center();
+    const auto c = exercise.viewCentre();
     EXPECT_FLOAT_EQ(static_cast<float>(c[0]), all[0][2].points[0][0]);
     EXPECT_FLOAT_EQ(static_cast<float>(c[2]), all[0][2].points[0][2]);
 
@@ -188,21 +187,21 @@ TEST_F(FrameWindow, ReadsTracksWithKeysColoursAndCentre) {
     const QPoint at = f.display()->vtkWidget()->mapFrom(
         f.display(), f.display()->toWidget({far[0], far[1], far[2]}));
     QTest::mouseClick(f.display()->vtkWidget(), Qt::LeftButton, Qt::NoModifier, at);
-    ASSERT_TRUE(access.selected().track);
-    EXPECT_EQ(access.selected().track, event[6].track);
+    ASSERT_TRUE(exercise.selected().track);
+    EXPECT_EQ(exercise.selected().track, event[6].track);
 
     // The D0 has no line of its own; its hint line picks it.
     f.Hint();
     ASSERT_EQ(f.display()->lineCount(), 11);
     EXPECT_EQ(f.display()->line(8)->points(), all[0][0].points);
     f.OnClicked(f.display()->line(8));
-    EXPECT_EQ(*access.selected().particleId, "D0");
+    EXPECT_EQ(*exercise.selected().particleId, "D0");
 
     // Picking a line finds its record.
     const auto* line = f.display()->line(3);
     f.OnClicked(line);
-    EXPECT_EQ(access.selected().particleId, event[3].particleId); // the same name object
-    EXPECT_EQ(*access.selected().track, all[0][3].points);
+    EXPECT_EQ(exercise.selected().particleId, event[3].particleId); // the same name object
+    EXPECT_EQ(*exercise.selected().track, all[0][3].points);
 }
 
 TEST_F(FrameWindow, NavigatesBetweenEvents) {
@@ -210,7 +209,7 @@ TEST_F(FrameWindow, NavigatesBetweenEvents) {
     all[2].resize(2); // fewer than three records: the centre stays
     run->writeEvents(1, all);
     Frame& f = open(1, 1);
-    FrameTestAccess access(f);
+    const EventExercise& exercise = f.exercise();
     auto* label = widget<QLabel>(f, "fLabel1351");
     auto* next = widget<QPushButton>(f, "fPictureButton715");
     auto* back = widget<QPushButton>(f, "fPictureButton716");
@@ -218,7 +217,7 @@ TEST_F(FrameWindow, NavigatesBetweenEvents) {
     widget<QListWidget>(f, "fListBox1321")->addItem("My particle: K-");
 
     QTest::mouseClick(back, Qt::LeftButton); // first event: only the panels are reset
-    EXPECT_EQ(access.counter(), 0);
+    EXPECT_EQ(exercise.currentEvent(), 0);
     EXPECT_EQ(label->text(), "1");
     EXPECT_EQ(f.display()->lineCount(), 8);
     EXPECT_TRUE(widget<QLineEdit>(f, "fTextEntry1305")->text().isEmpty());
@@ -226,15 +225,15 @@ TEST_F(FrameWindow, NavigatesBetweenEvents) {
 
     QTest::mousePress(next, Qt::LeftButton); // Next reacts on press
     QTest::mouseRelease(next, Qt::LeftButton);
-    EXPECT_EQ(access.counter(), 1);
+    EXPECT_EQ(exercise.currentEvent(), 1);
     EXPECT_EQ(label->text(), "2");
     EXPECT_EQ(f.display()->lineCount(), 8);
-    const auto centre = access.center();
+    const auto centre = exercise.viewCentre();
     f.Next();
     EXPECT_EQ(label->text(), "3");
     EXPECT_EQ(f.display()->lineCount(), 2);
-    EXPECT_EQ(access.particles().size(), 2u);
-    EXPECT_EQ(access.center(), centre);
+    EXPECT_EQ(exercise.recordsByKey().size(), 2u);
+    EXPECT_EQ(exercise.viewCentre(), centre);
     auto* legend = widget<QLabel>(f, "leg");
     const QImage normalLegend = legend->pixmap()->toImage();
     f.Hint(); // draws the two records present, and the hint's legend
@@ -248,11 +247,11 @@ TEST_F(FrameWindow, NavigatesBetweenEvents) {
     EXPECT_EQ(vexel::test::messages()[0].title, "Congratulations!");
     EXPECT_EQ(vexel::test::messages()[0].text,
               "You have successfully completed LumoraDisplay exercise.");
-    EXPECT_EQ(access.counter(), 2);
+    EXPECT_EQ(exercise.currentEvent(), 2);
     f.Next();
     EXPECT_EQ(vexel::test::messages().size(), 2u);
     f.Back();
-    EXPECT_EQ(access.counter(), 1);
+    EXPECT_EQ(exercise.currentEvent(), 1);
     EXPECT_EQ(label->text(), "2");
     EXPECT_EQ(f.display()->lineCount(), 8); // the hint lines went with their event
     EXPECT_EQ(legend->pixmap()->toImage(), normalLegend);
@@ -262,9 +261,8 @@ TEST_F(FrameWindow, DataSetEdgeCases) {
     // One event: Next congratulates at once.
     run->writeEvents(1, events(1));
     Frame& one = open(1, 0); // combination 0 is taken as 1
-    FrameTestAccess a(one);
-    EXPECT_EQ(a.histName(), "1_Ann_Lee_3b.root");
-    EXPECT_EQ(a.nb(), 1);
+    EXPECT_EQ(one.exercise().histogramFileTail(), "1_Ann_Lee_3b.root");
+    EXPECT_EQ(one.exercise().events(), 1);
     one.Next();
     ASSERT_EQ(vexel::test::messages().size(), 1u);
     EXPECT_EQ(vexel::test::messages()[0].title, "Congratulations!");
@@ -272,23 +270,22 @@ TEST_F(FrameWindow, DataSetEdgeCases) {
     // More than 50 events: the first 50 are offered.
     run->writeEvents(2, events(53, 3));
     Frame& many = open(1, 2);
-    EXPECT_EQ(FrameTestAccess(many).nb(), 50);
+    EXPECT_EQ(many.exercise().events(), 50);
 
     // A missing file: a message, no tracks, the window still works.
     vexel::test::clearMessages();
     Frame& missing = open(1, 99);
-    FrameTestAccess m(missing);
     ASSERT_EQ(vexel::test::messages().size(), 1u);
     EXPECT_EQ(vexel::test::messages()[0].title, "Error");
     EXPECT_TRUE(vexel::test::messages()[0].text.contains("lumoeventv2_D0_99.root"));
-    EXPECT_EQ(m.nb(), 0);
+    EXPECT_EQ(missing.exercise().events(), 0);
     EXPECT_EQ(missing.display()->lineCount(), 0);
     missing.Next();
     missing.Back();
     missing.Hint();
     missing.Zoom();
     missing.ZX();
-    EXPECT_EQ(m.counter(), 0);
+    EXPECT_EQ(missing.exercise().currentEvent(), 0);
     EXPECT_TRUE(missing.display()->hasDetector());
 
     // A file that is not a ROOT file, and one without "MCEvent".
@@ -304,7 +301,6 @@ TEST_F(FrameWindow, DataSetEdgeCases) {
 TEST_F(FrameWindow, GeometryAndTransparencySwitches) {
     run->writeEvents(1, events(1));
     Frame& f = open(1, 1);
-    FrameTestAccess access(f);
     auto* display = f.display();
     const int module = display->findVolume("EcalModulesFiberPb");
     const int yoke = display->findVolume("Yoke");
@@ -314,22 +310,18 @@ TEST_F(FrameWindow, GeometryAndTransparencySwitches) {
 
     auto* hide = widget<QCheckBox>(f, "fCheckButton712");
     QTest::mouseClick(hide, Qt::LeftButton);
-    EXPECT_EQ(access.checked(), -1);
     EXPECT_FALSE(display->detectorVisible());
     EXPECT_EQ(display->lineCount(), 8); // the tracks stay
     QTest::mouseClick(hide, Qt::LeftButton);
-    EXPECT_EQ(access.checked(), 1);
     EXPECT_TRUE(display->detectorVisible());
     EXPECT_TRUE(display->hasDetector());
 
     auto* transparency = widget<QCheckBox>(f, "fCheckButton713");
-    QTest::mouseClick(transparency, Qt::LeftButton);
-    EXPECT_EQ(access.checkedTrans(), 1);
+    QTest::mouseClick(transparency, Qt::LeftButton); // recorded at start: the first press
     EXPECT_EQ(display->materialTransparency(display->volumeMaterial(yoke)), 80u);
     EXPECT_EQ(display->materialTransparency(display->volumeMaterial(wall)), 80u);
     EXPECT_TRUE(display->volumeVisible(module));
-    QTest::mouseClick(transparency, Qt::LeftButton);
-    EXPECT_EQ(access.checkedTrans(), -1);
+    QTest::mouseClick(transparency, Qt::LeftButton); // every volume as loaded again
     EXPECT_EQ(display->materialTransparency(display->volumeMaterial(yoke)), 0u);
     EXPECT_EQ(display->materialTransparency(display->volumeMaterial(wall)), airLoaded);
     // Visibility is not given back.
@@ -340,9 +332,9 @@ TEST_F(FrameWindow, GeometryAndTransparencySwitches) {
     vexel::test::clearMessages();
     Frame& bare = open(1, 1);
     EXPECT_EQ(vexel::test::messages().size(), 1u);
-    EXPECT_EQ(FrameTestAccess(bare).checked(), 0);
+    EXPECT_FALSE(bare.display()->hasDetector());
     bare.GeometrySwitch();
-    EXPECT_EQ(FrameTestAccess(bare).checked(), 0);
+    EXPECT_FALSE(bare.display()->hasDetector());
     bare.TransparencySwitch();
     EXPECT_EQ(bare.display()->lineCount(), 8);
 }
@@ -350,16 +342,14 @@ TEST_F(FrameWindow, GeometryAndTransparencySwitches) {
 TEST_F(FrameWindow, CamerasAndZoomHint) {
     run->writeEvents(1, events(1));
     Frame& f = open(1, 1);
-    FrameTestAccess access(f);
     auto* display = f.display();
     const double overview = cameraDistance(*display);
 
     f.Zoom();
     ASSERT_EQ(vexel::test::messages().size(), 1u);
     EXPECT_EQ(vexel::test::messages()[0].title, "Hint");
-    EXPECT_EQ(vexel::test::messages()[0].text, access.message("h2"));
-    EXPECT_EQ(access.zoomBool(), 0);
-    const auto c = access.center();
+    EXPECT_EQ(vexel::test::messages()[0].text, frameMessageTexts(1).h2);
+    const auto c = f.exercise().viewCentre();
     const auto focal = display->cameraFocalPoint();
     for (int i = 0; i < 3; ++i)
         EXPECT_NEAR(focal[i], c[i], 1e-6);
@@ -384,11 +374,18 @@ TEST_F(FrameWindow, CamerasAndZoomHint) {
 TEST_F(FrameWindow, HelpTabAndLanguages) {
     run->writeEvents(1, events(2));
     Frame& f = open(3, 1);
-    FrameTestAccess access(f);
     EXPECT_EQ(widget<QPushButton>(f, "fTextButton834")->text(), "Schliessen");
     EXPECT_EQ(widget<QGroupBox>(f, "fGroupFrame717")->title(), "Teilchen-Information");
     EXPECT_EQ(widget<QLabel>(f, "fLabel743")->text(), "Masse");
-    EXPECT_EQ(access.message("e1"), "Du kannst nicht mehr als zwei Teilchen auswaehlen.");
+    EXPECT_EQ(f.browser()->windowTitle(), "Vexel Lumora : Ereignisanzeige");
+    // Two particles chosen: a third is refused with the German text.
+    for (int k : {1, 2, 3}) {
+        f.OnClicked(f.display()->line(k));
+        f.SaveParticle();
+    }
+    EXPECT_EQ(vexel::test::messages().back().text,
+              "Du kannst nicht mehr als zwei Teilchen auswaehlen.");
+    vexel::test::clearMessages();
     f.Next();
     f.Next();
     ASSERT_EQ(vexel::test::messages().size(), 1u);
@@ -396,7 +393,13 @@ TEST_F(FrameWindow, HelpTabAndLanguages) {
     // EN sets the widget texts only.
     f.EN();
     EXPECT_EQ(widget<QPushButton>(f, "fTextButton834")->text(), "Move on to D0 Exercise");
-    EXPECT_EQ(access.message("e1"), "Du kannst nicht mehr als zwei Teilchen auswaehlen.");
+    EXPECT_EQ(f.browser()->windowTitle(), "Vexel Lumora : event display");
+    for (int k : {1, 2, 3}) {
+        f.OnClicked(f.display()->line(k));
+        f.SaveParticle();
+    }
+    EXPECT_EQ(vexel::test::messages().back().text,
+              "Du kannst nicht mehr als zwei Teilchen auswaehlen.");
     f.RO();
     EXPECT_EQ(widget<QGroupBox>(f, "fGroupFrame860")->title(), "Mareste");
 
@@ -407,7 +410,8 @@ TEST_F(FrameWindow, HelpTabAndLanguages) {
     EXPECT_EQ(right->tabText(1), "Help");
     auto* picture = f.browser()->findChild<QLabel*>("HelpPicture");
     ASSERT_NE(picture, nullptr);
-    const HelpPictureSize size = helpPictureSize(access.mainFrameHeight());
+    const HelpPictureSize size = helpPictureSize(
+        static_cast<unsigned>(QGuiApplication::primaryScreen()->geometry().height() * 0.9));
     EXPECT_EQ(picture->size(), QSize(size.width, size.height));
     ASSERT_NE(picture->pixmap(), nullptr);
     EXPECT_FALSE(picture->pixmap()->isNull());
@@ -418,6 +422,16 @@ TEST_F(FrameWindow, HelpTabAndLanguages) {
     f.browser()->closeRightTab(1);
     QTest::mouseClick(help, Qt::LeftButton);
     EXPECT_EQ(right->count(), 2);
+
+    // A missing picture: a message naming it, in the window's language, and no empty tab.
+    f.browser()->closeRightTab(1);
+    ASSERT_TRUE(QFile::remove(run->path("Icons/help3.png")));
+    vexel::test::clearMessages();
+    QTest::mouseClick(help, Qt::LeftButton);
+    EXPECT_EQ(right->count(), 1);
+    ASSERT_EQ(vexel::test::messages().size(), 1u);
+    EXPECT_EQ(vexel::test::messages()[0].text,
+              frameNoticeTexts(5).helpPictureMissing.arg("Icons/help3.png"));
 }
 
 TEST_F(FrameWindow, ExitHidesAndIgnoresCloseRequests) {
@@ -425,6 +439,12 @@ TEST_F(FrameWindow, ExitHidesAndIgnoresCloseRequests) {
     Frame& f = open(1, 1);
     EXPECT_TRUE(f.browser()->isVisible());
     EXPECT_FALSE(f.browser()->close()); // no close control, and requests are refused
+    EXPECT_TRUE(f.browser()->isVisible());
+    // The window manager's close reaches the window as a close event on its native window.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.browser()));
+    QCloseEvent managerClose;
+    QApplication::sendEvent(f.browser()->windowHandle(), &managerClose);
+    EXPECT_FALSE(managerClose.isAccepted());
     EXPECT_TRUE(f.browser()->isVisible());
     QTest::mouseClick(widget<QPushButton>(f, "fTextButton834"), Qt::LeftButton);
     EXPECT_FALSE(f.browser()->isVisible());

@@ -3,7 +3,7 @@
 // the whole selection and the saved histogram, read back with the listing tool.
 #include "Browser.h"
 #include "EventDisplay.h"
-#include "FrameEventFile.h"
+#include "EventFile.h"
 #include "GuiTestSupport.h"
 #include "RootListing.h"
 #include "TabLineEdit.h"

@@ -1,4 +1,4 @@
-#include "FrameSelection.h"
+#include "ParticleChoice.h"
 
 bool sameTrack(const VxLumoTrack& a, const VxLumoTrack& b) {
     return a.particleId.get() == b.particleId.get() && a.px == b.px && a.py == b.py;

@@ -1,4 +1,6 @@
-#include "FrameInvariantMass.h"
+#include "InvariantMass.h"
+
+#include "analysis/ExerciseRanges.h"
 
 #include <cmath>
 #include <cstdio>
@@ -12,7 +14,8 @@ double invariantMass(const VxLumoTrack& a, const VxLumoTrack& b) {
 }
 
 bool massAccepted(float mass) {
-    return mass >= lowestAcceptedMass && mass <= highestAcceptedMass;
+    using analysis::ExerciseRanges::acceptedEventMass;
+    return mass >= acceptedEventMass.min && mass <= acceptedEventMass.max;
 }
 
 std::string formatValue(double value) {

@@ -1,12 +1,15 @@
-#include "FrameMassHistogram.h"
+#include "MassHistogram.h"
 
+#include "analysis/ExerciseRanges.h"
 #include "analysis/RootHistogramConversion.h"
 #include "rootio/FileWriter.h"
 
 #include <algorithm>
 
 analysis::Hist1D makeMassHistogram() {
-    return analysis::Hist1D("hist", "My histogram", 50, 1815, 1915);
+    using namespace analysis::ExerciseRanges;
+    return analysis::Hist1D("hist", "My histogram", eventMassHistogramBins, eventMassHistogram.min,
+                            eventMassHistogram.max);
 }
 
 rootio::Histogram1D massHistogramRecord(const analysis::Hist1D& hist) {

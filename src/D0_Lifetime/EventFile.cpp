@@ -1,4 +1,4 @@
-#include "FrameEventFile.h"
+#include "EventFile.h"
 
 #include "rootio/Error.h"
 
