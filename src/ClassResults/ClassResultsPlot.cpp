@@ -39,6 +39,9 @@ void ClassResultsPlot::draw(const classroom::ClassSummary& s, int trend,
         if (plot->hasPlottable(p))
             plot->removePlottable(p);
     classMeans_.clear();
+    if (trueMassLine_ && plot->hasItem(trueMassLine_))
+        plot->removeItem(trueMassLine_);
+    trueMassLine_ = nullptr;
     if (canvas_.padCount() != 2)
         canvas_.divide(2, 1);
 
@@ -70,6 +73,18 @@ void ClassResultsPlot::draw(const classroom::ClassSummary& s, int trend,
     for (int k = 0; k < lines.size(); ++k)
         canvas_.drawText(0.15, 0.86 - k * 0.045, lines[k], 0.034, Qt::black);
     canvas_.drawText(0.15, 0.86 - lines.size() * 0.045, texts.trueMass, 0.034, kTrueGreen);
+    if (plot->graphCount() > 0) {
+        // A dashed line at the true mass, on the axes of the histogram just drawn.
+        const QCPGraph* massGraph = plot->graph(plot->graphCount() - 1);
+        auto* line = new QCPItemStraightLine(plot);
+        line->setClipAxisRect(massGraph->keyAxis()->axisRect());
+        for (QCPItemPosition* end : {line->point1, line->point2})
+            end->setAxes(massGraph->keyAxis(), massGraph->valueAxis());
+        line->point1->setCoords(classroom::kTrueD0Mass, 0);
+        line->point2->setCoords(classroom::kTrueD0Mass, 1);
+        line->setPen(QPen(kTrueGreen, 1.5, Qt::DashLine));
+        trueMassLine_ = line;
+    }
 
     // The lifetime trend.
     canvas_.cd(2);

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class QCPAbstractItem;
 class QCPAbstractPlottable;
 
 namespace vexel {
@@ -25,5 +26,7 @@ public:
 
 private:
     vexel::Canvas& canvas_;
-    std::vector<QCPAbstractPlottable*> classMeans_; // drawn over the canvas's own items
+    // Drawn over the canvas's own items: the class means, the line at the true mass.
+    std::vector<QCPAbstractPlottable*> classMeans_;
+    QCPAbstractItem* trueMassLine_ = nullptr;
 };

@@ -53,9 +53,11 @@ bool ClassFolder::rescan() {
                                    fileEc ? 0 : modifiedNs(time)};
     }
 
+    // A walk cut short (a folder removed while listed) forgets nothing; the next one will.
+    const bool complete = readable_ && !ec;
     bool changed = false;
     for (auto f = files_.begin(); f != files_.end();) {
-        if (!seen.count(f->first)) {
+        if (!seen.count(f->first) && (complete || !readable_)) {
             f = files_.erase(f);
             changed = true;
         } else {
