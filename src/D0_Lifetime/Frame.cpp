@@ -386,16 +386,10 @@ void Frame::Continue() {
 void Frame::Draw() {
     fTextButton1442->setEnabled(true);
     fTextButton758->setEnabled(true);
-    // Closing the tab deletes the canvas: then a new tab with a new canvas.
-    if (!browser_->hasTab(vexel::Browser::Right, "My histogram") || !fHistCanvas) {
-        fHistCanvas = new vexel::Canvas("HistCanvas");
-        drawMassHistogram();
-        browser_->addTab(vexel::Browser::Right, fHistCanvas, "My histogram");
-    } else {
-        fHistCanvas->setEditable(true);
-        browser_->raiseTab(vexel::Browser::Right, "My histogram");
-        drawMassHistogram();
-    }
+    // A new tab with a new canvas when the student has closed it.
+    fHistCanvas = browser_->canvasTab("My histogram", "HistCanvas");
+    fHistCanvas->setEditable(true);
+    drawMassHistogram();
     fHistCanvas->setEditable(false);
 }
 
