@@ -541,6 +541,9 @@ TEST_F(FrameSelection, HistogramFileNamesWithAnyLettersAndTooLong) {
               QStringList({"Error", frameNoticeTexts(3).nameTooLong.arg(16 + 240 + 5)}));
     EXPECT_EQ(QDir(out).entryList(QDir::Files),
               QStringList({"MassHistogram_5_" + accented + ".root"}));
+    frame->Draw();
+    QApplication::processEvents();
+    vexel::test::saveScreenshot(frame->browser(), "selection_my_histogram_de");
 }
 
 // With the generated data in the run directory: the kaon and the pion whose momenta add up
