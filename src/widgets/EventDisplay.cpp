@@ -2,6 +2,7 @@
 
 #include "DetectorGeometry.h"
 #include "EventDisplayInteractorStyle.h"
+#include "EventDisplayLowResolutionPass.h"
 
 #include <QVBoxLayout>
 #include <QVTKOpenGLNativeWidget.h>
@@ -10,6 +11,7 @@
 #include <vtkActor.h>
 #include <vtkCamera.h>
 #include <vtkCellArray.h>
+#include <vtkCommand.h>
 #include <vtkCoordinate.h>
 #include <vtkGenericOpenGLRenderWindow.h>
 #include <vtkIdList.h>
@@ -17,7 +19,10 @@
 #include <vtkPolyData.h>
 #include <vtkPolyDataMapper.h>
 #include <vtkPolyDataNormals.h>
+#include <vtkProp.h>
+#include <vtkPropCollection.h>
 #include <vtkProperty.h>
+#include <vtkRenderStepsPass.h>
 #include <vtkRenderWindowInteractor.h>
 #include <vtkRenderer.h>
 
@@ -31,6 +36,9 @@ using Vec3 = EventDisplay::Vec3;
 // closer together than samePlace pixels count as equally near the pointer.
 constexpr double pickTolerance = 0.003;
 constexpr double samePlace = 0.5;
+
+// Highlight rings: each ring this many pixels wider than the one inside it.
+constexpr float ringWidth = 4.0f;
 
 Vec3 cross(const Vec3& a, const Vec3& b) {
     return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
@@ -67,6 +75,8 @@ EventDisplay::EventDisplay(QWidget* parent) : QWidget(parent) {
     // Multisampling costs more than the rest of a frame on software renderers.
     window_->SetMultiSamples(0);
     widget_->setRenderWindow(window_);
+    // Every paint copies the whole rendered frame: the widget's buffer need not be cleared.
+    widget_->setUpdateBehavior(QOpenGLWidget::PartialUpdate);
     // The first frame can only be rendered once the view has its OpenGL surface.
     connect(widget_, &QOpenGLWidget::resized, this, [this] { renderNow(); });
     renderer_ = vtkSmartPointer<vtkRenderer>::New();
@@ -76,14 +86,37 @@ EventDisplay::EventDisplay(QWidget* parent) : QWidget(parent) {
     renderer_->SetNearClippingPlaneTolerance(1e-4);
     window_->AddRenderer(renderer_);
 
+    // Highlighted lines over everything else, seen by the same camera.
+    window_->SetNumberOfLayers(static_cast<int>(highlightLayers_.size()) + 1);
+    for (std::size_t i = 0; i < highlightLayers_.size(); ++i) {
+        auto& layer = highlightLayers_[i];
+        layer = vtkSmartPointer<vtkRenderer>::New();
+        layer->SetLayer(static_cast<int>(i) + 1);
+        layer->SetActiveCamera(renderer_->GetActiveCamera());
+        layer->InteractiveOff();
+        layer->DrawOff();
+        window_->AddRenderer(layer);
+    }
+
+    interactionPass_ = vtkSmartPointer<EventDisplayLowResolutionPass>::New();
+    interactionPass_->setDelegatePass(vtkSmartPointer<vtkRenderStepsPass>::New());
+    renderer_->AddObserver(vtkCommand::StartEvent, this,
+                           &EventDisplay::cullBackFacesSeenFromOutside);
+
     style_ = vtkSmartPointer<EventDisplayInteractorStyle>::New();
     style_->SetDefaultRenderer(renderer_);
     style_->setClickHandler([this](int x, int y) { handleClick(x, y); });
+    style_->AddObserver(vtkCommand::StartInteractionEvent, this, &EventDisplay::beginInteraction);
+    style_->AddObserver(vtkCommand::EndInteractionEvent, this, &EventDisplay::endInteraction);
     window_->GetInteractor()->SetInteractorStyle(style_);
     resetCameras();
 }
 
-EventDisplay::~EventDisplay() = default;
+EventDisplay::~EventDisplay() {
+    style_->RemoveObservers(vtkCommand::StartInteractionEvent);
+    style_->RemoveObservers(vtkCommand::EndInteractionEvent);
+    renderer_->RemoveObservers(vtkCommand::StartEvent);
+}
 
 vtkRenderer* EventDisplay::renderer() const {
     return renderer_;
@@ -236,10 +269,134 @@ const TrackLine* EventDisplay::addLine(std::vector<TrackLine::Point> points, con
 }
 
 void EventDisplay::clearEvent() {
+    highlights_ = {};
+    updateHighlights();
     for (const auto& entry : lines_)
         if (entry.actor)
             renderer_->RemoveActor(entry.actor);
     lines_.clear();
+}
+
+QColor EventDisplay::highlightColour(Highlight highlight) {
+    switch (highlight) {
+    case Highlight::Picked:
+        return QColor(255, 200, 0);
+    case Highlight::FirstChosen:
+        return QColor(0, 200, 255);
+    case Highlight::SecondChosen:
+        return QColor(150, 230, 0);
+    }
+    return QColor();
+}
+
+void EventDisplay::setHighlight(Highlight highlight, const TrackLine* line) {
+    const bool ours = std::any_of(lines_.begin(), lines_.end(), [line](const LineActor& entry) {
+        return entry.line.get() == line;
+    });
+    highlights_[static_cast<std::size_t>(highlight)] = ours ? line : nullptr;
+    updateHighlights();
+    draw();
+}
+
+const TrackLine* EventDisplay::highlighted(Highlight highlight) const {
+    return highlights_[static_cast<std::size_t>(highlight)];
+}
+
+void EventDisplay::clearHighlights() {
+    highlights_ = {};
+    updateHighlights();
+    draw();
+}
+
+void EventDisplay::updateHighlights() {
+    for (const auto& layer : highlightLayers_)
+        layer->RemoveAllViewProps();
+    const auto addCopy = [](vtkRenderer* layer, const LineActor& entry, const QColor& colour,
+                            float width) {
+        auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
+        mapper->SetInputData(vtkPolyData::SafeDownCast(entry.actor->GetMapper()->GetInput()));
+        mapper->ScalarVisibilityOff();
+        auto actor = vtkSmartPointer<vtkActor>::New();
+        actor->SetMapper(mapper);
+        actor->PickableOff();
+        auto* property = actor->GetProperty();
+        property->SetColor(colour.redF(), colour.greenF(), colour.blueF());
+        property->SetLineWidth(width);
+        property->LightingOff();
+        layer->AddActor(actor);
+    };
+    const std::size_t lineLayer = highlightLayers_.size() - 1;
+    std::vector<const TrackLine*> drawn;
+    for (const TrackLine* line : highlights_) {
+        if (!line || std::find(drawn.begin(), drawn.end(), line) != drawn.end())
+            continue;
+        drawn.push_back(line);
+        const auto entry = std::find_if(lines_.begin(), lines_.end(), [line](const LineActor& e) {
+            return e.line.get() == line;
+        });
+        if (entry == lines_.end() || !entry->actor)
+            continue;
+        // The picked ring outermost; the line itself on top, wider than drawn in the scene.
+        std::vector<Highlight> rings;
+        for (const Highlight h :
+             {Highlight::Picked, Highlight::FirstChosen, Highlight::SecondChosen})
+            if (highlighted(h) == line)
+                rings.push_back(h);
+        const float core = std::max(3.0f, line->width() + 2.0f);
+        for (std::size_t k = 0; k < rings.size(); ++k) {
+            const std::size_t fromLine = rings.size() - k; // 1 for the innermost ring
+            addCopy(highlightLayers_[lineLayer - fromLine], *entry, highlightColour(rings[k]),
+                    core + ringWidth * static_cast<float>(fromLine));
+        }
+        addCopy(highlightLayers_[lineLayer], *entry, line->colour(), core);
+    }
+    for (const auto& layer : highlightLayers_)
+        layer->SetDraw(layer->GetViewProps()->GetNumberOfItems() > 0);
+}
+
+void EventDisplay::setLighterWhileInteracting(bool lighter) {
+    if (interacting_)
+        endInteraction();
+    lighterWhileInteracting_ = lighter;
+}
+
+void EventDisplay::beginInteraction() {
+    interacting_ = true;
+    if (lighterWhileInteracting_)
+        renderer_->SetPass(interactionPass_);
+}
+
+void EventDisplay::endInteraction() {
+    interacting_ = false;
+    if (renderer_->GetPass()) {
+        renderer_->SetPass(nullptr);
+        // The pass's buffers belong to this context; the next drag may find another one.
+        window_->MakeCurrent();
+        interactionPass_->ReleaseGraphicsResources(window_);
+    }
+    for (const auto& volume : volumes_)
+        if (volume.actor)
+            volume.actor->GetProperty()->BackfaceCullingOff();
+}
+
+void EventDisplay::cullBackFacesSeenFromOutside() {
+    if (!interacting_ || !lighterWhileInteracting_)
+        return;
+    // A closed solid seen from outside hides its own back faces, unless the near plane
+    // cuts it: solids nearer to the eye than the near plane's corners keep them.
+    const Vec3 eye = cameraPosition();
+    const double reach = 1.5 * camera()->GetClippingRange()[0];
+    for (const auto& volume : volumes_) {
+        if (!volume.actor || !volume.actor->GetVisibility())
+            continue;
+        const double* b = volume.actor->GetBounds();
+        double d2 = 0;
+        for (int i = 0; i < 3; ++i) {
+            const double outside = std::max({b[2 * i] - eye[i], eye[i] - b[2 * i + 1], 0.0});
+            d2 += outside * outside;
+        }
+        volume.actor->GetProperty()->SetBackfaceCulling(d2 > reach * reach);
+    }
 }
 
 void EventDisplay::resetCameras() {

@@ -17,6 +17,7 @@ class vtkActor;
 class vtkCamera;
 class vtkGenericOpenGLRenderWindow;
 class vtkRenderer;
+class vtkRenderStepsPass;
 
 namespace vexel {
 
@@ -24,6 +25,7 @@ namespace geometry {
 class DetectorGeometry;
 }
 class EventDisplayInteractorStyle;
+class EventDisplayLowResolutionPass;
 
 // The 3D view: a geometry scene (the detector, one actor per logical volume) and
 // an event scene (track lines), each shown or hidden as a whole, with camera
@@ -34,11 +36,17 @@ class EventDisplayInteractorStyle;
 // view by ver about the screen's vertical axis, then tilts it by hor about the
 // screen's horizontal axis (negative: the camera rises): (0, -pi/2) looks along
 // z, (pi/2, -pi/2) along y, (-1.2, 0.5) obliquely from above.
+//
+// While the mouse turns, moves or zooms the view, frames are drawn lighter (at half
+// resolution, detector solids seen from outside without their back faces); the frame
+// after the mouse is released is the full one.
 class EventDisplay : public QWidget {
     Q_OBJECT
 public:
     using Box = std::array<double, 6>; // xmin, xmax, ymin, ymax, zmin, zmax
     using Vec3 = std::array<double, 3>;
+    // Highlights of the event scene: the track picked last and the two chosen ones.
+    enum class Highlight { Picked, FirstChosen, SecondChosen };
 
     explicit EventDisplay(QWidget* parent = nullptr);
     ~EventDisplay() override;
@@ -69,9 +77,24 @@ public:
     // Event scene.
     const TrackLine* addLine(std::vector<TrackLine::Point> points, const QColor& colour,
                              float width = 1.0f);
+    // Removes the lines and their highlights.
     void clearEvent();
     int lineCount() const { return static_cast<int>(lines_.size()); }
     const TrackLine* line(int index) const { return lines_[index].line.get(); }
+
+    // Draws line (a line of this scene, or none to remove the highlight) wider, in its own
+    // colour, with a ring of the highlight's colour, over the detector. A line may carry
+    // several highlights; the picked one is the outer ring.
+    void setHighlight(Highlight highlight, const TrackLine* line);
+    const TrackLine* highlighted(Highlight highlight) const;
+    void clearHighlights();
+    static QColor highlightColour(Highlight highlight);
+
+    // Lighter frames while the mouse moves the view (on by default); off, every frame is a
+    // full one, as for comparisons.
+    void setLighterWhileInteracting(bool lighter);
+    bool lighterWhileInteracting() const { return lighterWhileInteracting_; }
+    bool interacting() const { return interacting_; }
 
     // Cameras.
     void resetCameras();
@@ -123,6 +146,10 @@ private:
     };
 
     void updateVolumeActor(int volume);
+    void updateHighlights();
+    void beginInteraction();
+    void endInteraction();
+    void cullBackFacesSeenFromOutside();
     void handleClick(int x, int y);
     const TrackLine* pickAtDisplay(int x, int y);
 
@@ -130,12 +157,19 @@ private:
     vtkSmartPointer<vtkGenericOpenGLRenderWindow> window_;
     vtkSmartPointer<vtkRenderer> renderer_;
     vtkSmartPointer<EventDisplayInteractorStyle> style_;
+    // Layers over the scene for highlighted lines: the rings from the outside in, then the
+    // lines themselves, each layer over the one before.
+    std::array<vtkSmartPointer<vtkRenderer>, 4> highlightLayers_;
+    std::array<const TrackLine*, 3> highlights_{};
+    vtkSmartPointer<EventDisplayLowResolutionPass> interactionPass_;
     std::vector<VolumeActor> volumes_;
     std::vector<MaterialState> materials_;
     std::vector<int> walk_;
     std::vector<LineActor> lines_;
     bool detectorVisible_ = true;
     bool renderPending_ = false;
+    bool lighterWhileInteracting_ = true;
+    bool interacting_ = false;
 };
 
 } // namespace vexel

@@ -150,6 +150,7 @@ TEST(EventDisplay, ClickPicksLineAndDragDoesNot) {
         QMouseEvent move(QEvent::MouseMove, onSecond + QPoint(60, 0), Qt::LeftButton,
                          Qt::LeftButton, modifiers);
         QApplication::sendEvent(target, &move);
+        EXPECT_TRUE(display.interacting());
         QTest::mouseRelease(target, Qt::LeftButton, modifiers, onSecond + QPoint(60, 0));
         const auto after = viewDirection(display);
         return std::acos(
@@ -159,6 +160,7 @@ TEST(EventDisplay, ClickPicksLineAndDragDoesNot) {
     const double fine = dragTurn(Qt::ControlModifier);
     const double finer = dragTurn(Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(spy.count(), 1);
+    EXPECT_FALSE(display.interacting());
     EXPECT_GT(plain, 0.05);
     EXPECT_NEAR(fine, plain / 10, plain / 100);
     EXPECT_NEAR(finer, plain / 100, plain / 1000);
@@ -203,4 +205,53 @@ TEST(EventDisplay, ClickPicksTheLineUnderThePointerNotTheOneInFront) {
     const QPoint onThrough = display.toWidget({1000, 300, 3000});
     EXPECT_TRUE(display.rect().contains(onThrough));
     EXPECT_EQ(display.pickLine(onThrough), through);
+}
+
+// A highlighted line is drawn over the detector, wider, in its own colour inside rings of
+// the highlight colours; the line itself, its colour and picking stay as they were.
+TEST(EventDisplay, HighlightsRingTheLineOverTheDetector) {
+    using Highlight = EventDisplay::Highlight;
+    EventDisplay display;
+    display.resize(800, 600);
+    display.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&display));
+    display.loadDetector(testDetector());
+    // Behind the upper iron yoke, seen along +x; the other line in the open.
+    const auto* hidden = display.addLine({{1000, 3000, 3000}, {1000, 3000, 8000}}, Qt::blue, 2);
+    const auto* open = display.addLine({{0, 0, 0}, {0, 0, 2000}}, Qt::red, 2);
+    display.resetCameras();
+    const QPoint at = display.toWidget({1000, 3000, 5500});
+    const auto colourAt = [&](int dy) {
+        return display.renderImage().pixelColor(at + QPoint(0, dy)).rgb();
+    };
+    ASSERT_NE(colourAt(0), QColor(Qt::blue).rgb()); // the yoke hides it
+
+    display.setHighlight(Highlight::Picked, hidden);
+    EXPECT_EQ(display.highlighted(Highlight::Picked), hidden);
+    EXPECT_EQ(colourAt(0), QColor(Qt::blue).rgb());
+    EXPECT_EQ(colourAt(3), EventDisplay::highlightColour(Highlight::Picked).rgb());
+    // Picked and chosen: the chosen ring inside the picked one.
+    display.setHighlight(Highlight::FirstChosen, hidden);
+    EXPECT_EQ(colourAt(0), QColor(Qt::blue).rgb());
+    EXPECT_EQ(colourAt(3), EventDisplay::highlightColour(Highlight::FirstChosen).rgb());
+    EXPECT_EQ(colourAt(5), EventDisplay::highlightColour(Highlight::Picked).rgb());
+    // Still there with the detector transparent or hidden.
+    display.setMaterialTransparency(display.volumeMaterial(display.findVolume("Yoke")), 80);
+    EXPECT_EQ(colourAt(3), EventDisplay::highlightColour(Highlight::FirstChosen).rgb());
+    display.setDetectorVisible(false);
+    EXPECT_EQ(colourAt(5), EventDisplay::highlightColour(Highlight::Picked).rgb());
+
+    EXPECT_EQ(display.line(0)->colour(), QColor(Qt::blue));
+    EXPECT_EQ(display.pickLine(at), hidden);
+    display.setHighlight(Highlight::Picked, open);
+    EXPECT_EQ(display.highlighted(Highlight::FirstChosen), hidden);
+    EXPECT_EQ(colourAt(5), QColor(Qt::white).rgb());
+    display.setHighlight(Highlight::FirstChosen, nullptr);
+    EXPECT_EQ(colourAt(3), QColor(Qt::white).rgb());
+    // A line that is not in the scene highlights nothing; clearing the event clears all.
+    const vexel::TrackLine stranger({{0, 0, 0}, {1, 1, 1}}, Qt::black, 1);
+    display.setHighlight(Highlight::SecondChosen, &stranger);
+    EXPECT_EQ(display.highlighted(Highlight::SecondChosen), nullptr);
+    display.clearEvent();
+    EXPECT_EQ(display.highlighted(Highlight::Picked), nullptr);
 }
