@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DrawStyle.h"
 #include "rootio/Graph.h"
 #include "rootio/Histogram1D.h"
 
@@ -23,24 +24,10 @@ class Hist1D;
 
 namespace vexel {
 
-// How a histogram or graph is drawn.
-struct DrawStyle {
-    enum class Look { Steps, Markers };
-    Look look = Look::Steps;
-    QColor color = Qt::black;
-    // 20 full circle, 24 open circle, 26 open triangle.
-    int markerStyle = 24;
-    // Marker size in pixels.
-    double markerSize = 7.0;
-    double lineWidth = 1.0;
-    // Error bars on markers.
-    bool errors = true;
-};
-
 // A plotting surface divided into pads (one QCustomPlot with a grid of axis rects), in the
 // manner of a canvas: divide it, make a pad current with cd(i), draw into the current pad.
-// Pads are numbered 1 ... N row by row from the top left. Every pad keeps what it shows, so
-// the canvas can be saved as a picture or as a ROOT file of its histograms and curves.
+// Pads are numbered 1 ... N row by row from the top left. What a pad shows and its axis
+// arithmetic live in a CanvasPad; this widget draws it and saves it through CanvasExport.
 class Canvas : public QWidget {
     Q_OBJECT
 public:
@@ -55,7 +42,7 @@ public:
     // Makes pad i (1 ... N) current; false (and nothing changes) when there is no such pad.
     bool cd(int pad);
     int currentPad() const { return current_ + 1; }
-    // Removes everything drawn on pad i and its log scale, fixed range and titles.
+    // Removes everything drawn on pad i and its fixed ranges and titles; the log scale stays.
     void clearPad(int pad);
     void clear();
 
@@ -119,10 +106,13 @@ private:
     struct Pad;
     Pad& pad();
     const Pad& pad() const;
+    const Pad* padAt(int pad) const;
     void styleAxisRect(QCPAxisRect* rect);
     void applyFontSizes();
     void rescale(Pad& p);
     void clearPad(Pad& p);
+    // Puts the last item of the pad's model on the plot, drawn by `graph` (and `errors`).
+    void addDrawn(Pad& p, QCPGraph* graph, QCPErrorBars* errors);
 
     QCustomPlot* plot_;
     std::vector<std::unique_ptr<Pad>> pads_;

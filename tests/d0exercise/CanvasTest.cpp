@@ -1,11 +1,14 @@
 #include "Canvas.h"
 #include "Browser.h"
+#include "CanvasPad.h"
+#include "FileSizeLimit.h"
 #include "GuiTestSupport.h"
 #include "LatexText.h"
 #include "analysis/Hist1D.h"
 #include "rootio/FileReader.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPointer>
@@ -15,6 +18,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 #include <qcustomplot.h>
 
 namespace {
@@ -47,6 +51,80 @@ TEST(LatexText, TranslatesTheLabelsOfThePlots) {
     EXPECT_EQ(toPlainText("log_{10}( D^{0} IP [mm] )"), QString::fromUtf8("log₁₀( D⁰ IP [mm] )"));
     // A '#' that names no symbol and a lone '^' stay as they are.
     EXPECT_EQ(toPlainText("#nothing x^2"), "#nothing x^2");
+}
+
+TEST(CanvasPad, AxisRangesFollowWhatIsDrawn) {
+    vexel::CanvasPad pad;
+    EXPECT_FALSE(pad.xRange());
+    EXPECT_FALSE(pad.yRange());
+
+    // Points with errors: x with 5 % to spare, y from zero to 5 % above the highest error bar.
+    rootio::Graph points;
+    points.x = {1, 2, 3};
+    points.y = {4, 10, 6};
+    pad.addGraph(points, {1, 2, 1}, {});
+    EXPECT_DOUBLE_EQ(pad.xRange()->min, 0.9);
+    EXPECT_DOUBLE_EQ(pad.xRange()->max, 3.1);
+    EXPECT_DOUBLE_EQ(pad.yRange()->min, 0.0);
+    EXPECT_DOUBLE_EQ(pad.yRange()->max, 12.6);
+    // A curve follows the ranges, it does not make them.
+    rootio::Graph curve;
+    curve.x = {-100, 100};
+    curve.y = {-50, 500};
+    pad.addCurve(curve, {});
+    EXPECT_DOUBLE_EQ(pad.xRange()->min, 0.9);
+    EXPECT_DOUBLE_EQ(pad.yRange()->max, 12.6);
+
+    // The first histogram fixes x to its edges and the axis titles; y reaches below zero.
+    pad.clear();
+    rootio::Histogram1D h;
+    h.nbins = 4;
+    h.xmin = 0;
+    h.xmax = 8;
+    h.xTitle = "t";
+    h.contents = {0, -2, 0, 8, 4, 0};
+    pad.addHistogram(h, {});
+    EXPECT_EQ(pad.xTitle(), "t");
+    EXPECT_DOUBLE_EQ(pad.xRange()->max, 8.0);
+    EXPECT_DOUBLE_EQ(pad.yRange()->min, -2.0);
+    EXPECT_DOUBLE_EQ(pad.yRange()->max, 8.5);
+    // As steps: the left edges and the right edge again.
+    EXPECT_EQ(pad.points(0).x, (std::vector<double>{0, 2, 4, 6, 8}));
+    pad.setYRange(1, 2);
+    EXPECT_DOUBLE_EQ(pad.yRange()->max, 2.0);
+}
+
+TEST(CanvasPad, LogScaleLeavesOutWhatIsNotPositive) {
+    vexel::CanvasPad pad;
+    pad.setLogY(true);
+    EXPECT_DOUBLE_EQ(pad.yRange()->min, 1e-3); // nothing drawn yet
+    rootio::Histogram1D h;
+    h.nbins = 4;
+    h.xmin = 0;
+    h.xmax = 4;
+    h.contents = {0, 0, 0.5, -1, 40, 0};
+    h.sumw2 = {0, 0, 0.01, 1, 4, 0};
+    vexel::DrawStyle markers;
+    markers.look = vexel::DrawStyle::Look::Markers;
+    pad.addHistogram(h, markers);
+    // Markers: the empty and the negative bin are not drawn.
+    const auto points = pad.points(0);
+    EXPECT_EQ(points.x, (std::vector<double>{1.5, 3.5}));
+    EXPECT_EQ(points.yErrors, (std::vector<double>{0.1, 2}));
+    // From half the lowest positive point (less its error) to twice the highest (plus its).
+    EXPECT_DOUBLE_EQ(pad.yRange()->min, 0.2);
+    EXPECT_DOUBLE_EQ(pad.yRange()->max, 84.0);
+
+    // Steps leave a gap where the content is not positive.
+    pad.clear();
+    pad.addHistogram(h, {});
+    const auto steps = pad.points(0);
+    ASSERT_EQ(steps.y.size(), 5u);
+    EXPECT_TRUE(std::isnan(steps.y[0]) && std::isnan(steps.y[2]));
+    EXPECT_DOUBLE_EQ(steps.y[3], 40.0);
+    EXPECT_TRUE(pad.logY()); // clearing keeps the scale
+    EXPECT_DOUBLE_EQ(pad.yRange()->min, 0.25);
+    EXPECT_DOUBLE_EQ(pad.yRange()->max, 80.0);
 }
 
 TEST(Canvas, PadsKeepWhatIsDrawnOnThem) {
@@ -143,6 +221,43 @@ TEST(Canvas, SavesPicturesAndRootFiles) {
     EXPECT_FALSE(canvas.saveAs(dir.filePath("missing/c.eps"), &error));
     EXPECT_FALSE(canvas.saveAs(dir.filePath("missing/c.root"), &error));
     EXPECT_FALSE(canvas.saveAs(dir.filePath("c.gif"), &error));
+}
+
+TEST(Canvas, AFailedSaveKeepsTheEarlierFileAndLongNamesSave) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    vexel::Canvas canvas("c");
+    canvas.resize(700, 500);
+    canvas.divide(2, 2);
+    canvas.drawHistogram(peakHistogram());
+    canvas.update();
+    const QStringList extensions{".png", ".pdf", ".eps", ".root"};
+    QString error;
+    std::map<QString, QByteArray> before;
+    for (const QString& extension : extensions) {
+        const QString path = dir.filePath("c" + extension);
+        ASSERT_TRUE(canvas.saveAs(path, &error)) << error.toStdString();
+        before[extension] = head(path, 1 << 24);
+    }
+    // A full disk part-way through every file: each save fails, the earlier file stays whole.
+    canvas.cd(2);
+    canvas.drawHistogram(peakHistogram());
+    canvas.update();
+    {
+        vexel::test::FileSizeLimit fullDisk(400);
+        for (const QString& extension : extensions)
+            EXPECT_FALSE(canvas.saveAs(dir.filePath("c" + extension), &error))
+                << extension.toStdString();
+    }
+    for (const QString& extension : extensions)
+        EXPECT_EQ(head(dir.filePath("c" + extension), 1 << 24), before[extension])
+            << extension.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
+
+    // Names up to the 255 bytes a file name may have.
+    const QString stem(250, QChar(0x61));
+    for (const QString& extension : extensions)
+        EXPECT_TRUE(canvas.saveAs(dir.filePath(stem + extension), &error)) << error.toStdString();
 }
 
 TEST(Canvas, EmptyPadsAreBlank) {
