@@ -1,0 +1,124 @@
+// A class's worth of use in one session: 1000 Next/pick/Back cycles in the event display and
+// 200 mass and lifetime fits with canvas saves in the D0 exercise. Resident memory is read
+// before and after each run (after a warm-up); the growth must stay bounded. Exits 1 when it
+// does not.
+#include "EventDisplay.h"
+#include "Frame.h"
+#include "Messages.h"
+#include "RangeSlider.h"
+#include "Vexel_D0_Exercise.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QSurfaceFormat>
+#include <QTemporaryDir>
+#include <QVTKOpenGLNativeWidget.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// Resident set size of this process in MiB, from /proc/self/status.
+double residentMiB() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            double kib = 0;
+            status >> kib;
+            return kib / 1024.0;
+        }
+        status.ignore(4096, '\n');
+    }
+    return 0;
+}
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+int messageCount = 0;
+
+// One Next, a pick at the middle of a drawn track as a click would, one Back.
+void stepAndPick(Frame& frame) {
+    frame.Next();
+    vexel::EventDisplay& view = *frame.display();
+    view.renderNow();
+    for (int k = 0; k < view.lineCount(); ++k) {
+        const auto& points = view.line(k)->points();
+        if (points.size() < 2)
+            continue;
+        const auto& p = points[points.size() / 2];
+        if (const vexel::TrackLine* picked = view.pickLine(view.toWidget({p[0], p[1], p[2]}))) {
+            frame.OnClicked(picked);
+            frame.SaveParticle();
+            break;
+        }
+    }
+    frame.Back();
+    QApplication::processEvents();
+}
+
+void fitAndSave(TVSDReader& reader) {
+    reader.PlotD0Mass();
+    reader.FitInvariantMass();
+    // The signal window a student chooses around the peak.
+    reader.fFitRangeGaus->setValues(1840.0f, 1890.0f, true);
+    reader.PlotVarDists();
+    reader.FitDecayTime();
+    reader.SaveCanvas();
+    QApplication::processEvents();
+}
+
+// Runs warmUp then count repetitions; prints the memory growth over the counted ones.
+template <typename Step>
+bool measure(const char* what, int warmUp, int count, double boundMiB, Step step) {
+    for (int i = 0; i < warmUp; ++i)
+        step();
+    const double before = residentMiB();
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < count; ++i)
+        step();
+    const double after = residentMiB();
+    const double growth = after - before;
+    const bool bounded = growth <= boundMiB;
+    std::printf("%s: %d in %.1f s; resident %.1f MiB before, %.1f MiB after, growth %.1f MiB "
+                "(%.1f KiB each; bound %.0f MiB): %s\n",
+                what, count, secondsSince(start), before, after, growth, growth * 1024.0 / count,
+                boundMiB, bounded ? "bounded" : "GROWS");
+    return bounded;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
+    QApplication app(argc, argv);
+    vexel::setMessageSink([](const QString&, const QString&) { ++messageCount; });
+    const int cycles = argc > 1 ? std::atoi(argv[1]) : 1000;
+    const int fits = argc > 2 ? std::atoi(argv[2]) : 200;
+
+    bool bounded = true;
+    {
+        Frame frame(1, "Long_Use_1", "", 1, nullptr);
+        bounded &= measure("Next/pick/Back cycles", 20, cycles, 16.0, [&] { stepAndPick(frame); });
+    }
+
+    QTemporaryDir output;
+    TVSDReader reader(candidateFilePath().c_str());
+    reader.pathSaveD0 = output.path() + "/";
+    reader.EN();
+    reader.ToStudent();
+    reader.fName1->setText("longuse");
+    reader.SetFileName();
+    bounded &= measure("mass and lifetime fits with canvas saves", 5, fits, 16.0,
+                       [&] { fitAndSave(reader); });
+    const QStringList saved = QDir(output.path()).entryList(QDir::Files);
+    std::printf("files in the output directory: %s; message windows: %d\n",
+                qPrintable(saved.join(", ")), messageCount);
+    return bounded ? 0 : 1;
+}
