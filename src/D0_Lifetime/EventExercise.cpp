@@ -28,7 +28,7 @@ void EventExercise::restart() {
 
 EventExercise::DataSet EventExercise::openDataSet(int combination) {
     combination_ = combination <= 0 ? 1 : combination;
-    eventFilePath_ = "share/VexelLumora/lumoeventv2_D0_" + std::to_string(combination_) + ".root";
+    eventFilePath_ = DataFiles::locate(DataFiles::eventFile(combination_));
     histogramFileTail_ = std::to_string(combination_) + "_" + student_ + ".root";
     file_.reset();
     eventsDone_.clear();

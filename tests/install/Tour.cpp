@@ -3,8 +3,9 @@
 // The tour folder is VEXEL_TOUR_DIR, else <build>/tour.
 #include "Browser.h"
 #include "D0ExerciseTexts.h"
+#include "DataFiles.h"
 #include "EventDisplay.h"
-#include "FrameEventFile.h"
+#include "EventFile.h"
 #include "GuiTestSupport.h"
 #include "HelpTextDialog.h"
 #include "RangeSlider.h"
@@ -155,7 +156,7 @@ private:
         shoot(window_, language(), "03-close-up-hint");
         click(button("fPictureButton1723"));
 
-        const EventFile file("share/VexelLumora/lumoeventv2_D0_2.root");
+        const EventFile file(DataFiles::locate(DataFiles::eventFile(2)));
         for (int event = 0; event < 3; ++event) {
             const auto records = file.readEvent(event);
             const auto [first, second] = decayProducts(records);
