@@ -464,7 +464,8 @@ void TVSDReader::SaveFitResult() {
 
 QString TVSDReader::lifetimeResultsPath() const {
     return QString::fromStdString(analysis::lifetimeResultsPath(
-        pathSaveD0.toStdString(), combination, identity.toStdString()));
+        StudentFilesFolder::forSaving(pathSaveD0, lang1).toStdString(), combination,
+        identity.toStdString()));
 }
 
 void TVSDReader::writeLifetimeResults() {

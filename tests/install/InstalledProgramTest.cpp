@@ -1,5 +1,7 @@
+#include "D0ExerciseTexts.h"
 #include "DataFiles.h"
 #include "GuiTestSupport.h"
+#include "RangeSlider.h"
 #include "Vexel_D0_Exercise.h"
 #include "launcher.h"
 
@@ -96,10 +98,24 @@ TEST(InstalledChild, BothExercisesOnTheInstalledData) {
     saveHistogram->setEnabled(true);
     QTest::mouseClick(saveHistogram, Qt::LeftButton);
     QMetaObject::invokeMethod(gVSDReader, "SaveCanvas");
+    const D0ExerciseTexts t = D0ExerciseTexts::forLanguage(1);
+    for (const QString& step :
+         {t.plt_mass, t.fit_mass_dis, t.plt_distr, t.fit_sign, t.sv_res_fit}) {
+        if (step == t.plt_distr)
+            gVSDReader->fFitRangeGaus->setValues(1840, 1890);
+        QPushButton* button = nullptr;
+        for (auto* b : analysis->findChildren<QPushButton*>())
+            if (b->text() == step)
+                button = b;
+        ASSERT_NE(button, nullptr) << qPrintable(step);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
     const QString documents =
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/VexelLumora/";
     EXPECT_TRUE(QFile::exists(documents + "MassHistogram_1_Ann_Lee_3b.root"));
     EXPECT_FALSE(QDir(documents).entryList({"*.png"}, QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(QFile::exists(documents + "D0Lifetime_1_Ann_Lee_3b.root"))
+        << qPrintable(QDir(documents).entryList().join(" "));
     int told = 0;
     for (const auto& m : vexel::test::messages())
         told += m.text.contains(documents);
