@@ -1,6 +1,7 @@
 #include "Browser.h"
 #include "Canvas.h"
 #include "D0ExerciseDrawing.h"
+#include "D0ExerciseMessages.h"
 #include "D0ExerciseTexts.h"
 #include "D0ExerciseTrendPads.h"
 #include "GuiTestSupport.h"
@@ -8,6 +9,7 @@
 #include "RangeSlider.h"
 #include "Vexel_D0_Exercise.h"
 #include "analysis/AnalysisMessages.h"
+#include "analysis/LifetimeResultsFile.h"
 #include "launcher.h"
 #include "rootio/FileReader.h"
 
@@ -18,12 +20,17 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -78,6 +85,39 @@ void screenshot(const QString& name) {
     const QString path = vexel::test::saveScreenshot(window(), name);
     EXPECT_FALSE(QImage(path).isNull()) << path.toStdString();
 }
+
+// Asks for the window's close as a window manager does (WM_DELETE_WINDOW).
+void windowManagerClose(QWidget* widget) {
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    auto atom = [c](const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t a = reply ? reply->atom : XCB_ATOM_NONE;
+        std::free(reply);
+        return a;
+    };
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = static_cast<xcb_window_t>(widget->winId());
+    event.type = atom("WM_PROTOCOLS");
+    event.data.data32[0] = atom("WM_DELETE_WINDOW");
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+    xcb_disconnect(c);
+}
+
+// Counts the close events a widget receives.
+struct CloseCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Close && e->spontaneous())
+            ++count;
+        return false;
+    }
+};
 
 class D0ExerciseTest : public ::testing::Test {
 protected:
@@ -179,6 +219,7 @@ TEST_F(D0ExerciseTest, StepsOutOfOrderShowTheirMessagesInEveryLanguage) {
         r.FitInvariantMass();
         ASSERT_EQ(dialogs().size(), 1) << lang;
         EXPECT_EQ(dialogs()[0]->windowTitle(), "Plot");
+        EXPECT_EQ(dialogs()[0]->closeText(), D0ExerciseMessages::forLanguage(lang).close);
         EXPECT_EQ(dialogs()[0]->text(), analysis::AnalysisMessages::kPlotMassFirst);
         EXPECT_EQ(dialogs()[0]->width(), 350);
         closeDialogs();
@@ -400,6 +441,77 @@ TEST_F(D0ExerciseTest, SaveCanvasWritesTheFourPictures) {
     EXPECT_TRUE(vexel::test::messages()[0].text.contains("does not exist"));
 }
 
+TEST_F(D0ExerciseTest, AFrenchDesktopSavesCommaResultsIntoTheResultsFile) {
+    const QLocale desktop;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    TVSDReader& r = start(2);
+    r.combination = 42;
+    r.identity = QString::fromUtf8("Zoé_Dupont_1S");
+    const D0ExerciseMessages fr = D0ExerciseMessages::forLanguage(2);
+    const D0ExerciseTexts texts = D0ExerciseTexts::french();
+    auto onlyDialog = [](const QString& text) {
+        ASSERT_EQ(dialogs().size(), 1);
+        EXPECT_EQ(dialogs()[0]->text(), text);
+        EXPECT_EQ(dialogs()[0]->closeText(), "Fermer");
+        closeDialogs();
+    };
+    click(texts.plt_mass);
+    r.fFitRangeGaus->setValues(1850.0f, 1850.0f);
+    click(texts.fit_mass_dis);
+    onlyDialog(fr.emptySignalRange);
+    r.fFitRangeGaus->setValues(1815.0f, 1915.0f);
+    click(texts.fit_mass_dis);
+    const auto& p = r.fAnalysis->lastMassFit()->fit.parameters;
+    r.fFitRangeGaus->setValues(float(p[1] - 3 * p[2]), float(p[1] + 3 * p[2]));
+    click(texts.plt_distr);
+    click(texts.fit_sign);
+    ASSERT_TRUE(r.fittedTime());
+    ASSERT_TRUE(dialogs().isEmpty());
+
+    // Typed as a French student types it.
+    r.fFitResult->clear();
+    QTest::keyClicks(r.fFitResult, "0,41");
+    r.fFitErr->clear();
+    QTest::keyClicks(r.fFitErr, "0,02");
+    EXPECT_EQ(r.fFitResult->text(), "0,41");
+    click(texts.sv_res_fit);
+    EXPECT_TRUE(dialogs().isEmpty());
+    const auto& saved = r.fAnalysis->trends().points(2);
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_DOUBLE_EQ(saved[0].value, 0.41);
+    EXPECT_DOUBLE_EQ(saved[0].error, 0.02);
+    const QString path = output_.path() + QString::fromUtf8("/D0Lifetime_42_Zoé_Dupont_1S.root");
+    EXPECT_EQ(r.lifetimeResultsPath(), path);
+    analysis::LifetimeResults file = analysis::readLifetimeResults(path.toStdString());
+    ASSERT_EQ(file.lifetimes.size(), 1u);
+    EXPECT_EQ(file.lifetimes[0].trend, 2);
+    EXPECT_DOUBLE_EQ(file.lifetimes[0].lifetime, 0.41);
+    EXPECT_DOUBLE_EQ(file.lifetimes[0].cutMax, 1.5);
+    ASSERT_TRUE(file.massFit);
+    EXPECT_DOUBLE_EQ(file.massFit->mean, p[1]);
+
+    // A field without a number is refused, not saved as 0.
+    r.fFitResult->clear();
+    click(texts.sv_res_fit);
+    onlyDialog(fr.fieldNotANumber);
+    EXPECT_EQ(saved.size(), 1u);
+
+    // A failed write tells the student and keeps the results; the next save writes them all.
+    QTest::keyClicks(r.fFitResult, "0.43");
+    r.pathSaveD0 = output_.path() + "/missing/";
+    click(texts.sv_res_fit);
+    onlyDialog(fr.resultsNotSaved.arg(r.lifetimeResultsPath()));
+    EXPECT_EQ(saved.size(), 2u);
+    r.pathSaveD0 = output_.path() + "/";
+    click(texts.sv_res_fit);
+    EXPECT_TRUE(dialogs().isEmpty());
+    file = analysis::readLifetimeResults(path.toStdString());
+    ASSERT_EQ(file.lifetimes.size(), 3u);
+    EXPECT_DOUBLE_EQ(file.lifetimes[1].lifetime, 0.43);
+    screenshot("d0_french_saved_result");
+    QLocale::setDefault(desktop);
+}
+
 TEST_F(D0ExerciseTest, TextsOfEveryLanguage) {
     struct Expected {
         int lang;
@@ -445,12 +557,26 @@ TEST_F(D0ExerciseTest, TextsOfEveryLanguage) {
 
 TEST_F(D0ExerciseTest, ExitLeavesTheLauncherUsable) {
     launcher l;
+    l.h = 17;
+    l.user = "Ana_Pop_9";
     l.enableII();
     QTest::mouseClick(l.fPictureButton785, Qt::LeftButton);
     QApplication::processEvents();
     ASSERT_TRUE(window()->isVisible());
     EXPECT_FALSE(l.fPictureButton785->isEnabled());
     TVSDReader* reader = gVSDReader;
+    QPointer<TVSDReader> earlier(reader);
+    EXPECT_EQ(reader->combination, l.h);
+    EXPECT_EQ(reader->identity.toStdString(), l.user);
+    // The title bar's close (a real window-manager request) leaves the window up.
+    CloseCounter counter;
+    window()->installEventFilter(&counter); // runs before the exercise's own filter
+    windowManagerClose(window());
+    for (int i = 0; i < 100 && counter.count == 0; ++i)
+        QTest::qWait(20);
+    EXPECT_EQ(counter.count, 1);
+    EXPECT_TRUE(window()->isVisible());
+    window()->removeEventFilter(&counter);
     click("Exit");
     EXPECT_FALSE(window()->isVisible());
     EXPECT_TRUE(l.fMainFrame990->isVisible());
@@ -461,6 +587,7 @@ TEST_F(D0ExerciseTest, ExitLeavesTheLauncherUsable) {
     l.enableII();
     QTest::mouseClick(l.fPictureButton785, Qt::LeftButton);
     EXPECT_NE(gVSDReader, reader);
+    EXPECT_TRUE(earlier.isNull()); // the earlier exercise object is freed
     EXPECT_EQ(tabTitles(vexel::Browser::Right), QStringList{"Invariant Mass Distribution"});
     EXPECT_EQ(tabTitles(vexel::Browser::Left).size(), 1);
     EXPECT_TRUE(vexel::test::messages().empty());
