@@ -73,7 +73,10 @@ launcher::launcher()
     disableAll();
 }
 
-launcher::~launcher() = default;
+launcher::~launcher() {
+    // The exercise windows are the launcher's children and go with it.
+    delete fMainFrame990;
+}
 
 void launcher::initialCheck() {
     if (QPixmap(dataFile(DataFiles::picture("l2.png"))).isNull()) {
