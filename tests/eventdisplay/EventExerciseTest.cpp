@@ -155,13 +155,16 @@ TEST_F(EventExerciseModel, SavesTheHistogramUnderTheStudentsName) {
     EXPECT_EQ(accented.saveHistogram(out), EventExercise::Saved::Saved) << accented.problem();
     EXPECT_TRUE(QFile::exists(run.path("out/MassHistogram_4_" + student + ".root")));
 
-    // A file name over 255 bytes is refused before anything is written.
+    // A file name of 255 bytes saves; one byte more is refused before anything is written.
+    EventExercise longest(std::string(234, 'a'));
+    addFirstMass(longest);
+    EXPECT_EQ(longest.saveHistogram(out), EventExercise::Saved::Saved) << longest.problem();
     EventExercise longName(std::string(235, 'a'));
     addFirstMass(longName);
     EXPECT_EQ(longName.histogramPath(out).size() - out.size(), 256u);
     EXPECT_EQ(longName.saveHistogram(out), EventExercise::Saved::NameTooLong);
     EXPECT_TRUE(longName.histogramUnsaved());
-    EXPECT_EQ(QDir(run.path("out")).entryList(QDir::Files).size(), 2);
+    EXPECT_EQ(QDir(run.path("out")).entryList(QDir::Files).size(), 3);
 
     // A directory that is gone: a failure with its reason; the histogram stays unsaved.
     EventExercise lost("Ann_Lee_3b");
