@@ -31,6 +31,12 @@ namespace {
 const char* const hiddenVolume = "EcalModulesFiberPb";
 constexpr unsigned transparentLook = 80;
 
+// The highlight of the chosen particle of list id 0 (first slot) or 1 (second slot).
+vexel::EventDisplay::Highlight chosenHighlight(int id) {
+    return id == 0 ? vexel::EventDisplay::Highlight::FirstChosen
+                   : vexel::EventDisplay::Highlight::SecondChosen;
+}
+
 const std::string& particleName(const VxLumoTrack& record) {
     static const std::string none;
     return record.particleId ? *record.particleId : none;
@@ -159,6 +165,7 @@ void Frame::Back() {
 void Frame::Clear() {
     display_->clearEvent();
     linexx = nullptr;
+    selectedLine_ = nullptr;
 }
 
 void Frame::Reset() {
@@ -173,6 +180,8 @@ void Frame::Reset() {
     fTextButton753a->setEnabled(false);
     fTextEntry1337->setText("");
     setLegend("Icons/leg1.png");
+    display_->clearHighlights();
+    selectedLine_ = nullptr;
 }
 
 void Frame::ShowGeometry() {
@@ -307,6 +316,8 @@ void Frame::OnClicked(const vexel::TrackLine* line) {
     const VxLumoTrack* selected = exercise_.pick(line->lineStart(), line->lineEnd());
     if (!selected)
         return;
+    selectedLine_ = line;
+    display_->setHighlight(vexel::EventDisplay::Highlight::Picked, line);
     fTextEntry1311->setText(QString::fromStdString(particleName(*selected)));
     fTextEntry1305->setText(QString::fromStdString(formatValue(selected->mass)));
     fTextEntry1312->setText(QString::fromStdString(formatValue(selected->E)));
@@ -322,7 +333,11 @@ void Frame::addChosenParticle(const VxLumoTrack& record, int id) {
     auto* item =
         new QListWidgetItem("My particle: " + QString::fromStdString(particleName(record)));
     item->setData(Qt::UserRole, id);
+    // The entry wears the colour of its track's highlight.
+    const auto highlight = chosenHighlight(id);
+    item->setBackground(vexel::EventDisplay::highlightColour(highlight));
     fListBox1321->addItem(item);
+    display_->setHighlight(highlight, selectedLine_);
 }
 
 void Frame::SaveParticle() {
@@ -350,8 +365,10 @@ void Frame::DeleteParticle() {
     if (chosen.isEmpty() || exercise_.particleCount() < 1)
         return;
     QListWidgetItem* item = chosen.front();
-    if (!exercise_.deleteParticle(item->data(Qt::UserRole).toInt()))
+    const int id = item->data(Qt::UserRole).toInt();
+    if (!exercise_.deleteParticle(id))
         return;
+    display_->setHighlight(chosenHighlight(id), nullptr);
     delete item;
     // The list would select the entry that takes the deleted one's place; the student has
     // not chosen it, so a second Delete must not remove it.

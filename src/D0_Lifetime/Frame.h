@@ -95,8 +95,9 @@ private:
     bool endRequested(); // false keeps the program open
 
     EventExercise exercise_;
-    QString pathSave;               // output directory, ending in "/"
-    const vexel::TrackLine* linexx; // the line made last
+    QString pathSave;                                // output directory, ending in "/"
+    const vexel::TrackLine* linexx;                  // the line made last
+    const vexel::TrackLine* selectedLine_ = nullptr; // the line the selected record was picked by
     vexel::BasicRandom r;
     std::string user1;
     int lang1;
