@@ -212,7 +212,7 @@ void TVSDReader::showStatus(const analysis::AnalysisStatus& status) {
     switch (status.code) {
     case Code::Ok:
         if (status.approximateErrors)
-            showPlotMessage(messages_.approximateErrors, 65);
+            showPlotMessage(messages_.approximateErrors, 120);
         return;
     case Code::NoMassHistogram:
         showPlotMessage(analysis::AnalysisMessages::kPlotMassFirst, 65);
@@ -238,16 +238,16 @@ void TVSDReader::showStatus(const analysis::AnalysisStatus& status) {
         showPlotMessage(messages_.noSidebandBackground, 120);
         return;
     case Code::NothingToFit:
-        showPlotMessage(messages_.nothingToFit, 65);
+        showPlotMessage(messages_.nothingToFit, 120);
         return;
     case Code::FitFailed:
-        showPlotMessage(messages_.fitFailed, 65);
+        showPlotMessage(messages_.fitFailed, 120);
         return;
     case Code::EmptySignalRange:
-        showPlotMessage(messages_.emptySignalRange, 65);
+        showPlotMessage(messages_.emptySignalRange, 120);
         return;
     case Code::EmptyDecayTimeRange:
-        showPlotMessage(messages_.emptyDecayTimeRange, 65);
+        showPlotMessage(messages_.emptyDecayTimeRange, 120);
         return;
     }
 }
@@ -453,7 +453,7 @@ void TVSDReader::SaveFitResult() {
     // The result as the fields show it; text that is not a number is not saved as 0.
     const double value = fieldValue(fFitResult), error = fieldValue(fFitErr);
     if (fAnalysis->fittedTime() && (!std::isfinite(value) || !std::isfinite(error))) {
-        showPlotMessage(messages_.fieldNotANumber, 65);
+        showPlotMessage(messages_.fieldNotANumber, 120);
         return;
     }
     const auto status = fAnalysis->saveFitResult(id, currentCuts(), value, error);

@@ -220,6 +220,8 @@ TEST_F(D0ExerciseTest, StepsOutOfOrderShowTheirMessagesInEveryLanguage) {
         ASSERT_EQ(dialogs().size(), 1) << lang;
         EXPECT_EQ(dialogs()[0]->windowTitle(), "Plot");
         EXPECT_EQ(dialogs()[0]->closeText(), D0ExerciseMessages::forLanguage(lang).close);
+        if (lang == 3)
+            vexel::test::saveScreenshot(dialogs()[0], "d0_message_DE");
         EXPECT_EQ(dialogs()[0]->text(), analysis::AnalysisMessages::kPlotMassFirst);
         EXPECT_EQ(dialogs()[0]->width(), 350);
         closeDialogs();
@@ -493,6 +495,7 @@ TEST_F(D0ExerciseTest, AFrenchDesktopSavesCommaResultsIntoTheResultsFile) {
     // A field without a number is refused, not saved as 0.
     r.fFitResult->clear();
     click(texts.sv_res_fit);
+    vexel::test::saveScreenshot(dialogs().value(0), "d0_message_not_a_number_FR");
     onlyDialog(fr.fieldNotANumber);
     EXPECT_EQ(saved.size(), 1u);
 
