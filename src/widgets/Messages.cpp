@@ -17,19 +17,23 @@ QuestionSink& currentQuestionSink() {
 }
 } // namespace
 
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text) {
+    auto box = std::make_unique<QMessageBox>();
+    box->setWindowTitle(title);
+    box->setText(text);
+    box->setIcon(QMessageBox::NoIcon);
+    box->setTextFormat(Qt::PlainText);
+    box->setStyleSheet("QLabel{qproperty-alignment: AlignCenter;}");
+    box->addButton(QStringLiteral("Dismiss"), QMessageBox::AcceptRole);
+    return box;
+}
+
 void showMessage(const QString& title, const QString& text) {
     if (currentSink()) {
         currentSink()(title, text);
         return;
     }
-    QMessageBox box;
-    box.setWindowTitle(title);
-    box.setText(text);
-    box.setIcon(QMessageBox::NoIcon);
-    box.setTextFormat(Qt::PlainText);
-    box.setStyleSheet("QLabel{qproperty-alignment: AlignCenter;}");
-    box.addButton(QStringLiteral("Dismiss"), QMessageBox::AcceptRole);
-    box.exec();
+    makeMessageBox(title, text)->exec();
 }
 
 MessageSink setMessageSink(MessageSink sink) {

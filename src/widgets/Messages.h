@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QMessageBox;
 
 namespace vexel {
 
@@ -11,6 +14,9 @@ namespace vexel {
 using MessageSink = std::function<void(const QString& title, const QString& text)>;
 
 void showMessage(const QString& title, const QString& text);
+
+// The box showMessage shows, made but not shown.
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text);
 
 // Installs a sink (an empty function restores the real box); returns the previous one.
 MessageSink setMessageSink(MessageSink sink);
