@@ -785,14 +785,17 @@ void Vexel_D0_Exercise(int lang, QString saveDir, int choice, int mode, int data
     }
     gVSDReader->ToStudent();
     // Display minus the margins of the exercise, but never too small to work in, and never
-    // lower than the screen's free area below y 30.
+    // lower or wider than the screen's free area below y 30 and right of x 5 (a small screen
+    // scaled up by the desktop).
     QSize display(1280, 1024);
     int freeHeight = 1024 - 30;
+    int freeWidth = 1280 - 5;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         display = screen->geometry().size();
         freeHeight = screen->availableGeometry().bottom() + 1 - 30;
+        freeWidth = screen->availableGeometry().right() + 1 - 5;
     }
-    const int width = std::max(display.width() - 350, 1000);
+    const int width = std::min(std::max(display.width() - 350, 1000), std::max(freeWidth, 640));
     const int height = std::min(std::max(display.height() - 200, 720), std::max(freeHeight, 400));
     TVSDReader::browser()->setGeometry(5, 30, width, height);
 }

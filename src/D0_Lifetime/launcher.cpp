@@ -19,6 +19,9 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QWidget>
 #include <iostream>
@@ -175,7 +178,21 @@ void launcher::gui() {
     connect(fTextButton783, SIGNAL(clicked()), this, SLOT(Exit()));
     connect(fPictureButton785, SIGNAL(clicked()), this, SLOT(start2()));
 
-    fMainFrame990->setFixedSize(304, 552);
+    // On a display lower than the window (a small screen scaled up by the desktop) the
+    // window keeps to the screen and its content scrolls.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() - 40 : 552;
+    if (room < 552) {
+        auto* scroll = new QScrollArea(fMainFrame990);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setWidget(outer);
+        const int width = 304 + scroll->verticalScrollBar()->sizeHint().width();
+        scroll->setGeometry(0, 0, width, room);
+        fMainFrame990->setFixedSize(width, room);
+    } else {
+        fMainFrame990->setFixedSize(304, 552);
+    }
     fMainFrame990->show();
 }
 

@@ -1,11 +1,14 @@
 #include "HelpTextDialog.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vexel {
 
@@ -36,6 +39,12 @@ HelpTextDialog::HelpTextDialog(const QString& title, const QString& text, int wi
     view_->setMinimumHeight(0);
     layout->addWidget(view_);
     layout->addLayout(buttons);
+    // Never larger than the screen's free area (a small screen scaled up by the desktop).
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size() - QSize(10, 40);
+        width = std::min(width, room.width());
+        height = std::min(height, room.height());
+    }
     resize(width, height);
     registry().append(this);
 }
