@@ -2,6 +2,8 @@
 
 #include "Browser.h"
 #include "Canvas.h"
+#include "CanvasFileName.h"
+#include "CanvasSaveMessages.h"
 #include "D0ExerciseDrawing.h"
 #include "DataFiles.h"
 #include "HelpTextDialog.h"
@@ -18,6 +20,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -516,17 +519,37 @@ void TVSDReader::ClearTrend() {
 
 void TVSDReader::SaveCanvas() {
     massCanvas();
-    QStringList failures;
+    using namespace vexel::CanvasSaveMessages;
     const QString folder = StudentFilesFolder::forSaving(pathSaveD0, lang1);
+    // The field names a file, not a path; the default name stands in for the placeholder.
+    const vexel::CanvasFileName name = vexel::canvasFileName(
+        filetosave.toStdString(), f_name.toStdString(), combination, identity.toStdString());
+    if (!name.fits) {
+        vexel::showMessage(title(lang1),
+                           nameTooLong(lang1, static_cast<int>(name.stem.size() + 5),
+                                       static_cast<int>(vexel::kMaxCanvasStemBytes + 5)));
+        return;
+    }
+    const QFileInfo directory(folder.isEmpty() ? QString(".") : folder);
+    if (!directory.isDir()) {
+        vexel::showMessage(title(lang1), directoryMissing(lang1, folder));
+        return;
+    }
+    if (!directory.isWritable()) {
+        vexel::showMessage(title(lang1), directoryNotWritable(lang1, folder));
+        return;
+    }
+    QStringList saved, notSaved;
     for (const char* extension : {".root", ".eps", ".pdf", ".png"}) {
+        const QString file = QString::fromStdString(name.stem) + extension;
         QString error;
-        if (!fPad->saveAs(folder + filetosave + extension, &error))
-            failures.append(error);
+        if (fPad->saveAs(folder + file, &error))
+            saved.append(file);
+        else
+            notSaved.append(file + ": " + error);
     }
-    if (!failures.isEmpty()) {
-        failures.removeDuplicates();
-        vexel::showMessage("Error", failures.join("\n"));
-    }
+    if (!notSaved.isEmpty())
+        vexel::showMessage(title(lang1), report(lang1, saved, notSaved));
 }
 
 namespace {

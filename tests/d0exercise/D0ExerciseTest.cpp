@@ -4,6 +4,7 @@
 #include "D0ExerciseMessages.h"
 #include "D0ExerciseTexts.h"
 #include "D0ExerciseTrendPads.h"
+#include "FileSizeLimit.h"
 #include "GuiTestSupport.h"
 #include "HelpTextDialog.h"
 #include "RangeSlider.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
@@ -26,6 +28,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -430,11 +433,60 @@ TEST_F(D0ExerciseTest, SaveCanvasWritesTheFourPictures) {
     QFile::copy(dir.filePath("mass_canvas.png"),
                 QString(VEXEL_BINARY_DIR) + "/screenshots/d0_saved_canvas.png");
 
-    // Nothing typed: files named only by their extension.
+    // A disk too full for the EPS picture only: the student is told which files were saved,
+    // the earlier EPS file stays whole.
+    qint64 largestOther = 0;
+    for (const char* extension : {".root", ".pdf", ".png"})
+        largestOther = std::max(largestOther,
+                                QFileInfo(dir.filePath(QString("mass_canvas") + extension)).size());
+    QFile epsBefore(dir.filePath("mass_canvas.eps"));
+    ASSERT_TRUE(epsBefore.open(QIODevice::ReadOnly));
+    const QByteArray epsBytes = epsBefore.readAll();
+    ASSERT_GT(epsBytes.size(), largestOther + 4096);
+    {
+        vexel::test::FileSizeLimit fullDisk(static_cast<rlim_t>(largestOther + 2048));
+        click("Save Canvas");
+    }
+    ASSERT_EQ(vexel::test::messages().size(), 1u);
+    const QString report = vexel::test::messages()[0].text;
+    EXPECT_TRUE(report.contains("Saved:\n  mass_canvas.root\n  mass_canvas.pdf\n  mass_canvas.png"))
+        << report.toStdString();
+    EXPECT_TRUE(report.contains("Not saved")) << report.toStdString();
+    EXPECT_TRUE(report.contains("mass_canvas.eps:")) << report.toStdString();
+    QFile epsAfter(dir.filePath("mass_canvas.eps"));
+    ASSERT_TRUE(epsAfter.open(QIODevice::ReadOnly));
+    EXPECT_EQ(epsAfter.readAll(), epsBytes);
+    vexel::test::clearMessages();
+
+    // Nothing typed: the default name with the combination, no hidden files.
     r.fName1->clear();
     click("Save Canvas");
-    EXPECT_TRUE(QFile::exists(dir.filePath(".png")));
-    EXPECT_TRUE(QFile::exists(dir.filePath(".root")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("D0Canvas_1.png")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("D0Canvas_1.root")));
+    EXPECT_FALSE(QFile::exists(dir.filePath(".png")));
+
+    // The field names a file inside the output directory, never a path.
+    QTemporaryDir outer;
+    r.pathSaveD0 = outer.path() + "/inner/";
+    ASSERT_TRUE(QDir(outer.path()).mkdir("inner"));
+    r.fName1->setText("../escape");
+    click("Save Canvas");
+    r.fName1->setText(outer.path() + "/absolute");
+    click("Save Canvas");
+    EXPECT_EQ(QDir(outer.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_TRUE(QFile::exists(outer.path() + "/inner/__escape.png"));
+    EXPECT_EQ(QDir(outer.path() + "/inner").entryList(QDir::Files | QDir::Hidden).size(), 8);
+    EXPECT_EQ(r.fName1->text(), outer.path() + "/absolute"); // the field keeps what was typed
+    // A name too long for the file system is refused with a message; 250 bytes still save.
+    r.fName1->setText(QString(251, 'n'));
+    click("Save Canvas");
+    ASSERT_EQ(vexel::test::messages().size(), 1u);
+    EXPECT_TRUE(vexel::test::messages()[0].text.contains("too long"));
+    vexel::test::clearMessages();
+    r.fName1->setText(QString(250, 'n'));
+    click("Save Canvas");
+    EXPECT_TRUE(vexel::test::messages().empty());
+    EXPECT_EQ(QDir(outer.path() + "/inner").entryList(QDir::Files | QDir::Hidden).size(), 12);
 
     // A directory that does not exist is reported, not a crash.
     r.pathSaveD0 = out.path() + "/missing/";

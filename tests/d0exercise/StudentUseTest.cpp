@@ -303,12 +303,12 @@ TEST_F(StudentUseTest, SaveCanvasIntoTheLauncherOutputDirectory) {
     click("Plot D0 mass");
     click("Fit mass distribution");
 
-    // Nothing typed yet: the files are named by their extension only.
+    // Nothing typed yet: the files get the default name.
     click("Save Canvas");
     const QDir dir(out.path());
-    for (const char* name : {".root", ".eps", ".pdf", ".png"})
+    for (const char* name : {"D0Canvas.root", "D0Canvas.eps", "D0Canvas.pdf", "D0Canvas.png"})
         EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name;
-    expectFourGoodFiles(dir, "", false);
+    expectFourGoodFiles(dir, "D0Canvas", false);
 
     // The whole analysis canvas, distributions included.
     const double mean = r.fAnalysis->lastMassFit()->fit.parameters[1];
