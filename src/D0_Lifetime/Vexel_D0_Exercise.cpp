@@ -124,6 +124,10 @@ vexel::Browser* TVSDReader::browser() {
     if (!window) {
         window = new vexel::Browser;
         window->setObjectName("D0ExerciseBrowser");
+        // Freed when the program's event loop ends.
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QObject::connect(app, &QCoreApplication::aboutToQuit, window.data(),
+                             &QObject::deleteLater);
     }
     return window;
 }
