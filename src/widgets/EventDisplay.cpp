@@ -260,7 +260,8 @@ const TrackLine* EventDisplay::addLine(std::vector<TrackLine::Point> points, con
         entry.actor->SetMapper(mapper);
         auto* property = entry.actor->GetProperty();
         property->SetColor(colour.redF(), colour.greenF(), colour.blueF());
-        property->SetLineWidth(width);
+        // VTK draws widths in device pixels: as thick on a high-density screen as elsewhere.
+        property->SetLineWidth(width * static_cast<float>(widget_->devicePixelRatioF()));
         property->LightingOff();
         renderer_->AddActor(entry.actor);
     }
@@ -311,8 +312,9 @@ void EventDisplay::clearHighlights() {
 void EventDisplay::updateHighlights() {
     for (const auto& layer : highlightLayers_)
         layer->RemoveAllViewProps();
-    const auto addCopy = [](vtkRenderer* layer, const LineActor& entry, const QColor& colour,
-                            float width) {
+    const auto ratio = static_cast<float>(widget_->devicePixelRatioF());
+    const auto addCopy = [ratio](vtkRenderer* layer, const LineActor& entry, const QColor& colour,
+                                 float width) {
         auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
         mapper->SetInputData(vtkPolyData::SafeDownCast(entry.actor->GetMapper()->GetInput()));
         mapper->ScalarVisibilityOff();
@@ -321,7 +323,7 @@ void EventDisplay::updateHighlights() {
         actor->PickableOff();
         auto* property = actor->GetProperty();
         property->SetColor(colour.redF(), colour.greenF(), colour.blueF());
-        property->SetLineWidth(width);
+        property->SetLineWidth(width * ratio);
         property->LightingOff();
         layer->AddActor(actor);
     };
