@@ -3,6 +3,7 @@
 #include "launcher.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSurfaceFormat>
 #include <QVTKOpenGLNativeWidget.h>
 
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vexel Lumora launcher");
     QApplication::setStyle("Fusion");
+    // The menu entry's name and icon: the desktop joins the windows to the entry.
+    QGuiApplication::setDesktopFileName("vexel-lumora");
+    QApplication::setWindowIcon(
+        QIcon::fromTheme("vexel-lumora", QIcon("share/icons/hicolor/48x48/apps/vexel-lumora.png")));
     // The program ends when none of its windows is visible; hiding is not closing.
     // The watch starts once the launcher is up, after its start-up messages.
     QApplication::setQuitOnLastWindowClosed(false);
