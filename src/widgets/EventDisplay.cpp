@@ -38,7 +38,7 @@ constexpr double pickTolerance = 0.003;
 constexpr double samePlace = 0.5;
 
 // Highlight rings: each ring this many pixels wider than the one inside it.
-constexpr float ringWidth = 4.0f;
+constexpr float ringWidth = 6.0f;
 
 Vec3 cross(const Vec3& a, const Vec3& b) {
     return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};

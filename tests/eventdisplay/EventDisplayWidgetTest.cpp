@@ -234,18 +234,18 @@ TEST(EventDisplay, HighlightsRingTheLineOverTheDetector) {
     display.setHighlight(Highlight::FirstChosen, hidden);
     EXPECT_EQ(colourAt(0), QColor(Qt::blue).rgb());
     EXPECT_EQ(colourAt(3), EventDisplay::highlightColour(Highlight::FirstChosen).rgb());
-    EXPECT_EQ(colourAt(5), EventDisplay::highlightColour(Highlight::Picked).rgb());
+    EXPECT_EQ(colourAt(7), EventDisplay::highlightColour(Highlight::Picked).rgb());
     // Still there with the detector transparent or hidden.
     display.setMaterialTransparency(display.volumeMaterial(display.findVolume("Yoke")), 80);
     EXPECT_EQ(colourAt(3), EventDisplay::highlightColour(Highlight::FirstChosen).rgb());
     display.setDetectorVisible(false);
-    EXPECT_EQ(colourAt(5), EventDisplay::highlightColour(Highlight::Picked).rgb());
+    EXPECT_EQ(colourAt(7), EventDisplay::highlightColour(Highlight::Picked).rgb());
 
     EXPECT_EQ(display.line(0)->colour(), QColor(Qt::blue));
     EXPECT_EQ(display.pickLine(at), hidden);
     display.setHighlight(Highlight::Picked, open);
     EXPECT_EQ(display.highlighted(Highlight::FirstChosen), hidden);
-    EXPECT_EQ(colourAt(5), QColor(Qt::white).rgb());
+    EXPECT_EQ(colourAt(7), QColor(Qt::white).rgb());
     display.setHighlight(Highlight::FirstChosen, nullptr);
     EXPECT_EQ(colourAt(3), QColor(Qt::white).rgb());
     // A line that is not in the scene highlights nothing; clearing the event clears all.
