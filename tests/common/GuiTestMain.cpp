@@ -7,6 +7,9 @@
 #include <QVTKOpenGLNativeWidget.h>
 #include <cstdio>
 #include <gtest/gtest.h>
+#ifdef VEXEL_KEEP_LOADED
+#include <dlfcn.h>
+#endif
 
 namespace {
 void keepWarnings(QtMsgType type, const QMessageLogContext&, const QString& text) {
@@ -17,6 +20,11 @@ void keepWarnings(QtMsgType type, const QMessageLogContext&, const QString& text
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef VEXEL_KEEP_LOADED
+    // Sanitizer build: the graphics driver stays loaded until the leak check at exit, so what
+    // it keeps stays reachable instead of being reported without a library name.
+    dlopen(VEXEL_KEEP_LOADED, RTLD_NOW | RTLD_NODELETE);
+#endif
     qInstallMessageHandler(keepWarnings);
     // As in the program: the 3D view needs its OpenGL format before the application.
     QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
