@@ -4,6 +4,7 @@
 #include "Frame.h"
 #include "GuiTestSupport.h"
 #include "TabLineEdit.h"
+#include "Vexel_D0_Exercise.h"
 #include "launcher.h"
 
 #include <QComboBox>
@@ -75,5 +76,28 @@ TEST(StudentInputFaults, NamesInTheLauncherMakeAHistogramFileInTheOutputDirector
         frame.SaveHist();
         EXPECT_EQ(filesBelow(root.path()).filter(QRegularExpression("^(?!out/)")), QStringList());
         expectSavedOrExplained(out, 0, typed);
+    }
+}
+
+TEST(StudentInputFaults, CanvasFileNamesMakePicturesInTheOutputDirectoryOrAMessage) {
+    QTemporaryDir root;
+    const QString out = root.path() + "/out/";
+    ASSERT_TRUE(QDir().mkpath(out));
+    TVSDReader reader(candidateFilePath().c_str());
+    reader.pathSaveD0 = out;
+    reader.EN();
+    reader.ToStudent();
+    reader.PlotD0Mass();
+    for (const QString& typed : kInputs) {
+        SCOPED_TRACE(typed.toStdString());
+        // An empty directory each time: a name mapped to an earlier one would only replace it.
+        ASSERT_TRUE(QDir(out).removeRecursively() && QDir().mkpath(out));
+        const int before = 0;
+        reader.fName1->setText(typed);
+        reader.SetFileName();
+        vexel::test::clearMessages();
+        reader.SaveCanvas();
+        EXPECT_EQ(filesBelow(root.path()).filter(QRegularExpression("^(?!out/)")), QStringList());
+        expectSavedOrExplained(out, before, typed);
     }
 }
