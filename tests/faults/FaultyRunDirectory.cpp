@@ -57,9 +57,12 @@ const char* faultName(Fault fault) {
     return "";
 }
 
+bool faultAvailable(Fault fault) {
+    return fault != Fault::OtherRootFile || QFile::exists(kOtherRootFile);
+}
+
 FaultyRunDirectory::FaultyRunDirectory() : previous_(QDir::currentPath()) {
-    if (!dir_.isValid() || !QFile::exists(kRunDir + "/share/VexelLumora/vexelfull.gdml") ||
-        !QFile::exists(kOtherRootFile))
+    if (!dir_.isValid() || !QFile::exists(kRunDir + "/share/VexelLumora/vexelfull.gdml"))
         return;
     QDirIterator it(kRunDir, QDir::Files, QDirIterator::Subdirectories);
     valid_ = true;

@@ -8,6 +8,8 @@ namespace vexel::test {
 // What is wrong with a data file.
 enum class Fault { Missing, Empty, Truncated, FlippedBytes, OtherRootFile };
 const char* faultName(Fault fault);
+// The genuine ROOT file of another kind comes from ../shared; without it that case is left out.
+bool faultAvailable(Fault fault);
 inline constexpr Fault kAllFaults[] = {Fault::Missing, Fault::Empty, Fault::Truncated,
                                        Fault::FlippedBytes, Fault::OtherRootFile};
 
