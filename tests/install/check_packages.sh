@@ -9,10 +9,20 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "check_packages: $*" >&2; exit 1; }
 
-(cd "$out" && cpack -G DEB --config "$build/CPackConfig.cmake" >cpack.log 2>&1) ||
-  { cat "$out/cpack.log"; fail "cpack failed"; }
+sh "$(dirname "$0")/../../packaging/make-packages.sh" "$build" "$out" || fail "making the packages failed"
 program=$(ls "$out"/vexel-lumora_*.deb)
 data=$(ls "$out"/vexel-lumora-data_*.deb)
+
+# The program is built for this release and says so in its version; the data is the same for
+# every release.
+release=$(. /etc/os-release && echo "${ID:-}${VERSION_ID:-}")
+case "$release" in
+  debian*) tag="+deb${release#debian}u0" ;;
+  ubuntu*) tag="+ubuntu${release#ubuntu}" ;;
+  *) tag="" ;;
+esac
+[ "$(dpkg-deb -f "$program" Version)" = "$(dpkg-deb -f "$data" Version)$tag" ] ||
+  fail "program version $(dpkg-deb -f "$program" Version) is not the data's plus '$tag'"
 
 [ "$(dpkg-deb -f "$data" Architecture)" = all ] || fail "the data package is not 'all'"
 [ "$(dpkg-deb -f "$program" Architecture)" = "$(dpkg --print-architecture)" ] ||

@@ -7,6 +7,7 @@
 #include "rootio/FileReader.h"
 #include "rootio/FileWriter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <sys/stat.h>

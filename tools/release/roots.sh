@@ -63,12 +63,17 @@ need_host_tools() {
   command -v debootstrap >/dev/null || missing+=(debootstrap)
   command -v unshare >/dev/null || missing+=(util-linux)
   [ -x "$APT_HELPER" ] || missing+=(apt)
-  if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-      -o Acquire::http::Timeout="$NETWORK_TIMEOUT" "${missing[@]}" ||
-      die "could not install ${missing[*]}"
-  fi
+  host_install "${missing[@]}"
+}
+
+# Installs the named packages on this machine when any is given.
+host_install() {
+  [ $# -gt 0 ] || return 0
+  echo "Installing: $*"
+  apt-get update -qq -o Acquire::http::Timeout="$NETWORK_TIMEOUT" -o Acquire::Retries=2 ||
+    die "apt-get update failed: is the package archive reachable?"
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    -o Acquire::http::Timeout="$NETWORK_TIMEOUT" "$@" >/dev/null || die "could not install $*"
 }
 
 # Every archive address in this machine's apt sources (one-line and deb822 formats), with the
@@ -186,12 +191,28 @@ new_root() {
   cp -a "$base" "$dir"
   rm -f "$dir/.vexel-bootstrapped"
   cp /etc/resolv.conf "$dir/etc/resolv.conf" 2>/dev/null || true
+  # A throw-away root: dpkg need not wait for every file to reach the disk.
+  echo force-unsafe-io >"$dir/etc/dpkg/dpkg.cfg.d/vexel-unsafe-io"
   chmod 1777 "$dir/tmp"
-  # The machine's npm settings (registry, certificates) for the tests that fetch JSROOT.
+  # The machine's npm settings (registry, certificates) for the tests that fetch JSROOT. A
+  # certificate file they name comes along: the root's own bundle may lack what it adds.
   if command -v npm >/dev/null 2>&1; then
-    local f
+    local f line ca
     for f in "$(npm config get globalconfig 2>/dev/null)" "$(npm config get userconfig 2>/dev/null)"; do
-      [ -f "$f" ] && grep -v '^[[:space:]]*nodedir' "$f" >>"$dir/root/.npmrc"
+      [ -f "$f" ] || continue
+      while IFS= read -r line; do
+        case "$line" in
+          *nodedir*) ;;
+          cafile=*)
+            ca=${line#cafile=}
+            if [ -r "$ca" ]; then
+              cp "$ca" "$dir/etc/ssl/vexel-npm-ca.crt"
+              echo "cafile=/etc/ssl/vexel-npm-ca.crt"
+            fi
+            ;;
+          *) echo "$line" ;;
+        esac
+      done <"$f" >>"$dir/root/.npmrc"
     done
   fi
   mkdir -p "$VEXEL_CACHE/apt/$codename" "$VEXEL_CACHE/ccache/$codename" "$VEXEL_CACHE/npm"
