@@ -110,34 +110,32 @@ archive_serves() {
   return $status
 }
 
-# Sets ARCHIVE and SECURITY_ARCHIVE (may stay empty) for CODENAME from this machine's apt
-# sources (or VEXEL_DEBIAN_ARCHIVE), or stops with the reason.
+# Sets ARCHIVE and SECURITY_ARCHIVE (may stay empty) for CODENAME: the first archive that serves
+# it, of VEXEL_DEBIAN_ARCHIVE or else this machine's apt sources; or stops with the reason.
 find_archive() {
-  local codename=$1 uri suite tried=()
-  ARCHIVE=${VEXEL_DEBIAN_ARCHIVE:-}
-  SECURITY_ARCHIVE=${VEXEL_DEBIAN_SECURITY_ARCHIVE:-}
-  local entries
+  local codename=$1 uri suite tried=() entries
   entries=$(apt_source_entries | awk '!seen[$1]++')
+  [ -z "${VEXEL_DEBIAN_ARCHIVE:-}" ] || entries="$VEXEL_DEBIAN_ARCHIVE $codename"
+  ARCHIVE=""
+  while read -r uri suite; do
+    [ -n "$uri" ] || continue
+    case "$suite" in *-security | */updates) continue ;; esac
+    case "$uri" in http://* | https://* | file:/*) ;; *) continue ;; esac
+    tried+=("$uri")
+    if archive_serves "$uri" "$codename"; then ARCHIVE=${uri%/} && break; fi
+  done <<<"$entries"
   if [ -z "$ARCHIVE" ]; then
-    while read -r uri suite; do
-      [ -n "$uri" ] || continue
-      case "$suite" in *-security | */updates) continue ;; esac
-      case "$uri" in http://* | https://* | file:/*) ;; *) continue ;; esac
-      tried+=("$uri")
-      if archive_serves "$uri" "$codename"; then ARCHIVE=${uri%/} && break; fi
-    done <<<"$entries"
-  fi
-  if [ -z "$ARCHIVE" ]; then
-    echo "$(basename "$0"): no Debian archive from this machine's apt sources serves '$codename'." >&2
+    echo "$(basename "$0"): no Debian archive serves '$codename'." >&2
     [ ${#tried[@]} -eq 0 ] || echo "  tried (time-out ${NETWORK_TIMEOUT} s): ${tried[*]}" >&2
     echo "  Is the network to the archive up? VEXEL_DEBIAN_ARCHIVE=<address> names one." >&2
     exit 1
   fi
+  SECURITY_ARCHIVE=${VEXEL_DEBIAN_SECURITY_ARCHIVE:-}
   if [ -z "$SECURITY_ARCHIVE" ]; then
     while read -r uri suite; do
       case "$suite" in *-security) ;; *) continue ;; esac
       if archive_serves "$uri" "$codename-security"; then SECURITY_ARCHIVE=${uri%/} && break; fi
-    done <<<"$entries"
+    done <<<"$(apt_source_entries | awk '!seen[$1]++')"
   fi
 }
 
