@@ -4,6 +4,7 @@
 #include "Messages.h"
 #include "classroom/ClassResultsExport.h"
 #include "classroom/ClassSummaryText.h"
+#include "studentfiles/Combinations.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -281,7 +282,8 @@ void ClassResultsWindow::showResults() {
                          .arg(summary_.unused.size())
                          .arg(summary_.students.size())
                          .arg(summary_.totalEntries())
-                         .arg(summary_.combinationsUsed.size()));
+                         .arg(summary_.combinationsUsed.size())
+                         .arg(kCombinations));
     combinations_->setText(texts_.combinationsUsed.arg(
         QString::fromStdString(classroom::combinationList(summary_.combinationsUsed))));
 }

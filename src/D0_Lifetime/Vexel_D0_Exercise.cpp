@@ -16,6 +16,7 @@
 #include "analysis/ExerciseRanges.h"
 #include "analysis/LifetimeResultsFile.h"
 #include "rootio/Error.h"
+#include "studentfiles/StudentFileName.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -470,7 +471,7 @@ void TVSDReader::SaveFitResult() {
 }
 
 QString TVSDReader::lifetimeResultsPath() const {
-    return QString::fromStdString(analysis::lifetimeResultsPath(
+    return QString::fromStdString(studentfiles::lifetimeResultsPath(
         StudentFilesFolder::forSaving(pathSaveD0, lang1).toStdString(), combination,
         identity.toStdString()));
 }

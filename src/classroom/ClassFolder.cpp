@@ -16,7 +16,7 @@ bool isHidden(const fs::path& p) {
 
 bool worthLookingAt(const fs::path& p) {
     const std::string n = p.filename().string();
-    return looksLikeStudentFile(n) || p.extension() == ".root";
+    return studentfiles::looksLikeStudentFile(n) || p.extension() == ".root";
 }
 
 long long modifiedNs(const fs::file_time_type& t) {

@@ -72,7 +72,7 @@ ClassSummary summarize(const std::map<std::string, CheckedFile>& files) {
             s.unused.push_back({path, f.reason, f.detail});
             continue;
         }
-        const StudentFileName& n = *f.name;
+        const studentfiles::StudentFileName& n = *f.name;
         s.used.push_back({path, n});
         s.combinationsUsed.insert(n.combination);
         StudentRow& row = rows[{n.identity, n.combination}];

@@ -49,7 +49,7 @@ struct TrendSummary {
 
 struct UsedFile {
     std::string path;
-    StudentFileName name;
+    studentfiles::StudentFileName name;
 };
 
 struct UnusedFile {

@@ -6,6 +6,7 @@
 #include "classroom/ClassSummary.h"
 #include "classroom/ClassSummaryText.h"
 #include "rootio/FileReader.h"
+#include "studentfiles/StudentFileName.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 
 namespace fs = std::filesystem;
 using namespace classroom;
+using namespace studentfiles;
 using classtest::StudentWork;
 
 namespace {

@@ -2,6 +2,7 @@
 #include "rootio/Error.h"
 #include "rootio/FileReader.h"
 #include "rootio/FileWriter.h"
+#include "studentfiles/StudentFileName.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 
 namespace fs = std::filesystem;
 using namespace analysis;
+using studentfiles::lifetimeResultsPath;
 
 namespace {
 fs::path freshDir(const std::string& name) {
