@@ -73,12 +73,4 @@ std::vector<StudentWork> testClass() {
     return out;
 }
 
-fs::path freshFolder(const std::string& name) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("vexel-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
 } // namespace classtest

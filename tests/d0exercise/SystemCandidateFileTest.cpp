@@ -1,3 +1,4 @@
+#include "DataFiles.h"
 #include "Vexel_D0_Exercise.h"
 
 #include <QDir>
@@ -8,7 +9,7 @@
 // Puts a candidate file under /usr/local for a moment, so this suite runs alone (RUN_SERIAL):
 // the launcher's tests look there too.
 namespace {
-const char* const kCandidateFile = "share/VexelLumora/LumoraData_2012.root";
+const QString kCandidateFile = QString::fromStdString(DataFiles::candidates());
 }
 
 TEST(CandidateFileLookup, TheSystemWideFileIsUsedWhenTheRunDirectoryHasNone) {
@@ -41,5 +42,5 @@ TEST(CandidateFileLookup, TheSystemWideFileIsUsedWhenTheRunDirectoryHasNone) {
     EXPECT_EQ(path, systemFile.toStdString());
     EXPECT_TRUE(built);
     // With the run directory's copy present, that one is preferred.
-    EXPECT_EQ(candidateFilePath(), kCandidateFile);
+    EXPECT_EQ(candidateFilePath(), kCandidateFile.toStdString());
 }

@@ -34,14 +34,7 @@
 namespace {
 
 QPushButton* visibleButton(const QString& text) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible())
-            continue;
-        for (auto* b : w->findChildren<QPushButton*>())
-            if (b->text() == text && b->isVisible())
-                return b;
-    }
-    return nullptr;
+    return vexel::test::buttonWithText(text);
 }
 
 // The 3D view as the X server shows it.
@@ -90,9 +83,7 @@ protected:
         QTest::mouseClick(l.fTextButton758, Qt::LeftButton);
         if (!output.isEmpty()) {
             l.fTextEntry1141->setText(output);
-            for (auto* b : l.fMainFrame990->findChildren<QPushButton*>())
-                if (b->text() == "OK")
-                    QTest::mouseClick(b, Qt::LeftButton);
+            vexel::test::click(vexel::test::buttonWithText("OK", l.fMainFrame990, false));
         }
         EXPECT_TRUE(l.fPictureButton779->isEnabled());
         QTest::mouseClick(l.fPictureButton779, Qt::LeftButton);

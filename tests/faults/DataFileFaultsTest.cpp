@@ -2,6 +2,7 @@
 // file of another kind: the student gets a message, nothing crashes, and the parts of the
 // program that do not need that file still work.
 #include "Browser.h"
+#include "DataFiles.h"
 #include "EventDisplay.h"
 #include "FaultyRunDirectory.h"
 #include "Frame.h"
@@ -18,9 +19,9 @@ using vexel::test::FaultyRunDirectory;
 
 namespace {
 
-const char* const kDetector = "share/VexelLumora/vexelfull.gdml";
-const char* const kEvents = "share/VexelLumora/lumoeventv2_D0_1.root";
-const char* const kCandidates = "share/VexelLumora/LumoraData_2012.root";
+const QString kDetector = QString::fromStdString(DataFiles::detector());
+const QString kEvents = QString::fromStdString(DataFiles::eventFile(1));
+const QString kCandidates = QString::fromStdString(DataFiles::candidates());
 
 QString allMessages() {
     QString all;

@@ -33,10 +33,7 @@ QWidget* visibleWindow(const char* name) {
 }
 
 QString messageTexts() {
-    QStringList texts;
-    for (const auto& m : vexel::test::messages())
-        texts << m.title + ": " + m.text;
-    return texts.join("\n");
+    return vexel::test::messageTexts().join("\n");
 }
 
 bool run(const QString& program, const QStringList& arguments, const QString& folder,
@@ -103,10 +100,7 @@ TEST(InstalledChild, BothExercisesOnTheInstalledData) {
          {t.plt_mass, t.fit_mass_dis, t.plt_distr, t.fit_sign, t.sv_res_fit}) {
         if (step == t.plt_distr)
             gVSDReader->fFitRangeGaus->setValues(1840, 1890);
-        QPushButton* button = nullptr;
-        for (auto* b : analysis->findChildren<QPushButton*>())
-            if (b->text() == step)
-                button = b;
+        QPushButton* button = vexel::test::buttonWithText(step, analysis, false);
         ASSERT_NE(button, nullptr) << qPrintable(step);
         QTest::mouseClick(button, Qt::LeftButton);
     }

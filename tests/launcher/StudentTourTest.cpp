@@ -19,22 +19,10 @@
 namespace {
 
 QPushButton* visibleButton(const QString& text) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible())
-            continue;
-        for (auto* b : w->findChildren<QPushButton*>())
-            if (b->text() == text && b->isVisible())
-                return b;
-    }
-    return nullptr;
+    return vexel::test::buttonWithText(text);
 }
 
-QStringList messageTexts() {
-    QStringList texts;
-    for (const auto& m : vexel::test::messages())
-        texts << m.title + ": " + m.text;
-    return texts;
-}
+using vexel::test::messageTexts;
 
 } // namespace
 
@@ -96,10 +84,7 @@ TEST(StudentTour, FromTheLauncherThroughBothExercises) {
     vexel::test::saveScreenshot(analysisWindow, "tour_3_d0_exercise");
     EXPECT_TRUE(vexel::test::messages().empty()) << messageTexts().join("\n").toStdString();
 
-    QPushButton* exit = nullptr;
-    for (auto* b : analysisWindow->findChildren<QPushButton*>())
-        if (b->text() == "Exit")
-            exit = b;
+    QPushButton* exit = vexel::test::buttonWithText("Exit", analysisWindow, false);
     ASSERT_NE(exit, nullptr);
     QTest::mouseClick(exit, Qt::LeftButton);
     EXPECT_FALSE(analysisWindow->isVisible());
