@@ -1,6 +1,7 @@
 // Writes the files of the class-results code for the JSROOT check, each with a .json of the
 // values written:  class_jsroot_fixture DIR
 #include "ClassFolderMaker.h"
+#include "JsonText.h"
 #include "TemporaryFolder.h"
 #include "analysis/LifetimeResultsFile.h"
 #include "classroom/ClassFolder.h"
@@ -19,15 +20,7 @@
 
 namespace {
 
-std::string nums(const std::vector<double>& v) {
-    std::string out = "[";
-    char buf[40];
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        std::snprintf(buf, sizeof buf, "%.17g", v[i]);
-        out += (i ? "," : "") + std::string(buf);
-    }
-    return out + "]";
-}
+using vexel::test::json::nums;
 
 void writeLifetimeFile(const std::string& dir) {
     std::map<int, std::vector<analysis::TrendPoint>> saved;

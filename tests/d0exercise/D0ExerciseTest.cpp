@@ -1,6 +1,7 @@
 #include "Browser.h"
 #include "Canvas.h"
 #include "D0ExerciseDrawing.h"
+#include "D0ExerciseFixture.h"
 #include "D0ExerciseMessages.h"
 #include "D0ExerciseTexts.h"
 #include "D0ExerciseTrendPads.h"
@@ -37,8 +38,6 @@
 #include <xcb/xcb.h>
 
 namespace {
-
-const QString kCandidateFile = QString::fromStdString(DataFiles::candidates());
 
 vexel::Browser* window() {
     return vexel::test::d0ExerciseWindow();
@@ -113,27 +112,7 @@ struct CloseCounter : QObject {
     }
 };
 
-class D0ExerciseTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!QFile::exists(kCandidateFile))
-            GTEST_SKIP() << "no generated candidate file in the run directory";
-        vexel::test::clearMessages();
-        vexel::test::clearWarnings();
-        closeDialogs();
-    }
-    void TearDown() override {
-        closeDialogs();
-        if (window())
-            window()->hide();
-    }
-    QTemporaryDir output_;
-    TVSDReader& start(int lang) {
-        Vexel_D0_Exercise(lang, output_.path() + "/", 2, 2, 1, "", "");
-        QApplication::processEvents();
-        return *gVSDReader;
-    }
-};
+using D0ExerciseTest = D0ExerciseFixture;
 
 } // namespace
 

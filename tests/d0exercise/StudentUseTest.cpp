@@ -3,6 +3,7 @@
 // the instructions ask, and the canvas saved; checked against the physics of the data.
 #include "Browser.h"
 #include "Canvas.h"
+#include "D0ExerciseFixture.h"
 #include "DataFiles.h"
 #include "GuiTestSupport.h"
 #include "HelpTextDialog.h"
@@ -32,8 +33,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const QString kCandidateFile = QString::fromStdString(DataFiles::candidates());
 
 vexel::Browser* window() {
     return vexel::test::d0ExerciseWindow();
@@ -68,24 +67,14 @@ QImage screenOfWindow(const QString& name) {
     return image;
 }
 
-class StudentUseTest : public ::testing::Test {
+class StudentUseTest : public D0ExerciseFixture {
 protected:
     void SetUp() override {
-        if (!QFile::exists(kCandidateFile))
-            GTEST_SKIP() << "no generated candidate file in the run directory";
+        D0ExerciseFixture::SetUp();
         QDir().mkpath(QString(VEXEL_BINARY_DIR) + "/screenshots");
-        vexel::test::clearMessages();
-        vexel::test::clearWarnings();
-        closeDialogs();
     }
-    void TearDown() override {
-        closeDialogs();
-        if (window())
-            window()->hide();
-    }
-    QTemporaryDir output_;
     TVSDReader& start(int lang) {
-        Vexel_D0_Exercise(lang, output_.path() + "/", 2, 2, 1, "", "");
+        D0ExerciseFixture::start(lang);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window()));
         return *gVSDReader;
     }

@@ -19,9 +19,15 @@ using vexel::test::FaultyRunDirectory;
 
 namespace {
 
-const QString kDetector = QString::fromStdString(DataFiles::detector());
-const QString kEvents = QString::fromStdString(DataFiles::eventFile(1));
-const QString kCandidates = QString::fromStdString(DataFiles::candidates());
+QString detectorFile() {
+    return QString::fromStdString(DataFiles::detector());
+}
+QString eventFile() {
+    return QString::fromStdString(DataFiles::eventFile(1));
+}
+QString candidateFile() {
+    return QString::fromStdString(DataFiles::candidates());
+}
 
 QString allMessages() {
     QString all;
@@ -69,7 +75,7 @@ TEST_F(DataFileFaults, DetectorFile) {
         if (!vexel::test::faultAvailable(fault))
             continue;
         SCOPED_TRACE(vexel::test::faultName(fault));
-        run->breakFile(kDetector, fault);
+        run->breakFile(detectorFile(), fault);
         vexel::test::clearMessages();
         auto frame = eventExercise();
         EXPECT_TRUE(allMessages().contains("geometry")) << allMessages().toStdString();
@@ -85,7 +91,7 @@ TEST_F(DataFileFaults, EventFileOfTheChosenCombination) {
         if (!vexel::test::faultAvailable(fault))
             continue;
         SCOPED_TRACE(vexel::test::faultName(fault));
-        run->breakFile(kEvents, fault);
+        run->breakFile(eventFile(), fault);
         vexel::test::clearMessages();
         auto frame = eventExercise();
         EXPECT_TRUE(allMessages().contains("data set 1") || allMessages().contains("Event "))
@@ -102,7 +108,7 @@ TEST_F(DataFileFaults, CandidateFile) {
         if (!vexel::test::faultAvailable(fault))
             continue;
         SCOPED_TRACE(vexel::test::faultName(fault));
-        run->breakFile(kCandidates, fault);
+        run->breakFile(candidateFile(), fault);
         vexel::test::clearMessages();
         launcher l;
         l.EN();

@@ -1,6 +1,7 @@
 #include "D0ExerciseTexts.h"
 #include "DataFiles.h"
 #include "GuiTestSupport.h"
+#include "LauncherStudent.h"
 #include "RangeSlider.h"
 #include "Vexel_D0_Exercise.h"
 #include "launcher.h"
@@ -63,12 +64,7 @@ TEST(InstalledChild, BothExercisesOnTheInstalledData) {
     vexel::test::clearMessages();
     launcher l;
     EXPECT_TRUE(vexel::test::messages().empty()) << messageTexts().toStdString();
-    QTest::mouseClick(l.fGroupFrame745->findChild<QPushButton*>("EN"), Qt::LeftButton);
-    QTest::keyClicks(l.fTextEntry752, "Ann");
-    QTest::keyClicks(l.fTextEntry753, "Lee");
-    QTest::keyClicks(l.fTextEntry754, "3b");
-    l.fComboBox759->setCurrentIndex(0);
-    QTest::mouseClick(l.fTextButton758, Qt::LeftButton);
+    vexel::test::enterStudent(l, "EN", 0);
     QTest::mouseClick(l.fPictureButton779, Qt::LeftButton);
     QWidget* events = visibleWindow("EventDisplayBrowser");
     ASSERT_NE(events, nullptr);

@@ -8,6 +8,7 @@
 #include "EventFile.h"
 #include "GuiTestSupport.h"
 #include "HelpTextDialog.h"
+#include "LauncherStudent.h"
 #include "RangeSlider.h"
 #include "TabLineEdit.h"
 #include "TrackLine.h"
@@ -87,12 +88,7 @@ public:
     void run() {
         QDir::setCurrent(VEXEL_RUN_DIR);
         launcher l;
-        QTest::mouseClick(l.fGroupFrame745->findChild<QPushButton*>(code_), Qt::LeftButton);
-        QTest::keyClicks(l.fTextEntry752, "Ann");
-        QTest::keyClicks(l.fTextEntry753, "Lee");
-        QTest::keyClicks(l.fTextEntry754, "3b");
-        l.fComboBox759->setCurrentIndex(1);
-        QTest::mouseClick(l.fTextButton758, Qt::LeftButton);
+        vexel::test::enterStudent(l, code_, 1);
         l.fMainFrame990->move(40, 40);
         shoot(l.fMainFrame990, language(), "01-launcher");
 

@@ -2,6 +2,7 @@
 #include "DataFiles.h"
 #include "Frame.h"
 #include "GuiTestSupport.h"
+#include "LauncherStudent.h"
 #include "LauncherTexts.h"
 #include "TabLineEdit.h"
 #include "Vexel_D0_Exercise.h"
@@ -353,12 +354,7 @@ TEST_F(LauncherTest, ScreenshotsInEveryLanguage) {
 TEST_F(LauncherTest, EventDisplayHandsBackToTheLauncherWhenLeft) {
     RunDirectory run(true);
     launcher l;
-    QTest::mouseClick(languageButton(l, "EN"), Qt::LeftButton);
-    QTest::keyClicks(l.fTextEntry752, "Ann");
-    QTest::keyClicks(l.fTextEntry753, "Lee");
-    QTest::keyClicks(l.fTextEntry754, "3b");
-    l.fComboBox759->setCurrentIndex(0);
-    QTest::mouseClick(l.fTextButton758, Qt::LeftButton);
+    vexel::test::enterStudent(l, "EN", 0);
     QTest::mouseClick(l.fPictureButton779, Qt::LeftButton);
     EXPECT_FALSE(l.fPictureButton779->isEnabled());
     EXPECT_FALSE(l.fPictureButton785->isEnabled());

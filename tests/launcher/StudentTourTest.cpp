@@ -2,6 +2,7 @@
 // display, then the D0 exercise, with screenshots of what they see.
 #include "Browser.h"
 #include "GuiTestSupport.h"
+#include "LauncherStudent.h"
 #include "TabLineEdit.h"
 #include "Vexel_D0_Exercise.h"
 #include "launcher.h"
@@ -33,12 +34,7 @@ TEST(StudentTour, FromTheLauncherThroughBothExercises) {
 
     launcher l;
     ASSERT_TRUE(vexel::test::messages().empty()) << messageTexts().join("\n").toStdString();
-    QTest::mouseClick(l.fGroupFrame745->findChild<QPushButton*>("EN"), Qt::LeftButton);
-    QTest::keyClicks(l.fTextEntry752, "Ann");
-    QTest::keyClicks(l.fTextEntry753, "Lee");
-    QTest::keyClicks(l.fTextEntry754, "3b");
-    l.fComboBox759->setCurrentIndex(2);
-    QTest::mouseClick(l.fTextButton758, Qt::LeftButton);
+    vexel::test::enterStudent(l, "EN", 2);
     vexel::test::saveScreenshot(l.fMainFrame990, "tour_1_launcher");
     ASSERT_TRUE(l.fPictureButton779->isEnabled());
 
