@@ -2,6 +2,7 @@
 
 #include "Browser.h"
 #include "HelpTextDialog.h"
+#include "RangeSlider.h"
 
 #include <QApplication>
 #include <QDir>
@@ -102,6 +103,13 @@ void closeDialogs() {
         d->accept();
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+vexel::RangeSlider* rangeSlider(QWidget* window, const QString& label) {
+    for (auto* slider : window->findChildren<vexel::RangeSlider*>())
+        if (slider->label() == label)
+            return slider;
+    return nullptr;
 }
 
 QWidget* topLevelWindow(const QString& name) {

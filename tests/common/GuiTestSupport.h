@@ -10,7 +10,8 @@ class QWidget;
 
 namespace vexel {
 class Browser;
-}
+class RangeSlider;
+} // namespace vexel
 
 namespace vexel::test {
 
@@ -46,6 +47,9 @@ bool click(QPushButton* button);
 // The open help text dialogs, each "title: text"; closeDialogs() accepts and deletes them.
 QStringList dialogTexts();
 void closeDialogs();
+
+// The range slider of the window showing this label ("Sig range:", "D0 IP :"); null when none.
+vexel::RangeSlider* rangeSlider(QWidget* window, const QString& label);
 
 // The top-level window with this object name (visible or not); null when none.
 QWidget* topLevelWindow(const QString& name);

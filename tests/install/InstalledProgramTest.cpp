@@ -90,12 +90,15 @@ TEST(InstalledChild, BothExercisesOnTheInstalledData) {
     ASSERT_NE(saveHistogram, nullptr);
     saveHistogram->setEnabled(true);
     QTest::mouseClick(saveHistogram, Qt::LeftButton);
-    QMetaObject::invokeMethod(gVSDReader, "SaveCanvas");
     const D0ExerciseTexts t = D0ExerciseTexts::forLanguage(1);
+    ASSERT_TRUE(vexel::test::click(vexel::test::buttonWithText(t.sv_canv, analysis, false)));
     for (const QString& step :
          {t.plt_mass, t.fit_mass_dis, t.plt_distr, t.fit_sign, t.sv_res_fit}) {
-        if (step == t.plt_distr)
-            gVSDReader->fFitRangeGaus->setValues(1840, 1890);
+        if (step == t.plt_distr) {
+            vexel::RangeSlider* signalRange = vexel::test::rangeSlider(analysis, "Sig range:");
+            ASSERT_NE(signalRange, nullptr);
+            signalRange->setValues(1840, 1890);
+        }
         QPushButton* button = vexel::test::buttonWithText(step, analysis, false);
         ASSERT_NE(button, nullptr) << qPrintable(step);
         QTest::mouseClick(button, Qt::LeftButton);

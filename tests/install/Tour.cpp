@@ -174,7 +174,9 @@ private:
         shoot(analysis, language(), "06-mass-fit");
         expectNoDialog();
         // The signal window around the peak, as the instructions ask.
-        gVSDReader->fFitRangeGaus->setValues(1840, 1890);
+        vexel::RangeSlider* signalRange = vexel::test::rangeSlider(analysis, "Sig range:");
+        ASSERT_NE(signalRange, nullptr);
+        signalRange->setValues(1840, 1890);
         ASSERT_TRUE(click(visibleButton(t.plt_distr)));
         shoot(analysis, language(), "07-distributions");
         expectNoDialog();
@@ -184,7 +186,9 @@ private:
         ASSERT_TRUE(click(visibleButton(t.sv_res_fit)));
         // Two more lifetimes with a tighter impact-parameter cut make the trend.
         for (float ipMax : {0.5f, -0.5f}) {
-            gVSDReader->fD0IPCut->setValues(-4.0f, ipMax);
+            vexel::RangeSlider* ipCut = vexel::test::rangeSlider(analysis, "D0 IP :");
+            ASSERT_NE(ipCut, nullptr);
+            ipCut->setValues(-4.0f, ipMax);
             for (const QString& step :
                  {t.plt_mass, t.fit_mass_dis, t.plt_distr, t.fit_sign, t.sv_res_fit})
                 ASSERT_TRUE(click(visibleButton(step)));

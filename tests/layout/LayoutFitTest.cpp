@@ -114,8 +114,11 @@ TEST(LayoutFitTest, D0WindowAndHelpTextsFitInEveryLanguage) {
     for (int lang = 1; lang <= 5; ++lang) {
         Vexel_D0_Exercise(lang, "", 2, 2, 1, "", "");
         settle();
-        gVSDReader->Instructions();
-        gVSDReader->VexelInfo();
+        QWidget* window = vexel::test::d0ExerciseWindow();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(vexel::test::click(
+            vexel::test::buttonWithText(D0ExerciseTexts::forLanguage(lang).read_inst, window)));
+        ASSERT_TRUE(vexel::test::click(window->findChild<QPushButton*>("VexelLogo")));
         settle();
         QList<QWidget*> windows{vexel::test::d0ExerciseWindow()};
         for (auto* d : vexel::HelpTextDialog::openDialogs())
