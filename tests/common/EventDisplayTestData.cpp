@@ -195,6 +195,13 @@ void RunDirectory::writePictures() {
                 QString("Help (%1)").arg(languages[lang - 1]));
 }
 
+std::unique_ptr<RunDirectory> RunDirectory::withTestDetector() {
+    auto run = std::make_unique<RunDirectory>();
+    run->writeGeometry(testDetectorGdml());
+    run->writePictures();
+    return run;
+}
+
 std::unique_ptr<RunDirectory> syntheticDataUnlessGenerated(int events, int tracks) {
     if (QFile::exists(QString::fromStdString(DataFiles::detector())) &&
         QFile::exists(QString::fromStdString(DataFiles::eventFile(1))))
