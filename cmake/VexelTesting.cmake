@@ -12,6 +12,7 @@ function(vexel_add_gtest name)
   else()
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   endif()
+  target_link_libraries(${name} PRIVATE vexel_test_support)
   target_compile_definitions(${name} PRIVATE
     VEXEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     VEXEL_RUN_DIR="${VEXEL_RUN_DIR}"

@@ -5,6 +5,7 @@
 // Without --keep the class folder is made in the temporary directory and removed afterwards.
 #include "ClassFolderMaker.h"
 #include "ClassResultsWindow.h"
+#include "TemporaryFolder.h"
 #include "classroom/ClassFolder.h"
 #include "classroom/ClassSummary.h"
 
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,7 +62,10 @@ int main(int argc, char** argv) {
         else
             students = std::max(1, std::atoi(argv[i]));
     }
-    const fs::path root = keep.empty() ? classtest::freshFolder("class-bench") : fs::path(keep);
+    std::optional<vexel::test::TemporaryFolder> scratch;
+    if (keep.empty())
+        scratch.emplace("vexel-class-bench");
+    const fs::path root = keep.empty() ? scratch->path() : fs::path(keep);
     fs::create_directories(root);
     const auto t0 = Clock::now();
     for (int i = 0; i < students; ++i)
@@ -122,7 +127,5 @@ int main(int argc, char** argv) {
     std::printf("window watching: save to update %.0f ms (median of 5; includes a 250 ms "
                 "debounce), %zu students shown\n",
                 latency[2], window.summary().students.size());
-    if (keep.empty())
-        fs::remove_all(root);
     return 0;
 }

@@ -15,7 +15,7 @@ struct ClassResultsTexts {
     QStringList unusedColumns;   // file, reason, details
     QStringList lifetimeColumns; // trend, cut, class mean, standard error, students
     QString trendLabel;
-    // "%1 files used, %2 not used; %3 students; %4 entries; %5 of 175 combinations"
+    // "%1 files used, %2 not used; %3 students; %4 entries; %5 of %6 combinations"
     QString status;
     QString noFit;
     QString massPadTitle; // x axis of the mass plot (LaTeX-style)

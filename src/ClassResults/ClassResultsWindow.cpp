@@ -4,10 +4,10 @@
 #include "Messages.h"
 #include "classroom/ClassResultsExport.h"
 #include "classroom/ClassSummaryText.h"
+#include "studentfiles/Combinations.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -53,14 +53,7 @@ ClassResultsWindow::ClassResultsWindow(QWidget* parent)
     : QMainWindow(parent), texts_(ClassResultsTexts::forLanguage(1)) {
     setObjectName("ClassResults");
     buildGui();
-    debounce_.setSingleShot(true);
-    debounce_.setInterval(250);
-    connect(&debounce_, &QTimer::timeout, this, &ClassResultsWindow::rescan);
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this,
-            &ClassResultsWindow::folderChanged);
-    // Also look now and then: a file copied in place changes without a folder event.
-    poll_.setInterval(1000);
-    connect(&poll_, &QTimer::timeout, this, &ClassResultsWindow::rescan);
+    connect(&watcher_, &ClassFolderWatcher::mayHaveChanged, this, &ClassResultsWindow::rescan);
     applyTexts();
     showResults();
 }
@@ -211,7 +204,7 @@ void ClassResultsWindow::setFolder(const QString& folder) {
     folder_ = std::make_unique<classroom::ClassFolder>(
         QFile::encodeName(QDir(folder).absolutePath()).toStdString());
     trend_ = 0;
-    poll_.start();
+    watcher_.follow(this->folder());
     rescan();
     showResults();
 }
@@ -222,38 +215,15 @@ void ClassResultsWindow::chooseFolder() {
         setFolder(dir);
 }
 
-void ClassResultsWindow::folderChanged() {
-    debounce_.start();
-}
-
 void ClassResultsWindow::rescan() {
     if (!folder_)
         return;
-    watchFolders();
+    watcher_.refresh();
     if (!folder_->rescan())
         return;
     ++updates_;
-    summary_ = classroom::summarize(folder_->files());
+    summary_ = classroom::summarize(folder_->files(), folder_->root());
     showResults();
-}
-
-void ClassResultsWindow::watchFolders() {
-    // The folder and its (not hidden) subfolders, as they are now.
-    QStringList wanted;
-    const QString root = folder();
-    if (QFileInfo(root).isDir()) {
-        wanted << root;
-        QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            wanted << it.next();
-    }
-    const QStringList watched = watcher_.directories();
-    for (const QString& d : watched)
-        if (!wanted.contains(d))
-            watcher_.removePath(d);
-    for (const QString& d : wanted)
-        if (!watched.contains(d))
-            watcher_.addPath(d);
 }
 
 void ClassResultsWindow::trendChosen() {
@@ -281,7 +251,8 @@ void ClassResultsWindow::showResults() {
                          .arg(summary_.unused.size())
                          .arg(summary_.students.size())
                          .arg(summary_.totalEntries())
-                         .arg(summary_.combinationsUsed.size()));
+                         .arg(summary_.combinationsUsed.size())
+                         .arg(kCombinations));
     combinations_->setText(texts_.combinationsUsed.arg(
         QString::fromStdString(classroom::combinationList(summary_.combinationsUsed))));
 }

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "ClassFolderWatcher.h"
 #include "ClassResultsPlot.h"
 #include "ClassResultsTexts.h"
 #include "classroom/ClassFolder.h"
 #include "classroom/ClassSummary.h"
 
-#include <QFileSystemWatcher>
 #include <QMainWindow>
-#include <QTimer>
 #include <memory>
 
 class QComboBox;
@@ -59,7 +58,6 @@ public slots:
     void rescan();
 
 private slots:
-    void folderChanged();
     void trendChosen();
 
 private:
@@ -71,7 +69,6 @@ private:
     void fillUnused();
     void fillLifetimes();
     void fillTrendChoice();
-    void watchFolders();
     QString relative(const std::string& path) const;
 
     int lang_ = 1;
@@ -81,8 +78,7 @@ private:
     int updates_ = 0;
     int trend_ = 0;
 
-    QFileSystemWatcher watcher_;
-    QTimer debounce_, poll_;
+    ClassFolderWatcher watcher_;
 
     QGroupBox* languages_ = nullptr;
     QGroupBox* folderBox_ = nullptr;

@@ -1,5 +1,7 @@
 #include "D0ExerciseTexts.h"
 
+#include "analysis/AnalysisMessages.h"
+
 namespace D0ExerciseAddresses {
 const char* const kPublicPages = "https://www.vexel-experiment.org";
 const char* const kCollaborationPages = "https://collaboration.vexel-experiment.org";
@@ -26,20 +28,12 @@ D0ExerciseTexts D0ExerciseTexts::english() {
     t.pl_trend = QString::fromUtf8("Plot trend");
     t.sv_res_fit = QString::fromUtf8("Save result and fit");
     t.fit_mass_dis = QString::fromUtf8("Fit mass distribution");
-    t.i1 = QString::fromUtf8(
-        "You cannot set the signal range to be the same as the total mass range.\nThe background "
-        "range must always contain\nat least some area which is not\nin the signal range, so that "
-        "you have\nsome pure background events to subtract.\n");
-    t.i2 = QString::fromUtf8(
-        "You must save at least one result of the\nlifetime fit before making the trend plot.");
-    t.i3 = QString::fromUtf8("You must fit the lifetime distribution before\nattempting to save "
-                             "the results of this fit.");
-    t.i4 = QString::fromUtf8("WARNING: Max and min cut are both varying");
-    t.i5 = QString::fromUtf8(
-        "You must fit the mass distribution\nbefore plotting the variable distributions.\nThe fit "
-        "to the mass distribution allows\nyou to measure the number of background\nevents under "
-        "the signal peak. This\nin turn means that you know how many background\nevents to "
-        "subtract from the signal region\nto get the signal variable distributions.\n");
+    // The analysis's own English messages.
+    t.i1 = QString::fromUtf8(analysis::AnalysisMessages::kSignalRangeFillsMassRange);
+    t.i2 = QString::fromUtf8(analysis::AnalysisMessages::kSaveResultBeforeTrend);
+    t.i3 = QString::fromUtf8(analysis::AnalysisMessages::kFitLifetimeBeforeSaving);
+    t.i4 = QString::fromUtf8(analysis::AnalysisMessages::kBothCutEdgesVarying);
+    t.i5 = QString::fromUtf8(analysis::AnalysisMessages::kFitMassBeforeDistributions);
     t.i6 = QString::fromUtf8(
                "For more details on the Vexel experiment, \nplease visit the Vexel pages at: \n") +
            D0ExerciseAddresses::kPublicPages + QString::fromUtf8(" \n and \n ") +

@@ -3,6 +3,7 @@
 #include "D0ExerciseMessages.h"
 #include "D0ExerciseTexts.h"
 #include "D0ExerciseTrendPads.h"
+#include "MissingDataFile.h"
 #include "analysis/CandidateCuts.h"
 #include "analysis/CandidateFileLoader.h"
 #include "analysis/D0Analysis.h"
@@ -11,7 +12,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <exception>
 #include <memory>
 #include <string>
 
@@ -19,33 +19,13 @@ class QComboBox;
 class QLineEdit;
 class QWidget;
 class QTabWidget;
+class QVBoxLayout;
 
 namespace vexel {
 class Browser;
 class Canvas;
 class RangeSlider;
 } // namespace vexel
-
-// Raised when the candidate file of the D0 exercise cannot be opened; what() is "Cannot open
-// file " and the path, problem() and branch() say why.
-class MissingDataFile : public std::exception {
-public:
-    using Problem = analysis::CandidateFileError::Problem;
-    explicit MissingDataFile(std::string path, Problem problem = Problem::Missing,
-                             std::string branch = {});
-    const char* what() const noexcept override { return message_.c_str(); }
-    const std::string& path() const { return path_; }
-    Problem problem() const { return problem_; }
-    const std::string& branch() const { return branch_; }
-    // The message for the student: the file and the reason, in the given language.
-    QString studentMessage(int lang) const;
-
-private:
-    std::string path_;
-    std::string message_;
-    Problem problem_;
-    std::string branch_;
-};
 
 // The D0 lifetime exercise: the analysis window and the state of one exercise run. The
 // numbers come from analysis::D0Analysis; this class reads the controls, calls it, draws the
@@ -79,8 +59,10 @@ public:
     QPointer<QComboBox> fVarToTrend;                            // trend variable chooser
     QPointer<QWidget> frmMain;                                  // the tool panel
 
-    // The window of the exercise (made once, reused by a later start).
-    static vexel::Browser* browser();
+    // The window of the exercise, made on first use; the object owns it.
+    vexel::Browser* browser();
+    // A later start reuses the window of the previous exercise object.
+    void takeWindowOf(TVSDReader& previous);
 
     // The control values as read when a button is pressed.
     analysis::CandidateCuts currentCuts() const;
@@ -137,6 +119,11 @@ private:
     void writeLifetimeResults();
     void setFieldValue(QLineEdit* field, double value);
     QWidget* buildToolPanel();
+    void addCutSliders(QVBoxLayout* panel);
+    void addMassTools(QVBoxLayout* panel);
+    void addSubtractionTools(QVBoxLayout* panel, QWidget* owner);
+    void addLifetimeFitTools(QVBoxLayout* panel);
+    void addResultTools(QVBoxLayout* panel);
     QWidget* buildButtonBar();
     // Makes sure the canvas of a right-hand tab exists and is in front; pad 1 current.
     vexel::Canvas* ensureCanvas(QPointer<vexel::Canvas>& member, const char* name,
@@ -144,6 +131,11 @@ private:
     // The mass canvas; made anew with what the analysis holds when its tab was closed.
     vexel::Canvas* massCanvas();
 
+    static constexpr const char* kMassTab = "Invariant Mass Distribution";
+    static constexpr const char* kTrendTab = "Lifetime trend";
+    static constexpr const char* kFitTab = "Lifetime fit";
+
+    QPointer<vexel::Browser> window_;
     const double fPTRangeMin, fPTRangeMax;
     const double fTAURangeMin, fTAURangeMax;
     const double fIPRangeMin, fIPRangeMax;
@@ -155,8 +147,6 @@ private:
     QString var_ranges, an_tools, tools, bg_sub, t_fit, save_res, plt_mass, plt_distr, fit_sign,
         f_name, s_exit, reset_exe, read_inst, sv_canv, cl_trend, pl_trend, sv_res_fit, fit_mass_dis,
         i1, i2, i3, i4, i5, i6;
-
-    friend class D0ExerciseTestAccess;
 };
 
 // The exercise object of the run; a later start replaces (and deletes) it.

@@ -17,21 +17,11 @@ class VxLumoTrack {
 public:
     VxLumoTrack() = default;
 
-    double mass = 0; // MeV/c^2
-    double E = 0;    // MeV
-    double px = 0;   // MeV/c
-    double py = 0;
-    double pz = 0;
-    double chi2 = 0;                               // Track Chi2
-    double q = 0;                                  // electric charge
+    // The numbers as rootio/TrackRecord.h lists them (mass, E, px ... q, pvx ...).
+    VXLUMO_TRACK_LEADING_NUMBERS(VXLUMO_TRACK_DECLARE_NUMBER)
     std::shared_ptr<const std::string> particleId; // particle name such as "pi+"; null: none
     std::shared_ptr<const VxTrackPoints> track;    // null: no point list
-    double pvx = -9999.0;
-    double pvy = -9999.0;
-    double pvz = -9999.0;
-    double ipchi2 = -9999.0;
-    double ip = -9999.0;
-    double zFirstMeasurement = -9999.0;
+    VXLUMO_TRACK_TRAILING_NUMBERS(VXLUMO_TRACK_DECLARE_NUMBER)
 
     // Writes the record to standard output, one value per line (E is not printed).
     void printTrack() const;

@@ -8,6 +8,7 @@
 #include "StudentDetails.h"
 #include "TabLineEdit.h"
 #include "Vexel_D0_Exercise.h"
+#include "studentfiles/Combinations.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -131,7 +132,7 @@ void launcher::gui() {
     fTextEntry754->setGeometry(104, 72, 168, 22);
     label("Number", fGroupFrame751, 8, 96, 72, 18);
     fComboBox759 = new QComboBox(fGroupFrame751);
-    for (int i = 1; i <= 175; ++i)
+    for (int i = 1; i <= kCombinations; ++i)
         fComboBox759->addItem(QString("Combination %1").arg(i), i);
     fComboBox759->setMaxVisibleItems(20);
     fComboBox759->setGeometry(104, 96, 168, 22);

@@ -12,7 +12,6 @@ namespace analysis {
 namespace lifetimefile {
 const char* const kResultsTree = "LifetimeResults";
 const char* const kMassFitTree = "MassFit";
-const char* const kFilePrefix = "D0Lifetime_";
 } // namespace lifetimefile
 
 namespace {
@@ -63,15 +62,6 @@ SavedMassFit savedMassFit(const MassFitResult& fit) {
     m.signal = static_cast<double>(fit.signal);
     m.background = static_cast<double>(fit.background);
     return m;
-}
-
-std::string lifetimeResultsPath(const std::string& outputDir, int combination,
-                                const std::string& identity) {
-    std::string tail = identity;
-    std::replace(tail.begin(), tail.end(), '/', '_');
-    std::replace(tail.begin(), tail.end(), '\0', '_');
-    return outputDir + lifetimefile::kFilePrefix + std::to_string(combination) + "_" + tail +
-           ".root";
 }
 
 void writeLifetimeResults(const std::string& path, const LifetimeResults& results) {

@@ -42,18 +42,12 @@ struct LifetimeResults {
 namespace lifetimefile {
 extern const char* const kResultsTree;
 extern const char* const kMassFitTree;
-extern const char* const kFilePrefix; // "D0Lifetime_"
 } // namespace lifetimefile
 
 // The saved points of every trend (ids in increasing order, each in saving order).
 LifetimeResults lifetimeResultsFrom(const std::map<int, std::vector<TrendPoint>>& saved,
                                     const std::optional<MassFitResult>& lastMassFit);
 SavedMassFit savedMassFit(const MassFitResult& fit);
-
-// Output directory + "D0Lifetime_" + combination + "_" + identity + ".root"; a slash in the
-// identity becomes "_", so the file stays in the output directory.
-std::string lifetimeResultsPath(const std::string& outputDir, int combination,
-                                const std::string& identity);
 
 // Writes the file atomically (temporary file in the same directory, then rename). Throws
 // rootio::Error on failure and leaves an existing file intact.

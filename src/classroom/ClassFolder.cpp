@@ -1,7 +1,8 @@
 #include "classroom/ClassFolder.h"
 
+#include "classroom/WhichFileCounts.h"
+
 #include <filesystem>
-#include <tuple>
 
 namespace fs = std::filesystem;
 
@@ -16,7 +17,7 @@ bool isHidden(const fs::path& p) {
 
 bool worthLookingAt(const fs::path& p) {
     const std::string n = p.filename().string();
-    return looksLikeStudentFile(n) || p.extension() == ".root";
+    return studentfiles::looksLikeStudentFile(n) || p.extension() == ".root";
 }
 
 long long modifiedNs(const fs::file_time_type& t) {
@@ -82,29 +83,16 @@ bool ClassFolder::rescan() {
 }
 
 void ClassFolder::markSuperseded() {
-    // Newest valid file per kind, identity and combination; ties go to the later path.
-    using Key = std::tuple<int, std::string, int>;
-    std::map<Key, CheckedFile*> newest;
+    const auto superseded = filesThatDoNotCount(files_);
     for (auto& [path, f] : files_) {
         if (f.reason == UnusedReason::Superseded) {
             f.reason = UnusedReason::None;
             f.detail.clear();
         }
-        if (!f.valid())
-            continue;
-        const Key key{static_cast<int>(f.name->kind), f.name->identity, f.name->combination};
-        CheckedFile*& best = newest[key];
-        if (!best || f.modified >= best->modified)
-            best = &f;
-    }
-    for (auto& [path, f] : files_) {
-        if (!f.valid())
-            continue;
-        const Key key{static_cast<int>(f.name->kind), f.name->identity, f.name->combination};
-        CheckedFile* best = newest[key];
-        if (best != &f) {
+        const auto newer = superseded.find(path);
+        if (newer != superseded.end()) {
             f.reason = UnusedReason::Superseded;
-            f.detail = "newer: " + fs::relative(best->path, root_).string();
+            f.detail = "newer: " + fs::relative(newer->second, root_).string();
         }
     }
 }

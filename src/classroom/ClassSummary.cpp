@@ -62,7 +62,8 @@ double ClassSummary::fittedMassModel(double x) const {
     return analysis::GaussianPlusLineModel().value(x, massFit.fit.parameters.data());
 }
 
-ClassSummary summarize(const std::map<std::string, CheckedFile>& files) {
+ClassSummary summarize(const std::map<std::string, CheckedFile>& files,
+                       const std::string& classFolder) {
     ClassSummary s;
     std::map<std::pair<std::string, int>, StudentRow> rows;
     std::map<int, std::vector<StudentLifetimePoint>> trendPoints;
@@ -72,10 +73,11 @@ ClassSummary summarize(const std::map<std::string, CheckedFile>& files) {
             s.unused.push_back({path, f.reason, f.detail});
             continue;
         }
-        const StudentFileName& n = *f.name;
+        const studentfiles::StudentFileName& n = *f.name;
         s.used.push_back({path, n});
         s.combinationsUsed.insert(n.combination);
         StudentRow& row = rows[{n.identity, n.combination}];
+        row.classFolder = classFolder;
         row.identity = n.identity;
         row.name = n.name;
         row.surname = n.surname;

@@ -17,6 +17,7 @@ constexpr double kTrueD0Lifetime = 0.4101; // ps
 
 // One line of the students' table: a student on one combination.
 struct StudentRow {
+    std::string classFolder; // the class folder the student's files were found in
     std::string identity, name, surname, grade;
     int combination = 0;
     std::optional<double> entries; // of the mass histogram, when there is one
@@ -49,7 +50,7 @@ struct TrendSummary {
 
 struct UsedFile {
     std::string path;
-    StudentFileName name;
+    studentfiles::StudentFileName name;
 };
 
 struct UnusedFile {
@@ -74,7 +75,9 @@ struct ClassSummary {
     double fittedMassModel(double x) const;
 };
 
-// Adds up the valid files (superseded ones left out) and fits the class's mass peak.
-ClassSummary summarize(const std::map<std::string, CheckedFile>& files);
+// Adds up the valid files (superseded ones left out) of the class folder and fits the
+// class's mass peak.
+ClassSummary summarize(const std::map<std::string, CheckedFile>& files,
+                       const std::string& classFolder = {});
 
 } // namespace classroom

@@ -1,5 +1,7 @@
 #include "classroom/ClassSummaryText.h"
 
+#include "studentfiles/Combinations.h"
+
 #include <cstdarg>
 #include <cstdio>
 #include <filesystem>

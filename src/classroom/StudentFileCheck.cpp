@@ -81,7 +81,7 @@ void checkLifetimes(const rootio::FileReader& file, CheckedFile& out) {
 CheckedFile checkStudentFile(const std::string& path) {
     CheckedFile out;
     out.path = path;
-    out.name = parseStudentFileName(fileNameOf(path));
+    out.name = studentfiles::parseStudentFileName(fileNameOf(path));
     if (!out.name) {
         out.reason = UnusedReason::NotNamedLikeStudentFile;
         return out;
@@ -100,7 +100,7 @@ CheckedFile checkStudentFile(const std::string& path) {
     }
     try {
         const rootio::FileReader file(path);
-        if (out.name->kind == StudentFileKind::MassHistogram)
+        if (out.name->kind == studentfiles::StudentFileKind::MassHistogram)
             checkHistogram(file, out);
         else
             checkLifetimes(file, out);

@@ -2,8 +2,8 @@
 
 #include "analysis/ExerciseRanges.h"
 #include "analysis/LifetimeResultsFile.h"
-#include "classroom/StudentFileName.h"
 #include "rootio/Histogram1D.h"
+#include "studentfiles/StudentFileName.h"
 
 #include <optional>
 #include <string>
@@ -25,7 +25,7 @@ enum class UnusedReason {
 // A file as found on disk and judged.
 struct CheckedFile {
     std::string path;
-    std::optional<StudentFileName> name;
+    std::optional<studentfiles::StudentFileName> name;
     UnusedReason reason = UnusedReason::None; // None: valid
     std::string detail;                       // what exactly is wrong, in English
     // Valid mass histograms: the TH1F "hist"; valid lifetime files: their results.

@@ -5,6 +5,7 @@
 #include "rootio/ReadCursor.h"
 #include "rootio/RecordSource.h"
 #include "rootio/StreamerInfoSet.h"
+#include "rootio/TrackRecord.h"
 #include "rootio/TreeReader.h"
 
 #include <cerrno>
@@ -286,30 +287,21 @@ float toFloat(double v) {
 
 TrackRecord toTrackRecord(const StreamedObject& o) {
     TrackRecord t;
-    t.mass = o.number("mass");
-    t.E = o.number("E");
-    t.px = o.number("px");
-    t.py = o.number("py");
-    t.pz = o.number("pz");
-    t.chi2 = o.number("chi2");
-    t.q = o.number("q");
-    const StreamedObjectPtr id = o.object("particleId");
+#define VXLUMO_READ_NUMBER(member, initial, title) t.member = o.number(#member);
+    VXLUMO_TRACK_LEADING_NUMBERS(VXLUMO_READ_NUMBER)
+    VXLUMO_TRACK_TRAILING_NUMBERS(VXLUMO_READ_NUMBER)
+#undef VXLUMO_READ_NUMBER
+    const StreamedObjectPtr id = o.object(kTrackParticleIdMember);
     t.hasParticleId = id != nullptr;
     if (id)
         t.particleId = id->text("fString");
-    const StreamedObjectPtr track = o.object("track");
+    const StreamedObjectPtr track = o.object(kTrackPointsMember);
     t.hasTrack = track != nullptr;
     if (track) {
         const auto& p = track->numbers("fP");
         for (std::size_t i = 0; i + 2 < p.size(); i += 3)
             t.points.push_back({toFloat(p[i]), toFloat(p[i + 1]), toFloat(p[i + 2])});
     }
-    t.pvx = o.number("pvx");
-    t.pvy = o.number("pvy");
-    t.pvz = o.number("pvz");
-    t.ipchi2 = o.number("ipchi2");
-    t.ip = o.number("ip");
-    t.zFirstMeasurement = o.number("zFirstMeasurement");
     return t;
 }
 

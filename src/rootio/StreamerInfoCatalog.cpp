@@ -2,6 +2,7 @@
 
 #include "rootio/BasicType.h"
 #include "rootio/Error.h"
+#include "rootio/TrackRecord.h"
 #include "rootio/WriteBuffer.h"
 
 #include <algorithm>
@@ -364,18 +365,15 @@ std::vector<ClassSpec> definitions() {
           basic("fGLList", 13, "unsigned int", "The list number for OpenGL view"),
           basic("fLastPoint", 3, "int", "The index of the last filled point")},
          {}});
-    c.push_back(
-        {"VxLumoTrack",
-         1,
-         {base("TObject", 66, 1, "Basic ROOT object"), basic("mass", 8, "double", ""),
-          basic("E", 8, "double", ""), basic("px", 8, "double", ""), basic("py", 8, "double", ""),
-          basic("pz", 8, "double", ""), basic("chi2", 8, "double", "Track Chi2"),
-          basic("q", 8, "double", ""), objectPointer("particleId", "TObjString*", ""),
-          objectPointer("track", "TPointsArray3D*", ""), basic("pvx", 8, "double", ""),
-          basic("pvy", 8, "double", ""), basic("pvz", 8, "double", ""),
-          basic("ipchi2", 8, "double", ""), basic("ip", 8, "double", ""),
-          basic("zFirstMeasurement", 8, "double", "")},
-         {}});
+    std::vector<StreamerElementSpec> track{base("TObject", 66, 1, "Basic ROOT object")};
+#define VXLUMO_NUMBER_ELEMENT(member, initial, title)                                              \
+    track.push_back(basic(#member, 8, "double", title));
+    VXLUMO_TRACK_LEADING_NUMBERS(VXLUMO_NUMBER_ELEMENT)
+    track.push_back(objectPointer(kTrackParticleIdMember, "TObjString*", ""));
+    track.push_back(objectPointer(kTrackPointsMember, "TPointsArray3D*", ""));
+    VXLUMO_TRACK_TRAILING_NUMBERS(VXLUMO_NUMBER_ELEMENT)
+#undef VXLUMO_NUMBER_ELEMENT
+    c.push_back({"VxLumoTrack", 1, std::move(track), {}});
     return c;
 }
 

@@ -10,8 +10,8 @@ void writeTrack(WriteBuffer& b, const TrackRecord& t) {
     const auto bc = b.openByteCount();
     b.i16(1);
     b.tobject();
-    for (double v : {t.mass, t.E, t.px, t.py, t.pz, t.chi2, t.q})
-        b.f64(v);
+#define VXLUMO_WRITE_NUMBER(member, initial, title) b.f64(t.member);
+    VXLUMO_TRACK_LEADING_NUMBERS(VXLUMO_WRITE_NUMBER)
     if (t.hasParticleId) {
         const auto s = b.openObjectSlot("TObjString");
         const auto o = b.openByteCount();
@@ -42,8 +42,8 @@ void writeTrack(WriteBuffer& b, const TrackRecord& t) {
     } else {
         b.u32(0);
     }
-    for (double v : {t.pvx, t.pvy, t.pvz, t.ipchi2, t.ip, t.zFirstMeasurement})
-        b.f64(v);
+    VXLUMO_TRACK_TRAILING_NUMBERS(VXLUMO_WRITE_NUMBER)
+#undef VXLUMO_WRITE_NUMBER
     b.closeByteCount(bc);
     b.closeByteCount(slot);
 }

@@ -1,4 +1,5 @@
 #include "ClassFolderMaker.h"
+#include "TemporaryFolder.h"
 
 #include "classroom/ClassFolder.h"
 #include "classroom/ClassSummary.h"
@@ -32,7 +33,8 @@ CliRun runClass(const std::string& args) {
 } // namespace
 
 TEST(ClassCommandLine, PrintsTheSameNumbersAndWritesWhatIsAsked) {
-    const fs::path root = classtest::freshFolder("class-cli");
+    const vexel::test::TemporaryFolder rootFolder("vexel-class-cli");
+    const std::filesystem::path root = rootFolder.path();
     EXPECT_EQ(runClass(root.string()).status, 1); // no valid file
     EXPECT_EQ(runClass("").status, 2);
     EXPECT_EQ(runClass(root.string() + " --csv").status, 2);

@@ -1,6 +1,7 @@
 #include "ClassFolderMaker.h"
 
 #include "MassHistogram.h"
+#include "studentfiles/StudentFileName.h"
 
 #include <cmath>
 #include <unistd.h>
@@ -40,7 +41,7 @@ fs::path writeStudentWork(const fs::path& root, const StudentWork& work) {
     saveMassHistogram(path, studentHistogram(work.masses));
     if (!work.lifetimes.lifetimes.empty())
         analysis::writeLifetimeResults(
-            analysis::lifetimeResultsPath(dir.string() + "/", work.combination, work.identity),
+            studentfiles::lifetimeResultsPath(dir.string() + "/", work.combination, work.identity),
             work.lifetimes);
     return path;
 }
@@ -70,14 +71,6 @@ std::vector<StudentWork> testClass() {
         out.push_back(std::move(w));
     }
     return out;
-}
-
-fs::path freshFolder(const std::string& name) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("vexel-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
 }
 
 } // namespace classtest

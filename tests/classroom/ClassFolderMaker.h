@@ -33,7 +33,4 @@ analysis::Hist1D studentHistogram(const std::vector<double>& masses);
 // students 0 ... 3 also for one lower PT cut.
 std::vector<StudentWork> testClass();
 
-// A fresh empty folder under the temporary directory.
-std::filesystem::path freshFolder(const std::string& name);
-
 } // namespace classtest

@@ -1,11 +1,14 @@
 #include "ClassFolderMaker.h"
+#include "TemporaryFolder.h"
 
 #include "MassHistogram.h"
 #include "classroom/ClassFolder.h"
 #include "classroom/ClassResultsExport.h"
 #include "classroom/ClassSummary.h"
 #include "classroom/ClassSummaryText.h"
+#include "classroom/WhichFileCounts.h"
 #include "rootio/FileReader.h"
+#include "studentfiles/StudentFileName.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +46,8 @@ std::pair<double, double> meanAndError(const std::vector<double>& v) {
 } // namespace
 
 TEST(ClassFolder, TheTestClassAddsUpWithEveryFileAccountedFor) {
-    const fs::path root = classtest::freshFolder("class");
+    const vexel::test::TemporaryFolder rootFolder("vexel-class");
+    const std::filesystem::path root = rootFolder.path();
     const auto students = classtest::testClass();
     for (const auto& w : students)
         setAge(classtest::writeStudentWork(root, w), 600);
@@ -73,7 +77,9 @@ TEST(ClassFolder, TheTestClassAddsUpWithEveryFileAccountedFor) {
 
     ClassFolder folder(root.string());
     ASSERT_TRUE(folder.rescan());
-    const ClassSummary s = summarize(folder.files());
+    const ClassSummary s = summarize(folder.files(), folder.root());
+    for (const StudentRow& row : s.students)
+        EXPECT_EQ(row.classFolder, folder.root()) << row.identity;
 
     std::set<std::pair<std::string, UnusedReason>> wantUnused = {
         {"MassHistogram_36_Fabio_Student5_10.root", UnusedReason::Superseded},
@@ -149,7 +155,8 @@ TEST(ClassFolder, TheTestClassAddsUpWithEveryFileAccountedFor) {
     EXPECT_NEAR(s.trends[0].classMeans[0].mean, 0.415, 1e-12);
 
     // Exports: the ROOT file holds the sums, the CSV one line per student.
-    const fs::path out = classtest::freshFolder("class-export");
+    const vexel::test::TemporaryFolder outFolder("vexel-class-export");
+    const std::filesystem::path out = outFolder.path();
     writeClassRoot((out / "class.root").string(), s);
     const rootio::FileReader back((out / "class.root").string());
     const rootio::Histogram1D h = back.readHistogram("classMass");
@@ -170,7 +177,8 @@ TEST(ClassFolder, TheTestClassAddsUpWithEveryFileAccountedFor) {
 }
 
 TEST(ClassFolder, RescansReadOnlyWhatChanged) {
-    const fs::path root = classtest::freshFolder("class-rescan");
+    const vexel::test::TemporaryFolder rootFolder("vexel-class-rescan");
+    const std::filesystem::path root = rootFolder.path();
     auto students = classtest::testClass();
     students.resize(3);
     for (const auto& w : students)
@@ -207,19 +215,32 @@ TEST(ClassFolder, RescansReadOnlyWhatChanged) {
     EXPECT_FALSE(empty.massFit.fit.valid);
 }
 
-TEST(StudentFileName, PatternsAndCombinations) {
+TEST(ClassSummaryText, CombinationRanges) {
     EXPECT_EQ(combinationList({1, 2, 3, 5, 6, 9, 175}), "1-3, 5, 6, 9, 175");
-    const auto n = parseStudentFileName("D0Lifetime_175_Jean_Luc_Picard_12.root");
-    ASSERT_TRUE(n);
-    EXPECT_EQ(n->kind, StudentFileKind::LifetimeResults);
-    EXPECT_EQ(n->combination, 175);
-    EXPECT_EQ(n->identity, "Jean_Luc_Picard_12");
-    EXPECT_EQ(n->name, ""); // four parts: not split
-    const auto m = parseStudentFileName("MassHistogram_7_Ana_Pop_9.root");
-    ASSERT_TRUE(m);
-    EXPECT_EQ(m->surname, "Pop");
-    for (const char* bad : {"MassHistogram_176_A_B_C.root", "MassHistogram_0_A_B_C.root",
-                            "MassHistogram_7_A_B_C.root.txt", "MassHistogram_x_A_B_C.root",
-                            "MassHistogram_7_.root", "MassHistogram_7.root", "Mass_7_A_B_C.root"})
-        EXPECT_FALSE(parseStudentFileName(bad)) << bad;
+}
+
+TEST(WhichFileCounts, TheNewestGoodFileOfAStudentKindAndCombination) {
+    std::map<std::string, CheckedFile> files;
+    const auto add = [&](const std::string& path, const char* name, long long modified,
+                         UnusedReason reason = UnusedReason::None) {
+        CheckedFile f;
+        f.path = path;
+        f.name = studentfiles::parseStudentFileName(name);
+        f.modified = modified;
+        f.reason = reason;
+        files[path] = f;
+    };
+    add("a/MassHistogram_3_Ana_Pop_9.root", "MassHistogram_3_Ana_Pop_9.root", 10);
+    add("b/MassHistogram_3_Ana_Pop_9.root", "MassHistogram_3_Ana_Pop_9.root", 20,
+        UnusedReason::Superseded); // judged again: it is the newest now
+    add("c/MassHistogram_3_Ana_Pop_9.root", "MassHistogram_3_Ana_Pop_9.root", 30,
+        UnusedReason::Damaged);                                                   // never counts
+    add("a/D0Lifetime_3_Ana_Pop_9.root", "D0Lifetime_3_Ana_Pop_9.root", 5);       // other kind
+    add("a/MassHistogram_4_Ana_Pop_9.root", "MassHistogram_4_Ana_Pop_9.root", 5); // other set
+    add("x/MassHistogram_5_Ion_Rus_9.root", "MassHistogram_5_Ion_Rus_9.root", 7);
+    add("y/MassHistogram_5_Ion_Rus_9.root", "MassHistogram_5_Ion_Rus_9.root", 7); // as new
+    const std::map<std::string, std::string> expected{
+        {"a/MassHistogram_3_Ana_Pop_9.root", "b/MassHistogram_3_Ana_Pop_9.root"},
+        {"x/MassHistogram_5_Ion_Rus_9.root", "y/MassHistogram_5_Ion_Rus_9.root"}};
+    EXPECT_EQ(filesThatDoNotCount(files), expected);
 }

@@ -1,6 +1,8 @@
 // Writes the files of the class-results code for the JSROOT check, each with a .json of the
 // values written:  class_jsroot_fixture DIR
 #include "ClassFolderMaker.h"
+#include "JsonText.h"
+#include "TemporaryFolder.h"
 #include "analysis/LifetimeResultsFile.h"
 #include "classroom/ClassFolder.h"
 #include "classroom/ClassResultsExport.h"
@@ -18,15 +20,7 @@
 
 namespace {
 
-std::string nums(const std::vector<double>& v) {
-    std::string out = "[";
-    char buf[40];
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        std::snprintf(buf, sizeof buf, "%.17g", v[i]);
-        out += (i ? "," : "") + std::string(buf);
-    }
-    return out + "]";
-}
+using vexel::test::json::nums;
 
 void writeLifetimeFile(const std::string& dir) {
     std::map<int, std::vector<analysis::TrendPoint>> saved;
@@ -64,7 +58,8 @@ void writeLifetimeFile(const std::string& dir) {
 // added up here, the class means computed here from the saved lifetimes.
 void writeClassFile(const std::string& dir) {
     const auto students = classtest::testClass();
-    const auto folder = classtest::freshFolder("class-jsroot");
+    const vexel::test::TemporaryFolder studentFolder("vexel-class-jsroot");
+    const std::filesystem::path folder = studentFolder.path();
     analysis::Hist1D sum = classtest::studentHistogram({});
     for (const auto& w : students) {
         classtest::writeStudentWork(folder, w);

@@ -1,6 +1,7 @@
 #include "ClassResultsWindow.h"
 #include "ClassFolderMaker.h"
 #include "GuiTestSupport.h"
+#include "TemporaryFolder.h"
 
 #include "Canvas.h"
 #include "rootio/FileReader.h"
@@ -49,7 +50,8 @@ std::size_t shownStudentPoints(vexel::Canvas* canvas) {
 } // namespace
 
 TEST(ClassResultsWindow, FollowsTheFolderWhileStudentsSave) {
-    const fs::path root = classtest::freshFolder("class-window");
+    const vexel::test::TemporaryFolder rootFolder("vexel-class-window");
+    const std::filesystem::path root = rootFolder.path();
     auto students = classtest::testClass();
     for (int i = 10; i < 13; ++i)
         classtest::writeStudentWork(root, students[i]);
@@ -87,7 +89,8 @@ TEST(ClassResultsWindow, FollowsTheFolderWhileStudentsSave) {
     EXPECT_EQ(shownEntries(w.canvas()), before + 5 - students[10].masses.size());
 
     // Exports: plots as PNG, PDF and ROOT, the table as CSV.
-    const fs::path out = classtest::freshFolder("class-window-export");
+    const vexel::test::TemporaryFolder outFolder("vexel-class-window-export");
+    const std::filesystem::path out = outFolder.path();
     for (const char* name : {"plots.png", "plots.pdf", "plots.root", "table.csv"}) {
         const QString path = QString::fromStdString((out / name).string());
         QString error;

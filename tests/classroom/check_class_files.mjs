@@ -1,18 +1,10 @@
 // Reads with JSROOT the files the class-results code writes and compares with what was written.
 // usage: node check_class_files.mjs DIR   (DIR holds NAME.root and NAME.json pairs)
-import { readdirSync, readFileSync } from 'fs';
 import { openFile, compare, compareNumbers, compareHistogram, compareGraph, readBranches,
-         finish } from './common.mjs';
+         finish, writtenFiles } from './common.mjs';
 
 const dir = process.argv[2];
-const files = readdirSync(dir).filter(f => f.endsWith('.json')).sort();
-if (!files.length) {
-   console.error('no files to check in ' + dir);
-   process.exit(1);
-}
-for (const json of files) {
-   const name = json.replace(/\.json$/, '.root');
-   const want = JSON.parse(readFileSync(`${dir}/${json}`, 'utf8'));
+for (const { name, want } of writtenFiles(dir)) {
    const f = await openFile(`${dir}/${name}`);
    for (const h of want.histograms ?? [])
       compareHistogram(name, await f.readObject(h.name), h);

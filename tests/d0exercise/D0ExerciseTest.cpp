@@ -1,9 +1,11 @@
 #include "Browser.h"
 #include "Canvas.h"
 #include "D0ExerciseDrawing.h"
+#include "D0ExerciseFixture.h"
 #include "D0ExerciseMessages.h"
 #include "D0ExerciseTexts.h"
 #include "D0ExerciseTrendPads.h"
+#include "DataFiles.h"
 #include "FileSizeLimit.h"
 #include "GuiTestSupport.h"
 #include "HelpTextDialog.h"
@@ -37,24 +39,17 @@
 
 namespace {
 
-const char* const kCandidateFile = "share/VexelLumora/LumoraData_2012.root";
-
 vexel::Browser* window() {
-    return TVSDReader::browser();
+    return vexel::test::d0ExerciseWindow();
 }
 
 QPushButton* button(const QString& text) {
-    for (auto* b : window()->findChildren<QPushButton*>())
-        if (b->text() == text)
-            return b;
-    return nullptr;
+    return vexel::test::buttonWithText(text, window(), false);
 }
 
-void click(const QString& text) {
-    QPushButton* b = button(text);
-    ASSERT_NE(b, nullptr) << text.toStdString();
-    QTest::mouseClick(b, Qt::LeftButton);
-    QApplication::processEvents();
+// Clicks the window's button showing text; false when there is none.
+bool click(const QString& text) {
+    return vexel::test::click(button(text));
 }
 
 QStringList tabTitles(vexel::Browser::Area area) {
@@ -64,12 +59,7 @@ QStringList tabTitles(vexel::Browser::Area area) {
     return titles;
 }
 
-void closeDialogs() {
-    for (auto* d : vexel::HelpTextDialog::openDialogs())
-        d->accept();
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using vexel::test::closeDialogs;
 
 // The help dialogs opened since the last closeDialogs().
 QList<vexel::HelpTextDialog*> dialogs() {
@@ -122,26 +112,7 @@ struct CloseCounter : QObject {
     }
 };
 
-class D0ExerciseTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!QFile::exists(kCandidateFile))
-            GTEST_SKIP() << "no generated candidate file in the run directory";
-        vexel::test::clearMessages();
-        vexel::test::clearWarnings();
-        closeDialogs();
-    }
-    void TearDown() override {
-        closeDialogs();
-        window()->hide();
-    }
-    QTemporaryDir output_;
-    TVSDReader& start(int lang) {
-        Vexel_D0_Exercise(lang, output_.path() + "/", 2, 2, 1, "", "");
-        QApplication::processEvents();
-        return *gVSDReader;
-    }
-};
+using D0ExerciseTest = D0ExerciseFixture;
 
 } // namespace
 
@@ -179,8 +150,8 @@ TEST_F(D0ExerciseTest, LanguageZeroBuildsTheEnglishWindow) {
     EXPECT_TRUE(vexel::test::connectionWarnings().isEmpty())
         << vexel::test::connectionWarnings().join("\n").toStdString();
 
-    click("Read Instructions");
-    click("Read Instructions");
+    ASSERT_TRUE(click("Read Instructions"));
+    ASSERT_TRUE(click("Read Instructions"));
     ASSERT_EQ(dialogs().size(), 2);
     EXPECT_EQ(dialogs()[0]->windowTitle(), "INSTRUCTIONS");
     EXPECT_TRUE(dialogs()[0]->text().startsWith(
@@ -201,7 +172,7 @@ TEST_F(D0ExerciseTest, ResetAndDeleteRightAfterTheStart) {
     EXPECT_EQ(r.trendPadNumber(), 0u);
     r.fD0PTCut->setValues(3.0f, 12.0f);
     r.fFitRangeGaus->setValues(1850.0f, 1880.0f);
-    click("Reset Exercise");
+    ASSERT_TRUE(click("Reset Exercise"));
     EXPECT_EQ(r.trendPadNumber(), 1u);
     EXPECT_FLOAT_EQ(r.fD0PTCut->GetMin(), 2.5f);
     EXPECT_FLOAT_EQ(r.fFitRangeGaus->GetMax(), 1915.0f);
@@ -251,13 +222,13 @@ TEST_F(D0ExerciseTest, StepsOutOfOrderShowTheirMessagesInEveryLanguage) {
 
 TEST_F(D0ExerciseTest, TheWholeStudentPath) {
     TVSDReader& r = start(1);
-    click("Plot D0 mass");
+    ASSERT_TRUE(click("Plot D0 mass"));
     ASSERT_TRUE(r.fAnalysis->histograms().mass);
     ASSERT_EQ(r.fPad->padHistograms(1).size(), 1u);
     EXPECT_EQ(r.fPad->padHistograms(1)[0].name, "D0Mass");
     screenshot("d0_step1_mass");
 
-    click("Fit mass distribution");
+    ASSERT_TRUE(click("Fit mass distribution"));
     ASSERT_TRUE(r.fittedMass());
     const auto& massFit = *r.fAnalysis->lastMassFit();
     const QStringList lines = r.fPad->padTexts(1);
@@ -271,13 +242,13 @@ TEST_F(D0ExerciseTest, TheWholeStudentPath) {
     screenshot("d0_step2_fit");
 
     // At the full mass range the signal window touches the background range: i1.
-    click("Plot distributions");
+    ASSERT_TRUE(click("Plot distributions"));
     ASSERT_EQ(dialogs().size(), 1);
     EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::english().i1);
     closeDialogs();
 
     r.fFitRangeGaus->setValues(float(mean - 3 * sigma), float(mean + 3 * sigma));
-    click("Plot distributions");
+    ASSERT_TRUE(click("Plot distributions"));
     EXPECT_TRUE(dialogs().isEmpty());
     for (int pad = 2; pad <= 4; ++pad) {
         EXPECT_EQ(r.fPad->padHistograms(pad).size(), 2u) << pad;
@@ -293,7 +264,7 @@ TEST_F(D0ExerciseTest, TheWholeStudentPath) {
     EXPECT_NEAR(sum, 1.0, 1e-9);
     screenshot("d0_step3_distributions");
 
-    click("Fit signal decay time");
+    ASSERT_TRUE(click("Fit signal decay time"));
     ASSERT_TRUE(r.fittedTime());
     EXPECT_EQ(tabTitles(vexel::Browser::Right),
               (QStringList{"Invariant Mass Distribution", "Lifetime fit"}));
@@ -309,20 +280,20 @@ TEST_F(D0ExerciseTest, TheWholeStudentPath) {
     screenshot("d0_step4_lifetime");
 
     // Two saves with the upper IP edge moved, then the trend.
-    click("Save result and fit");
+    ASSERT_TRUE(click("Save result and fit"));
     r.fD0IPCut->setValues(-4.0f, 0.5f);
-    click("Plot distributions");
-    click("Save result and fit"); // the fit is stale after re-plotting: i3
+    ASSERT_TRUE(click("Plot distributions"));
+    ASSERT_TRUE(click("Save result and fit")); // the fit is stale after re-plotting: i3
     ASSERT_EQ(dialogs().size(), 1);
     EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::english().i3);
     closeDialogs();
-    click("Fit signal decay time");
-    click("Save result and fit");
+    ASSERT_TRUE(click("Fit signal decay time"));
+    ASSERT_TRUE(click("Save result and fit"));
     const auto& points = r.fAnalysis->trends().points(2);
     ASSERT_EQ(points.size(), 2u);
     EXPECT_FLOAT_EQ(float(points[1].cutMax), 0.5f);
     EXPECT_DOUBLE_EQ(points[1].value, TVSDReader::fieldValue(r.fFitResult));
-    click("Plot trend");
+    ASSERT_TRUE(click("Plot trend"));
     EXPECT_TRUE(dialogs().isEmpty());
     ASSERT_TRUE(r.fTrendPad);
     const auto curves = r.fTrendPad->padCurves(1);
@@ -334,23 +305,23 @@ TEST_F(D0ExerciseTest, TheWholeStudentPath) {
 
     // Both edges moved between saves: warning i4, and the plot is still made.
     r.fD0IPCut->setValues(-3.0f, 0.5f);
-    click("Plot distributions");
-    click("Fit signal decay time");
-    click("Save result and fit");
-    click("Plot trend");
+    ASSERT_TRUE(click("Plot distributions"));
+    ASSERT_TRUE(click("Fit signal decay time"));
+    ASSERT_TRUE(click("Save result and fit"));
+    ASSERT_TRUE(click("Plot trend"));
     ASSERT_EQ(dialogs().size(), 1);
     EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::english().i4);
     closeDialogs();
     EXPECT_EQ(r.fTrendPad->padCurves(1)[0].x.size(), 3u);
 
-    click("Clear Trend");
+    ASSERT_TRUE(click("Clear Trend"));
     EXPECT_TRUE(r.fTrendPad->padCurves(1).empty());
-    click("Plot trend");
+    ASSERT_TRUE(click("Plot trend"));
     ASSERT_EQ(dialogs().size(), 1);
     EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::english().i2);
     closeDialogs();
 
-    click("Reset Exercise");
+    ASSERT_TRUE(click("Reset Exercise"));
     EXPECT_TRUE(r.fPad->padHistograms(1).empty());
     EXPECT_TRUE(r.fFitPad->padHistograms(1).empty());
     EXPECT_FALSE(r.fittedTime());
@@ -360,18 +331,18 @@ TEST_F(D0ExerciseTest, TheWholeStudentPath) {
 
 TEST_F(D0ExerciseTest, ClosedCanvasTabsAreMadeAgain) {
     TVSDReader& r = start(1);
-    click("Plot D0 mass");
-    click("Fit mass distribution");
+    ASSERT_TRUE(click("Plot D0 mass"));
+    ASSERT_TRUE(click("Fit mass distribution"));
     const double mean = r.fAnalysis->lastMassFit()->fit.parameters[1];
     r.fFitRangeGaus->setValues(float(mean - 15), float(mean + 15));
-    click("Plot distributions");
-    click("Fit signal decay time");
-    click("Save result and fit");
-    click("Plot trend");
+    ASSERT_TRUE(click("Plot distributions"));
+    ASSERT_TRUE(click("Fit signal decay time"));
+    ASSERT_TRUE(click("Save result and fit"));
+    ASSERT_TRUE(click("Plot trend"));
 
     closeRightTab("Lifetime fit");
     EXPECT_FALSE(r.fFitPad);
-    click("Fit signal decay time");
+    ASSERT_TRUE(click("Fit signal decay time"));
     ASSERT_TRUE(r.fFitPad);
     EXPECT_EQ(window()
                   ->tabs(vexel::Browser::Right)
@@ -380,26 +351,26 @@ TEST_F(D0ExerciseTest, ClosedCanvasTabsAreMadeAgain) {
     EXPECT_EQ(r.fFitPad->padHistograms(1).size(), 1u);
 
     closeRightTab("Lifetime trend");
-    click("Clear Trend"); // the closed canvas is left alone
-    click("Plot trend");
+    ASSERT_TRUE(click("Clear Trend")); // the closed canvas is left alone
+    ASSERT_TRUE(click("Plot trend"));
     ASSERT_EQ(dialogs().size(), 1); // the trend was cleared: i2
     closeDialogs();
     EXPECT_TRUE(r.fTrendPad);
     EXPECT_EQ(r.trendPadNumber(), 1u);
 
     closeRightTab("Invariant Mass Distribution");
-    click("Fit mass distribution"); // re-made with the histogram and the fit
+    ASSERT_TRUE(click("Fit mass distribution")); // re-made with the histogram and the fit
     ASSERT_TRUE(r.fPad);
     EXPECT_EQ(r.fPad->padHistograms(1).size(), 1u);
     EXPECT_EQ(r.fPad->padTexts(1).size(), 5);
 
     closeRightTab("Invariant Mass Distribution");
-    click("Plot distributions"); // pad 1 comes back with the mass and its fit
+    ASSERT_TRUE(click("Plot distributions")); // pad 1 comes back with the mass and its fit
     EXPECT_EQ(r.fPad->padHistograms(1).size(), 1u);
     EXPECT_EQ(r.fPad->padHistograms(2).size(), 2u);
 
     closeRightTab("Invariant Mass Distribution");
-    click("Reset Exercise");
+    ASSERT_TRUE(click("Reset Exercise"));
     EXPECT_TRUE(dialogs().isEmpty());
 }
 
@@ -408,12 +379,12 @@ TEST_F(D0ExerciseTest, SaveCanvasWritesTheFourPictures) {
     ASSERT_TRUE(out.isValid());
     TVSDReader& r = start(1);
     r.pathSaveD0 = out.path() + "/";
-    click("Plot D0 mass");
-    click("Fit mass distribution");
+    ASSERT_TRUE(click("Plot D0 mass"));
+    ASSERT_TRUE(click("Fit mass distribution"));
     r.fName1->setText("mass_canvas");
     EXPECT_EQ(r.filetosave, "mass_canvas");
     closeRightTab("Invariant Mass Distribution");
-    click("Save Canvas");
+    ASSERT_TRUE(click("Save Canvas"));
     EXPECT_TRUE(vexel::test::messages().empty());
     const QDir dir(out.path());
     rootio::FileReader file(dir.filePath("mass_canvas.root").toStdString());
@@ -445,7 +416,7 @@ TEST_F(D0ExerciseTest, SaveCanvasWritesTheFourPictures) {
     ASSERT_GT(epsBytes.size(), largestOther + 4096);
     {
         vexel::test::FileSizeLimit fullDisk(static_cast<rlim_t>(largestOther + 2048));
-        click("Save Canvas");
+        ASSERT_TRUE(click("Save Canvas"));
     }
     ASSERT_EQ(vexel::test::messages().size(), 1u);
     const QString report = vexel::test::messages()[0].text;
@@ -460,7 +431,7 @@ TEST_F(D0ExerciseTest, SaveCanvasWritesTheFourPictures) {
 
     // Nothing typed: the default name with the combination, no hidden files.
     r.fName1->clear();
-    click("Save Canvas");
+    ASSERT_TRUE(click("Save Canvas"));
     EXPECT_TRUE(QFile::exists(dir.filePath("D0Canvas_1.png")));
     EXPECT_TRUE(QFile::exists(dir.filePath("D0Canvas_1.root")));
     EXPECT_FALSE(QFile::exists(dir.filePath(".png")));
@@ -470,27 +441,27 @@ TEST_F(D0ExerciseTest, SaveCanvasWritesTheFourPictures) {
     r.pathSaveD0 = outer.path() + "/inner/";
     ASSERT_TRUE(QDir(outer.path()).mkdir("inner"));
     r.fName1->setText("../escape");
-    click("Save Canvas");
+    ASSERT_TRUE(click("Save Canvas"));
     r.fName1->setText(outer.path() + "/absolute");
-    click("Save Canvas");
+    ASSERT_TRUE(click("Save Canvas"));
     EXPECT_EQ(QDir(outer.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     EXPECT_TRUE(QFile::exists(outer.path() + "/inner/__escape.png"));
     EXPECT_EQ(QDir(outer.path() + "/inner").entryList(QDir::Files | QDir::Hidden).size(), 8);
     EXPECT_EQ(r.fName1->text(), outer.path() + "/absolute"); // the field keeps what was typed
     // A name too long for the file system is refused with a message; 250 bytes still save.
     r.fName1->setText(QString(251, 'n'));
-    click("Save Canvas");
+    ASSERT_TRUE(click("Save Canvas"));
     ASSERT_EQ(vexel::test::messages().size(), 1u);
     EXPECT_TRUE(vexel::test::messages()[0].text.contains("too long"));
     vexel::test::clearMessages();
     r.fName1->setText(QString(250, 'n'));
-    click("Save Canvas");
+    ASSERT_TRUE(click("Save Canvas"));
     EXPECT_TRUE(vexel::test::messages().empty());
     EXPECT_EQ(QDir(outer.path() + "/inner").entryList(QDir::Files | QDir::Hidden).size(), 12);
 
     // A directory that does not exist is reported, not a crash.
     r.pathSaveD0 = out.path() + "/missing/";
-    click("Save Canvas");
+    ASSERT_TRUE(click("Save Canvas"));
     ASSERT_EQ(vexel::test::messages().size(), 1u);
     EXPECT_TRUE(vexel::test::messages()[0].text.contains("does not exist"));
 }
@@ -509,16 +480,16 @@ TEST_F(D0ExerciseTest, AFrenchDesktopSavesCommaResultsIntoTheResultsFile) {
         EXPECT_EQ(dialogs()[0]->closeText(), "Fermer");
         closeDialogs();
     };
-    click(texts.plt_mass);
+    ASSERT_TRUE(click(texts.plt_mass));
     r.fFitRangeGaus->setValues(1850.0f, 1850.0f);
-    click(texts.fit_mass_dis);
+    ASSERT_TRUE(click(texts.fit_mass_dis));
     onlyDialog(fr.emptySignalRange);
     r.fFitRangeGaus->setValues(1815.0f, 1915.0f);
-    click(texts.fit_mass_dis);
+    ASSERT_TRUE(click(texts.fit_mass_dis));
     const auto& p = r.fAnalysis->lastMassFit()->fit.parameters;
     r.fFitRangeGaus->setValues(float(p[1] - 3 * p[2]), float(p[1] + 3 * p[2]));
-    click(texts.plt_distr);
-    click(texts.fit_sign);
+    ASSERT_TRUE(click(texts.plt_distr));
+    ASSERT_TRUE(click(texts.fit_sign));
     ASSERT_TRUE(r.fittedTime());
     ASSERT_TRUE(dialogs().isEmpty());
 
@@ -528,7 +499,7 @@ TEST_F(D0ExerciseTest, AFrenchDesktopSavesCommaResultsIntoTheResultsFile) {
     r.fFitErr->clear();
     QTest::keyClicks(r.fFitErr, "0,02");
     EXPECT_EQ(r.fFitResult->text(), "0,41");
-    click(texts.sv_res_fit);
+    ASSERT_TRUE(click(texts.sv_res_fit));
     EXPECT_TRUE(dialogs().isEmpty());
     const auto& saved = r.fAnalysis->trends().points(2);
     ASSERT_EQ(saved.size(), 1u);
@@ -546,7 +517,7 @@ TEST_F(D0ExerciseTest, AFrenchDesktopSavesCommaResultsIntoTheResultsFile) {
 
     // A field without a number is refused, not saved as 0.
     r.fFitResult->clear();
-    click(texts.sv_res_fit);
+    ASSERT_TRUE(click(texts.sv_res_fit));
     vexel::test::saveScreenshot(dialogs().value(0), "d0_message_not_a_number_FR");
     onlyDialog(fr.fieldNotANumber);
     EXPECT_EQ(saved.size(), 1u);
@@ -554,11 +525,11 @@ TEST_F(D0ExerciseTest, AFrenchDesktopSavesCommaResultsIntoTheResultsFile) {
     // A failed write tells the student and keeps the results; the next save writes them all.
     QTest::keyClicks(r.fFitResult, "0.43");
     r.pathSaveD0 = output_.path() + "/missing/";
-    click(texts.sv_res_fit);
+    ASSERT_TRUE(click(texts.sv_res_fit));
     onlyDialog(fr.resultsNotSaved.arg(r.lifetimeResultsPath()));
     EXPECT_EQ(saved.size(), 2u);
     r.pathSaveD0 = output_.path() + "/";
-    click(texts.sv_res_fit);
+    ASSERT_TRUE(click(texts.sv_res_fit));
     EXPECT_TRUE(dialogs().isEmpty());
     file = analysis::readLifetimeResults(path.toStdString());
     ASSERT_EQ(file.lifetimes.size(), 3u);
@@ -594,7 +565,7 @@ TEST_F(D0ExerciseTest, TextsOfEveryLanguage) {
         EXPECT_EQ(tabTitles(vexel::Browser::Left), QStringList{e.tools}) << e.code;
         EXPECT_NE(button(e.fitSign), nullptr) << e.code;
         EXPECT_NE(button(e.exit), nullptr) << e.code;
-        click(D0ExerciseTexts::forLanguage(e.lang).read_inst);
+        ASSERT_TRUE(click(D0ExerciseTexts::forLanguage(e.lang).read_inst));
         ASSERT_EQ(dialogs().size(), 1);
         const QString text = dialogs()[0]->text();
         EXPECT_TRUE(text.startsWith(QString(e.firstLine) + "\n")) << e.code;
@@ -636,7 +607,7 @@ TEST_F(D0ExerciseTest, ExitLeavesTheLauncherUsable) {
     EXPECT_EQ(counter.count, 1);
     EXPECT_TRUE(window()->isVisible());
     window()->removeEventFilter(&counter);
-    click("Exit");
+    ASSERT_TRUE(click("Exit"));
     EXPECT_FALSE(window()->isVisible());
     EXPECT_TRUE(l.fMainFrame990->isVisible());
     EXPECT_TRUE(l.fMainFrame990->isEnabled());

@@ -3,6 +3,8 @@
 // the instructions ask, and the canvas saved; checked against the physics of the data.
 #include "Browser.h"
 #include "Canvas.h"
+#include "D0ExerciseFixture.h"
+#include "DataFiles.h"
 #include "GuiTestSupport.h"
 #include "HelpTextDialog.h"
 #include "RangeSlider.h"
@@ -32,20 +34,13 @@
 
 namespace {
 
-const char* const kCandidateFile = "share/VexelLumora/LumoraData_2012.root";
-
 vexel::Browser* window() {
-    return TVSDReader::browser();
+    return vexel::test::d0ExerciseWindow();
 }
 
-void click(const QString& text) {
-    QPushButton* found = nullptr;
-    for (auto* b : window()->findChildren<QPushButton*>())
-        if (b->text() == text && b->isVisible())
-            found = b;
-    ASSERT_NE(found, nullptr) << text.toStdString();
-    QTest::mouseClick(found, Qt::LeftButton);
-    QApplication::processEvents();
+// Clicks the visible button of the window showing text; false when there is none.
+bool click(const QString& text) {
+    return vexel::test::click(vexel::test::buttonWithText(text, window()));
 }
 
 // Clicks into the field, selects what it shows, types the text and presses Enter.
@@ -57,19 +52,8 @@ void typeInto(QLineEdit* field, const QString& text) {
     QApplication::processEvents();
 }
 
-QStringList dialogTexts() {
-    QStringList texts;
-    for (auto* d : vexel::HelpTextDialog::openDialogs())
-        texts << d->windowTitle() + ": " + d->text();
-    return texts;
-}
-
-void closeDialogs() {
-    for (auto* d : vexel::HelpTextDialog::openDialogs())
-        d->accept();
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using vexel::test::closeDialogs;
+using vexel::test::dialogTexts;
 
 // What the X server shows of the analysis window.
 QImage screenOfWindow(const QString& name) {
@@ -83,23 +67,14 @@ QImage screenOfWindow(const QString& name) {
     return image;
 }
 
-class StudentUseTest : public ::testing::Test {
+class StudentUseTest : public D0ExerciseFixture {
 protected:
     void SetUp() override {
-        if (!QFile::exists(kCandidateFile))
-            GTEST_SKIP() << "no generated candidate file in the run directory";
+        D0ExerciseFixture::SetUp();
         QDir().mkpath(QString(VEXEL_BINARY_DIR) + "/screenshots");
-        vexel::test::clearMessages();
-        vexel::test::clearWarnings();
-        closeDialogs();
     }
-    void TearDown() override {
-        closeDialogs();
-        window()->hide();
-    }
-    QTemporaryDir output_;
     TVSDReader& start(int lang) {
-        Vexel_D0_Exercise(lang, output_.path() + "/", 2, 2, 1, "", "");
+        D0ExerciseFixture::start(lang);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window()));
         return *gVSDReader;
     }
@@ -137,8 +112,8 @@ TEST_F(StudentUseTest, TypedCutsGiveThePhysicsAndTheIPScanGivesATrend) {
     typeInto(r.fD0TAUCut->minField(), "0.15");
     EXPECT_FLOAT_EQ(r.fD0TAUCut->GetMin(), 0.15f);
 
-    click("Plot D0 mass");
-    click("Fit mass distribution");
+    ASSERT_TRUE(click("Plot D0 mass"));
+    ASSERT_TRUE(click("Fit mass distribution"));
     ASSERT_TRUE(r.fittedMass());
     const auto& massFit = *r.fAnalysis->lastMassFit();
     const double mean = massFit.fit.parameters[1], sigma = massFit.fit.parameters[2];
@@ -156,8 +131,8 @@ TEST_F(StudentUseTest, TypedCutsGiveThePhysicsAndTheIPScanGivesATrend) {
     typeInto(r.fFitRangeGaus->maxField(), high);
     EXPECT_FLOAT_EQ(r.fFitRangeGaus->GetMin(), low.toFloat());
     EXPECT_FLOAT_EQ(r.fFitRangeGaus->GetMax(), high.toFloat());
-    click("Plot distributions");
-    click("Fit signal decay time");
+    ASSERT_TRUE(click("Plot distributions"));
+    ASSERT_TRUE(click("Fit signal decay time"));
     ASSERT_TRUE(dialogTexts().isEmpty()) << dialogTexts().join("\n").toStdString();
     ASSERT_TRUE(r.fittedTime());
     const double tau = TVSDReader::fieldValue(r.fFitResult);
@@ -165,7 +140,7 @@ TEST_F(StudentUseTest, TypedCutsGiveThePhysicsAndTheIPScanGivesATrend) {
     EXPECT_LT(tau, 0.45);
     EXPECT_GT(TVSDReader::fieldValue(r.fFitErr), 0.0);
     EXPECT_LT(TVSDReader::fieldValue(r.fFitErr), 0.02);
-    click("Save result and fit");
+    ASSERT_TRUE(click("Save result and fit"));
 
     // Step the upper log10(IP) edge from 1.5 down to -2, refitting and saving each time.
     std::vector<double> edges{1.5};
@@ -173,9 +148,9 @@ TEST_F(StudentUseTest, TypedCutsGiveThePhysicsAndTheIPScanGivesATrend) {
         const double edge = std::max(-2.0, 1.5 - 0.2 * step);
         typeInto(r.fD0IPCut->maxField(), QString::number(edge, 'f', 1));
         ASSERT_FLOAT_EQ(r.fD0IPCut->GetMax(), float(edge));
-        click("Plot distributions");
-        click("Fit signal decay time");
-        click("Save result and fit");
+        ASSERT_TRUE(click("Plot distributions"));
+        ASSERT_TRUE(click("Fit signal decay time"));
+        ASSERT_TRUE(click("Save result and fit"));
         ASSERT_TRUE(dialogTexts().isEmpty())
             << edge << ": " << dialogTexts().join("\n").toStdString();
         const double value = TVSDReader::fieldValue(r.fFitResult);
@@ -183,7 +158,7 @@ TEST_F(StudentUseTest, TypedCutsGiveThePhysicsAndTheIPScanGivesATrend) {
         edges.push_back(double(r.fD0IPCut->GetMax()));
     }
     EXPECT_FLOAT_EQ(float(edges.back()), -2.0f);
-    click("Plot trend");
+    ASSERT_TRUE(click("Plot trend"));
     EXPECT_TRUE(dialogTexts().isEmpty()) << dialogTexts().join("\n").toStdString();
     ASSERT_TRUE(r.fTrendPad);
     const auto curves = r.fTrendPad->padCurves(1);
@@ -198,9 +173,9 @@ TEST_F(StudentUseTest, TypedCutsGiveThePhysicsAndTheIPScanGivesATrend) {
     EXPECT_FALSE(trend.isNull());
     EXPECT_TRUE(vexel::test::messages().empty());
 
-    click("Clear Trend");
+    ASSERT_TRUE(click("Clear Trend"));
     EXPECT_TRUE(r.fTrendPad->padCurves(1).empty());
-    click("Reset Exercise");
+    ASSERT_TRUE(click("Reset Exercise"));
     EXPECT_FLOAT_EQ(r.fD0IPCut->GetMax(), 1.5f);
     EXPECT_EQ(r.fD0IPCut->maxField()->text(), "1.5");
     EXPECT_EQ(r.fFitRangeGaus->minField()->text(), "1815.0");
@@ -300,11 +275,11 @@ TEST_F(StudentUseTest, SaveCanvasIntoTheLauncherOutputDirectory) {
     QTest::mouseClick(l.fPictureButton785, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
     TVSDReader& r = *gVSDReader;
-    click("Plot D0 mass");
-    click("Fit mass distribution");
+    ASSERT_TRUE(click("Plot D0 mass"));
+    ASSERT_TRUE(click("Fit mass distribution"));
 
     // Nothing typed yet: the files get the default name.
-    click("Save Canvas");
+    ASSERT_TRUE(click("Save Canvas"));
     const QDir dir(out.path());
     for (const char* name : {"D0Canvas.root", "D0Canvas.eps", "D0Canvas.pdf", "D0Canvas.png"})
         EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name;
@@ -315,10 +290,10 @@ TEST_F(StudentUseTest, SaveCanvasIntoTheLauncherOutputDirectory) {
     const double sigma = r.fAnalysis->lastMassFit()->fit.parameters[2];
     typeInto(r.fFitRangeGaus->minField(), QString::number(mean - 3 * sigma, 'f', 1));
     typeInto(r.fFitRangeGaus->maxField(), QString::number(mean + 3 * sigma, 'f', 1));
-    click("Plot distributions");
+    ASSERT_TRUE(click("Plot distributions"));
     typeInto(r.fName1, "my_mass");
     EXPECT_EQ(r.filetosave, "my_mass");
-    click("Save Canvas");
+    ASSERT_TRUE(click("Save Canvas"));
     expectFourGoodFiles(dir, "my_mass", true);
     EXPECT_TRUE(vexel::test::messages().empty());
     QFile::remove(QString(VEXEL_BINARY_DIR) + "/screenshots/student_saved_canvas.png");
@@ -349,13 +324,13 @@ TEST_F(StudentUseTest, NumbersTypedOnAGermanDesktopAreTaken) {
 TEST_F(StudentUseTest, ANumberTypedWithoutEnterCountsWhenAButtonIsClicked) {
     TVSDReader& r = start(1);
     QApplication::setActiveWindow(window());
-    click("Plot D0 mass");
+    ASSERT_TRUE(click("Plot D0 mass"));
     const double allEntries = r.fAnalysis->histograms().mass->entries();
     QLineEdit* field = r.fD0IPCut->maxField();
     QTest::mouseClick(field, Qt::LeftButton);
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, "-1.5");
-    click("Plot D0 mass");
+    ASSERT_TRUE(click("Plot D0 mass"));
     EXPECT_FLOAT_EQ(r.fD0IPCut->GetMax(), -1.5f);
     EXPECT_EQ(field->text(), "-1.5");
     EXPECT_LT(r.fAnalysis->histograms().mass->entries(), 0.9 * allEntries);
@@ -368,10 +343,7 @@ TEST_F(StudentUseTest, TheWholeWindowFitsADisplay768PixelsHigh) {
     QApplication::processEvents();
     EXPECT_LE(window()->height(), 768 - 30);
     for (const char* text : {"Read Instructions", "Reset Exercise", "Exit", "Save Canvas"}) {
-        QPushButton* found = nullptr;
-        for (auto* b : window()->findChildren<QPushButton*>())
-            if (b->text() == text)
-                found = b;
+        QPushButton* found = vexel::test::buttonWithText(text, window(), false);
         ASSERT_NE(found, nullptr) << text;
         EXPECT_LE(found->mapTo(window(), QPoint(0, found->height())).y(), window()->height())
             << text;

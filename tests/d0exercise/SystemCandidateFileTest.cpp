@@ -1,3 +1,4 @@
+#include "DataFiles.h"
 #include "Vexel_D0_Exercise.h"
 
 #include <QDir>
@@ -8,18 +9,20 @@
 // Puts a candidate file under /usr/local for a moment, so this suite runs alone (RUN_SERIAL):
 // the launcher's tests look there too.
 namespace {
-const char* const kCandidateFile = "share/VexelLumora/LumoraData_2012.root";
+QString candidateFile() {
+    return QString::fromStdString(DataFiles::candidates());
+}
 }
 
 TEST(CandidateFileLookup, TheSystemWideFileIsUsedWhenTheRunDirectoryHasNone) {
     const QString systemDir = "/usr/local/share/VexelLumora";
     const QString systemFile = systemDir + "/LumoraData_2012.root";
-    if (!QFile::exists(kCandidateFile))
+    if (!QFile::exists(candidateFile()))
         GTEST_SKIP() << "no generated candidate file in the run directory";
     if (QFile::exists(systemFile))
         GTEST_SKIP() << "a system-wide candidate file is installed";
     const bool madeDir = !QDir(systemDir).exists();
-    if (!QDir().mkpath(systemDir) || !QFile::copy(kCandidateFile, systemFile)) {
+    if (!QDir().mkpath(systemDir) || !QFile::copy(candidateFile(), systemFile)) {
         if (madeDir)
             QDir().rmdir(systemDir);
         GTEST_SKIP() << "cannot create " << systemFile.toStdString();
@@ -41,5 +44,5 @@ TEST(CandidateFileLookup, TheSystemWideFileIsUsedWhenTheRunDirectoryHasNone) {
     EXPECT_EQ(path, systemFile.toStdString());
     EXPECT_TRUE(built);
     // With the run directory's copy present, that one is preferred.
-    EXPECT_EQ(candidateFilePath(), kCandidateFile);
+    EXPECT_EQ(candidateFilePath(), candidateFile().toStdString());
 }

@@ -61,9 +61,7 @@ protected:
     void SetUp() override {
         vexel::test::clearMessages();
         vexel::test::clearWarnings();
-        run = std::make_unique<RunDirectory>();
-        run->writeGeometry(vexel::test::testDetectorGdml());
-        run->writePictures();
+        run = RunDirectory::withTestDetector();
         QDir().mkpath(run->path("out"));
         events = {eventWithMasses(0, 1864.8359, 1700), eventWithMasses(1, 1814.5, 1813.99),
                   eventWithMasses(2, 1915.0, 1915.01), eventWithMasses(3, 1870, 1880),

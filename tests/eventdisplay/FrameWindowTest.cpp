@@ -35,9 +35,7 @@ protected:
     void SetUp() override {
         vexel::test::clearMessages();
         vexel::test::clearWarnings();
-        run = std::make_unique<RunDirectory>();
-        run->writeGeometry(vexel::test::testDetectorGdml());
-        run->writePictures();
+        run = RunDirectory::withTestDetector();
     }
     void TearDown() override {
         frames.clear();

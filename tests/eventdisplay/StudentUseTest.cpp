@@ -5,6 +5,7 @@
 #include "EventDisplay.h"
 #include "EventFile.h"
 #include "GuiTestSupport.h"
+#include "LauncherStudent.h"
 #include "RootListing.h"
 #include "TabLineEdit.h"
 #include "launcher.h"
@@ -34,14 +35,7 @@
 namespace {
 
 QPushButton* visibleButton(const QString& text) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible())
-            continue;
-        for (auto* b : w->findChildren<QPushButton*>())
-            if (b->text() == text && b->isVisible())
-                return b;
-    }
-    return nullptr;
+    return vexel::test::buttonWithText(text);
 }
 
 // The 3D view as the X server shows it.
@@ -82,17 +76,10 @@ protected:
     // Saves the details in language lang with combination 2 and an output directory,
     // then starts the event display with the launcher's button.
     QWidget* start(launcher& l, const char* lang, const QString& output) {
-        QTest::mouseClick(l.fGroupFrame745->findChild<QPushButton*>(lang), Qt::LeftButton);
-        QTest::keyClicks(l.fTextEntry752, "Ann");
-        QTest::keyClicks(l.fTextEntry753, "Lee");
-        QTest::keyClicks(l.fTextEntry754, "3b");
-        l.fComboBox759->setCurrentIndex(1);
-        QTest::mouseClick(l.fTextButton758, Qt::LeftButton);
+        vexel::test::enterStudent(l, lang, 1);
         if (!output.isEmpty()) {
             l.fTextEntry1141->setText(output);
-            for (auto* b : l.fMainFrame990->findChildren<QPushButton*>())
-                if (b->text() == "OK")
-                    QTest::mouseClick(b, Qt::LeftButton);
+            vexel::test::click(vexel::test::buttonWithText("OK", l.fMainFrame990, false));
         }
         EXPECT_TRUE(l.fPictureButton779->isEnabled());
         QTest::mouseClick(l.fPictureButton779, Qt::LeftButton);

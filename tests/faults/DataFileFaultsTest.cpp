@@ -2,6 +2,7 @@
 // file of another kind: the student gets a message, nothing crashes, and the parts of the
 // program that do not need that file still work.
 #include "Browser.h"
+#include "DataFiles.h"
 #include "EventDisplay.h"
 #include "FaultyRunDirectory.h"
 #include "Frame.h"
@@ -18,9 +19,15 @@ using vexel::test::FaultyRunDirectory;
 
 namespace {
 
-const char* const kDetector = "share/VexelLumora/vexelfull.gdml";
-const char* const kEvents = "share/VexelLumora/lumoeventv2_D0_1.root";
-const char* const kCandidates = "share/VexelLumora/LumoraData_2012.root";
+QString detectorFile() {
+    return QString::fromStdString(DataFiles::detector());
+}
+QString eventFile() {
+    return QString::fromStdString(DataFiles::eventFile(1));
+}
+QString candidateFile() {
+    return QString::fromStdString(DataFiles::candidates());
+}
 
 QString allMessages() {
     QString all;
@@ -68,7 +75,7 @@ TEST_F(DataFileFaults, DetectorFile) {
         if (!vexel::test::faultAvailable(fault))
             continue;
         SCOPED_TRACE(vexel::test::faultName(fault));
-        run->breakFile(kDetector, fault);
+        run->breakFile(detectorFile(), fault);
         vexel::test::clearMessages();
         auto frame = eventExercise();
         EXPECT_TRUE(allMessages().contains("geometry")) << allMessages().toStdString();
@@ -84,7 +91,7 @@ TEST_F(DataFileFaults, EventFileOfTheChosenCombination) {
         if (!vexel::test::faultAvailable(fault))
             continue;
         SCOPED_TRACE(vexel::test::faultName(fault));
-        run->breakFile(kEvents, fault);
+        run->breakFile(eventFile(), fault);
         vexel::test::clearMessages();
         auto frame = eventExercise();
         EXPECT_TRUE(allMessages().contains("data set 1") || allMessages().contains("Event "))
@@ -101,7 +108,7 @@ TEST_F(DataFileFaults, CandidateFile) {
         if (!vexel::test::faultAvailable(fault))
             continue;
         SCOPED_TRACE(vexel::test::faultName(fault));
-        run->breakFile(kCandidates, fault);
+        run->breakFile(candidateFile(), fault);
         vexel::test::clearMessages();
         launcher l;
         l.EN();

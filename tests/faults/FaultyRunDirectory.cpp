@@ -1,4 +1,5 @@
 #include "FaultyRunDirectory.h"
+#include "DataFiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -92,9 +93,9 @@ void FaultyRunDirectory::breakFile(const QString& relative, Fault fault) {
 }
 
 QStringList FaultyRunDirectory::pictures() {
-    QStringList all{"share/VexelLumora/vexel-logo.png"};
+    QStringList all{QString::fromStdString(DataFiles::logo())};
     for (const QString& name : QDir(kRunDir + "/Icons").entryList({"*.png"}, QDir::Files))
-        all << "Icons/" + name;
+        all << QString::fromStdString(DataFiles::picture(name.toStdString()));
     return all;
 }
 

@@ -11,6 +11,8 @@
 
 #include <QImage>
 
+#include "TemporaryFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -66,21 +68,7 @@ double meanDifference(const QImage& a, const QImage& b) {
     return sum / (4.0 * x.width() * x.height());
 }
 
-class TemporaryDirectory {
-public:
-    TemporaryDirectory() {
-        char pattern[] = "/tmp/vexel-generator-XXXXXX";
-        path_ = mkdtemp(pattern);
-    }
-    ~TemporaryDirectory() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using TemporaryDirectory = vexel::test::TemporaryFolder;
 
 } // namespace
 

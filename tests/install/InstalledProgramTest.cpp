@@ -1,6 +1,7 @@
 #include "D0ExerciseTexts.h"
 #include "DataFiles.h"
 #include "GuiTestSupport.h"
+#include "LauncherStudent.h"
 #include "RangeSlider.h"
 #include "Vexel_D0_Exercise.h"
 #include "launcher.h"
@@ -33,10 +34,7 @@ QWidget* visibleWindow(const char* name) {
 }
 
 QString messageTexts() {
-    QStringList texts;
-    for (const auto& m : vexel::test::messages())
-        texts << m.title + ": " + m.text;
-    return texts.join("\n");
+    return vexel::test::messageTexts().join("\n");
 }
 
 bool run(const QString& program, const QStringList& arguments, const QString& folder,
@@ -66,12 +64,7 @@ TEST(InstalledChild, BothExercisesOnTheInstalledData) {
     vexel::test::clearMessages();
     launcher l;
     EXPECT_TRUE(vexel::test::messages().empty()) << messageTexts().toStdString();
-    QTest::mouseClick(l.fGroupFrame745->findChild<QPushButton*>("EN"), Qt::LeftButton);
-    QTest::keyClicks(l.fTextEntry752, "Ann");
-    QTest::keyClicks(l.fTextEntry753, "Lee");
-    QTest::keyClicks(l.fTextEntry754, "3b");
-    l.fComboBox759->setCurrentIndex(0);
-    QTest::mouseClick(l.fTextButton758, Qt::LeftButton);
+    vexel::test::enterStudent(l, "EN", 0);
     QTest::mouseClick(l.fPictureButton779, Qt::LeftButton);
     QWidget* events = visibleWindow("EventDisplayBrowser");
     ASSERT_NE(events, nullptr);
@@ -97,16 +90,16 @@ TEST(InstalledChild, BothExercisesOnTheInstalledData) {
     ASSERT_NE(saveHistogram, nullptr);
     saveHistogram->setEnabled(true);
     QTest::mouseClick(saveHistogram, Qt::LeftButton);
-    QMetaObject::invokeMethod(gVSDReader, "SaveCanvas");
     const D0ExerciseTexts t = D0ExerciseTexts::forLanguage(1);
+    ASSERT_TRUE(vexel::test::click(vexel::test::buttonWithText(t.sv_canv, analysis, false)));
     for (const QString& step :
          {t.plt_mass, t.fit_mass_dis, t.plt_distr, t.fit_sign, t.sv_res_fit}) {
-        if (step == t.plt_distr)
-            gVSDReader->fFitRangeGaus->setValues(1840, 1890);
-        QPushButton* button = nullptr;
-        for (auto* b : analysis->findChildren<QPushButton*>())
-            if (b->text() == step)
-                button = b;
+        if (step == t.plt_distr) {
+            vexel::RangeSlider* signalRange = vexel::test::rangeSlider(analysis, "Sig range:");
+            ASSERT_NE(signalRange, nullptr);
+            signalRange->setValues(1840, 1890);
+        }
+        QPushButton* button = vexel::test::buttonWithText(step, analysis, false);
         ASSERT_NE(button, nullptr) << qPrintable(step);
         QTest::mouseClick(button, Qt::LeftButton);
     }

@@ -8,6 +8,7 @@
 #include "EventFile.h"
 #include "GuiTestSupport.h"
 #include "HelpTextDialog.h"
+#include "LauncherStudent.h"
 #include "RangeSlider.h"
 #include "TabLineEdit.h"
 #include "TrackLine.h"
@@ -59,19 +60,10 @@ void shoot(QWidget* window, const QString& language, const QString& name) {
 }
 
 QPushButton* visibleButton(const QString& text) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            for (auto* b : w->findChildren<QPushButton*>())
-                if (b->text() == text && b->isVisible())
-                    return b;
-    return nullptr;
+    return vexel::test::buttonWithText(text);
 }
 
-void click(QPushButton* button) {
-    ASSERT_NE(button, nullptr);
-    QTest::mouseClick(button, Qt::LeftButton);
-    QApplication::processEvents();
-}
+using vexel::test::click;
 
 // The two records whose momenta add up to the D0's.
 std::pair<int, int> decayProducts(const std::vector<rootio::TrackRecord>& records) {
@@ -96,12 +88,7 @@ public:
     void run() {
         QDir::setCurrent(VEXEL_RUN_DIR);
         launcher l;
-        QTest::mouseClick(l.fGroupFrame745->findChild<QPushButton*>(code_), Qt::LeftButton);
-        QTest::keyClicks(l.fTextEntry752, "Ann");
-        QTest::keyClicks(l.fTextEntry753, "Lee");
-        QTest::keyClicks(l.fTextEntry754, "3b");
-        l.fComboBox759->setCurrentIndex(1);
-        QTest::mouseClick(l.fTextButton758, Qt::LeftButton);
+        vexel::test::enterStudent(l, code_, 1);
         l.fMainFrame990->move(40, 40);
         shoot(l.fMainFrame990, language(), "01-launcher");
 
@@ -118,7 +105,7 @@ public:
         eventExercise();
         if (::testing::Test::HasFatalFailure())
             return;
-        click(button("fTextButton834")); // Move on to D0 Exercise
+        ASSERT_TRUE(click(button("fTextButton834"))); // Move on to D0 Exercise
         QTest::mouseClick(l.fPictureButton785, Qt::LeftButton);
         analysisExercise();
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -134,8 +121,8 @@ private:
         const vexel::TrackLine* target = display_->line(k);
         for (const char* view : {"", "fPictureButton861", "fPictureButton862", "fPictureButton863",
                                  "fPictureButton710"}) {
-            if (*view)
-                click(button(view));
+            if (*view && !click(button(view)))
+                return false;
             display_->renderNow();
             const auto& points = target->points();
             for (auto p = points.rbegin(); p != points.rend(); ++p) {
@@ -151,10 +138,10 @@ private:
     }
 
     void eventExercise() {
-        click(button("fPictureButton710"));  // close-up
-        click(button("fPictureButton1723")); // hint
+        ASSERT_TRUE(click(button("fPictureButton710")));  // close-up
+        ASSERT_TRUE(click(button("fPictureButton1723"))); // hint
         shoot(window_, language(), "03-close-up-hint");
-        click(button("fPictureButton1723"));
+        ASSERT_TRUE(click(button("fPictureButton1723")));
 
         const EventFile file(DataFiles::locate(DataFiles::eventFile(2)));
         for (int event = 0; event < 3; ++event) {
@@ -164,14 +151,14 @@ private:
             ASSERT_TRUE(pick(first));
             if (event == 0)
                 shoot(window_, language(), "04-picked-track");
-            click(button("fTextButton1319"));
+            ASSERT_TRUE(click(button("fTextButton1319")));
             ASSERT_TRUE(pick(second));
-            click(button("fTextButton1319"));
-            click(button("fTextButton1335"));
-            click(button("fTextButton753a"));
-            click(button("fPictureButton715"));
+            ASSERT_TRUE(click(button("fTextButton1319")));
+            ASSERT_TRUE(click(button("fTextButton1335")));
+            ASSERT_TRUE(click(button("fTextButton753a")));
+            ASSERT_TRUE(click(button("fPictureButton715")));
         }
-        click(button("fTextButton1442"));
+        ASSERT_TRUE(click(button("fTextButton1442")));
         shoot(window_, language(), "05-my-histogram");
     }
 
@@ -182,31 +169,35 @@ private:
         QWidget* analysis = plot->window();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(analysis));
         analysis->raise();
-        click(plot);
-        click(visibleButton(t.fit_mass_dis));
+        ASSERT_TRUE(click(plot));
+        ASSERT_TRUE(click(visibleButton(t.fit_mass_dis)));
         shoot(analysis, language(), "06-mass-fit");
         expectNoDialog();
         // The signal window around the peak, as the instructions ask.
-        gVSDReader->fFitRangeGaus->setValues(1840, 1890);
-        click(visibleButton(t.plt_distr));
+        vexel::RangeSlider* signalRange = vexel::test::rangeSlider(analysis, "Sig range:");
+        ASSERT_NE(signalRange, nullptr);
+        signalRange->setValues(1840, 1890);
+        ASSERT_TRUE(click(visibleButton(t.plt_distr)));
         shoot(analysis, language(), "07-distributions");
         expectNoDialog();
-        click(visibleButton(t.fit_sign));
+        ASSERT_TRUE(click(visibleButton(t.fit_sign)));
         shoot(analysis, language(), "08-lifetime-fit");
         expectNoDialog();
-        click(visibleButton(t.sv_res_fit));
+        ASSERT_TRUE(click(visibleButton(t.sv_res_fit)));
         // Two more lifetimes with a tighter impact-parameter cut make the trend.
         for (float ipMax : {0.5f, -0.5f}) {
-            gVSDReader->fD0IPCut->setValues(-4.0f, ipMax);
+            vexel::RangeSlider* ipCut = vexel::test::rangeSlider(analysis, "D0 IP :");
+            ASSERT_NE(ipCut, nullptr);
+            ipCut->setValues(-4.0f, ipMax);
             for (const QString& step :
                  {t.plt_mass, t.fit_mass_dis, t.plt_distr, t.fit_sign, t.sv_res_fit})
-                click(visibleButton(step));
+                ASSERT_TRUE(click(visibleButton(step)));
             expectNoDialog();
         }
-        click(visibleButton(t.pl_trend));
+        ASSERT_TRUE(click(visibleButton(t.pl_trend)));
         shoot(analysis, language(), "09-trend");
         expectNoDialog();
-        click(visibleButton(t.read_inst));
+        ASSERT_TRUE(click(visibleButton(t.read_inst)));
         ASSERT_EQ(vexel::HelpTextDialog::openDialogs().size(), 1);
         QWidget* help = vexel::HelpTextDialog::openDialogs().front();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(help));

@@ -2,6 +2,7 @@
 //   jsroot_fixture dump FILE   prints rootio's reading of FILE as JSON
 //   jsroot_fixture write DIR   writes one file of every kind rootio writes, and next to each
 //                              a .json file with the values written
+#include "JsonText.h"
 #include "SampleHistograms.h"
 
 #include "rootio/Error.h"
@@ -18,39 +19,9 @@
 
 namespace {
 
-std::string num(double v) {
-    if (std::isnan(v))
-        return "\"nan\"";
-    if (std::isinf(v))
-        return v > 0 ? "\"inf\"" : "\"-inf\"";
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
-}
-
-std::string str(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
-
-std::string nums(const std::vector<double>& v) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < v.size(); ++i)
-        out += (i ? "," : "") + num(v[i]);
-    return out + "]";
-}
+using vexel::test::json::num;
+using vexel::test::json::nums;
+using vexel::test::json::str;
 
 std::string histogramJson(const rootio::Histogram1D& h) {
     std::ostringstream o;

@@ -1,5 +1,6 @@
 // Shared helpers of the JSROOT cross-checks.
 import { openFile, addUserStreamer, treeProcess, TSelector } from 'jsroot';
+import { readdirSync, readFileSync } from 'fs';
 
 // TPointsArray3D is streamed by ROOT's own hand-written streamer (version, TObject, number of
 // points, x y z per point as floats, option string); JSROOT has no streamer for it.
@@ -11,6 +12,20 @@ addUserStreamer('TPointsArray3D', (buf, obj) => {
 });
 
 export { openFile };
+
+// The NAME.root files of dir, each with what its NAME.json says was written; stops the check
+// when there are none.
+export function writtenFiles(dir) {
+   const files = readdirSync(dir).filter(f => f.endsWith('.json')).sort();
+   if (!files.length) {
+      console.error('no files to check in ' + dir);
+      process.exit(1);
+   }
+   return files.map(json => ({
+      name: json.replace(/\.json$/, '.root'),
+      want: JSON.parse(readFileSync(`${dir}/${json}`, 'utf8'))
+   }));
+}
 
 let failures = 0;
 export function fail(msg) {

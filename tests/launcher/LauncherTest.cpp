@@ -1,6 +1,8 @@
 #include "launcher.h"
+#include "DataFiles.h"
 #include "Frame.h"
 #include "GuiTestSupport.h"
+#include "LauncherStudent.h"
 #include "LauncherTexts.h"
 #include "TabLineEdit.h"
 #include "Vexel_D0_Exercise.h"
@@ -32,15 +34,17 @@ public:
         if (withData) {
             // The build's own pictures where they have been made, else plain ones.
             const QDir built(VEXEL_RUN_DIR);
-            for (const char* name : {"Icons/l1.png", "Icons/l2.png"}) {
+            for (const std::string& relative :
+                 {DataFiles::picture("l1.png"), DataFiles::picture("l2.png")}) {
+                const QString name = QString::fromStdString(relative);
                 if (QFile::copy(built.filePath(name), root.filePath(name)))
                     continue;
                 QImage picture(114, 82, QImage::Format_RGB32);
                 picture.fill(Qt::darkCyan);
                 picture.save(root.filePath(name));
             }
-            touch("share/VexelLumora/vexelfull.gdml");
-            touch("share/VexelLumora/lumoeventv2_D0_1.root");
+            touch(QString::fromStdString(DataFiles::detector()));
+            touch(QString::fromStdString(DataFiles::eventFile(1)));
         }
         QDir::setCurrent(dir_.path());
     }
@@ -62,12 +66,7 @@ QPushButton* languageButton(launcher& l, const char* code) {
     return l.fGroupFrame745->findChild<QPushButton*>(code);
 }
 
-QStringList messageTexts() {
-    QStringList texts;
-    for (const auto& m : vexel::test::messages())
-        texts << m.title + ": " + m.text;
-    return texts;
-}
+using vexel::test::messageTexts;
 
 struct LauncherFixture : ::testing::Test {
     void SetUp() override {
@@ -355,21 +354,12 @@ TEST_F(LauncherTest, ScreenshotsInEveryLanguage) {
 TEST_F(LauncherTest, EventDisplayHandsBackToTheLauncherWhenLeft) {
     RunDirectory run(true);
     launcher l;
-    QTest::mouseClick(languageButton(l, "EN"), Qt::LeftButton);
-    QTest::keyClicks(l.fTextEntry752, "Ann");
-    QTest::keyClicks(l.fTextEntry753, "Lee");
-    QTest::keyClicks(l.fTextEntry754, "3b");
-    l.fComboBox759->setCurrentIndex(0);
-    QTest::mouseClick(l.fTextButton758, Qt::LeftButton);
+    vexel::test::enterStudent(l, "EN", 0);
     QTest::mouseClick(l.fPictureButton779, Qt::LeftButton);
     EXPECT_FALSE(l.fPictureButton779->isEnabled());
     EXPECT_FALSE(l.fPictureButton785->isEnabled());
 
-    QPushButton* moveOn = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        for (auto* b : w->findChildren<QPushButton*>())
-            if (w->isVisible() && b->text() == "Move on to D0 Exercise")
-                moveOn = b;
+    QPushButton* moveOn = vexel::test::buttonWithText("Move on to D0 Exercise", nullptr, false);
     ASSERT_NE(moveOn, nullptr);
     QWidget* window = moveOn->window();
     QTest::mouseClick(moveOn, Qt::LeftButton);

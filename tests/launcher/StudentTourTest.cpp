@@ -2,6 +2,7 @@
 // display, then the D0 exercise, with screenshots of what they see.
 #include "Browser.h"
 #include "GuiTestSupport.h"
+#include "LauncherStudent.h"
 #include "TabLineEdit.h"
 #include "Vexel_D0_Exercise.h"
 #include "launcher.h"
@@ -19,22 +20,10 @@
 namespace {
 
 QPushButton* visibleButton(const QString& text) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible())
-            continue;
-        for (auto* b : w->findChildren<QPushButton*>())
-            if (b->text() == text && b->isVisible())
-                return b;
-    }
-    return nullptr;
+    return vexel::test::buttonWithText(text);
 }
 
-QStringList messageTexts() {
-    QStringList texts;
-    for (const auto& m : vexel::test::messages())
-        texts << m.title + ": " + m.text;
-    return texts;
-}
+using vexel::test::messageTexts;
 
 } // namespace
 
@@ -45,12 +34,7 @@ TEST(StudentTour, FromTheLauncherThroughBothExercises) {
 
     launcher l;
     ASSERT_TRUE(vexel::test::messages().empty()) << messageTexts().join("\n").toStdString();
-    QTest::mouseClick(l.fGroupFrame745->findChild<QPushButton*>("EN"), Qt::LeftButton);
-    QTest::keyClicks(l.fTextEntry752, "Ann");
-    QTest::keyClicks(l.fTextEntry753, "Lee");
-    QTest::keyClicks(l.fTextEntry754, "3b");
-    l.fComboBox759->setCurrentIndex(2);
-    QTest::mouseClick(l.fTextButton758, Qt::LeftButton);
+    vexel::test::enterStudent(l, "EN", 2);
     vexel::test::saveScreenshot(l.fMainFrame990, "tour_1_launcher");
     ASSERT_TRUE(l.fPictureButton779->isEnabled());
 
@@ -96,10 +80,7 @@ TEST(StudentTour, FromTheLauncherThroughBothExercises) {
     vexel::test::saveScreenshot(analysisWindow, "tour_3_d0_exercise");
     EXPECT_TRUE(vexel::test::messages().empty()) << messageTexts().join("\n").toStdString();
 
-    QPushButton* exit = nullptr;
-    for (auto* b : analysisWindow->findChildren<QPushButton*>())
-        if (b->text() == "Exit")
-            exit = b;
+    QPushButton* exit = vexel::test::buttonWithText("Exit", analysisWindow, false);
     ASSERT_NE(exit, nullptr);
     QTest::mouseClick(exit, Qt::LeftButton);
     EXPECT_FALSE(analysisWindow->isVisible());

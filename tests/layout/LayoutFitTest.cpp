@@ -3,6 +3,7 @@
 #include "Browser.h"
 #include "ClippedText.h"
 #include "D0ExerciseTexts.h"
+#include "DataFiles.h"
 #include "Frame.h"
 #include "FrameTexts.h"
 #include "GuiTestSupport.h"
@@ -58,8 +59,7 @@ void expectOnScreen(const QWidget* window) {
 }
 
 void closeHelpDialogs() {
-    for (auto* d : vexel::HelpTextDialog::openDialogs())
-        d->accept();
+    vexel::test::closeDialogs();
     settle();
 }
 
@@ -96,7 +96,7 @@ TEST(LayoutFitTest, LauncherFitsInEveryLanguage) {
 }
 
 TEST(LayoutFitTest, EventDisplayPanelAndHelpFitInEveryLanguage) {
-    if (!QFile::exists("share/VexelLumora/lumoeventv2_D0_1.root"))
+    if (!QFile::exists(QString::fromStdString(DataFiles::eventFile(1))))
         GTEST_SKIP() << "no generated event files in the run directory";
     Frame frame(1, "Ann_Lee_3b", "", 1, nullptr);
     settle();
@@ -109,15 +109,18 @@ TEST(LayoutFitTest, EventDisplayPanelAndHelpFitInEveryLanguage) {
 }
 
 TEST(LayoutFitTest, D0WindowAndHelpTextsFitInEveryLanguage) {
-    if (!QFile::exists("share/VexelLumora/LumoraData_2012.root"))
+    if (!QFile::exists(QString::fromStdString(DataFiles::candidates())))
         GTEST_SKIP() << "no generated candidate file in the run directory";
     for (int lang = 1; lang <= 5; ++lang) {
         Vexel_D0_Exercise(lang, "", 2, 2, 1, "", "");
         settle();
-        gVSDReader->Instructions();
-        gVSDReader->VexelInfo();
+        QWidget* window = vexel::test::d0ExerciseWindow();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(vexel::test::click(
+            vexel::test::buttonWithText(D0ExerciseTexts::forLanguage(lang).read_inst, window)));
+        ASSERT_TRUE(vexel::test::click(window->findChild<QPushButton*>("VexelLogo")));
         settle();
-        QList<QWidget*> windows{TVSDReader::browser()};
+        QList<QWidget*> windows{vexel::test::d0ExerciseWindow()};
         for (auto* d : vexel::HelpTextDialog::openDialogs())
             windows << d;
         for (QWidget* w : windows) {
@@ -128,10 +131,11 @@ TEST(LayoutFitTest, D0WindowAndHelpTextsFitInEveryLanguage) {
                 << qApp->devicePixelRatio() << "x:\n  " << faults.join("\n  ").toStdString();
         }
         if (lang == 3)
-            vexel::test::saveScreenshot(TVSDReader::browser(), "layout-d0-DE-" + scaleName());
+            vexel::test::saveScreenshot(vexel::test::d0ExerciseWindow(),
+                                        "layout-d0-DE-" + scaleName());
         closeHelpDialogs();
     }
-    TVSDReader::browser()->hide();
+    vexel::test::d0ExerciseWindow()->hide();
 }
 
 TEST(LayoutFitTest, MessageBoxesFitInEveryLanguage) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TemporaryFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -26,25 +28,7 @@ inline bool haveGenuineFiles() {
     GTEST_SKIP() << "no genuine ROOT files in " VEXEL_SHARED_DIR
 
 // A fresh directory, removed with its contents at the end of the test.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "rootio-test-XXXXXX").string();
-        if (!::mkdtemp(&pattern[0]))
-            throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using TempDir = vexel::test::TemporaryFolder;
 
 inline std::vector<std::uint8_t> readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

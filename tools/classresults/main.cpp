@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vexel-class: %s: cannot read the folder\n", dir.c_str());
         return 1;
     }
-    const classroom::ClassSummary summary = classroom::summarize(folder.files());
+    const classroom::ClassSummary summary = classroom::summarize(folder.files(), folder.root());
     std::cout << classroom::summaryText(summary, dir);
 
     bool written = true;

@@ -61,7 +61,8 @@ double CandidateGenerator::log10IP(CandidateSample::Origin origin) {
     double x;
     do {
         x = rng_.gaussian(mean, width);
-    } while (x < -4.0 || x > 1.5);
+    } while (x < analysis::ExerciseRanges::logImpactParameter.min ||
+             x > analysis::ExerciseRanges::logImpactParameter.max);
     return x;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Random.h"
+#include "analysis/ExerciseRanges.h"
 
 #include <cstdint>
 #include <vector>
@@ -22,7 +23,9 @@ struct CandidateSample {
 // efficiency rises between 0.05 and 0.12 ps.
 class CandidateGenerator {
 public:
-    static constexpr double kMassMin = 1815, kMassMax = 1915;
+    // The mass range of the exercise's histogram.
+    static constexpr double kMassMin = analysis::ExerciseRanges::candidateMass.min;
+    static constexpr double kMassMax = analysis::ExerciseRanges::candidateMass.max;
     static constexpr double kSignalMean = 1864.84, kSignalSigma = 7.5;
     static constexpr double kSignalFraction = 25000.0 / 45000.0;
     static constexpr double kSecondaryFraction = 0.08;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "studentfiles/Combinations.h"
+
 #include <cstdint>
 #include <string>
 
@@ -9,7 +11,7 @@ struct GenerationOptions {
     std::string runDirectory = ".";
     int candidates = 45000;
     std::uint64_t seed = 20120601;
-    int eventFiles = 175;
+    int eventFiles = kCombinations;
     int eventsPerFile = 30;
     bool pictures = true;
 };

@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
             else if (arg == "--seed")
                 options.seed = static_cast<std::uint64_t>(number(arg, value(), 0, 1LL << 62));
             else if (arg == "--event-files")
-                options.eventFiles = static_cast<int>(number(arg, value(), 1, 175));
+                options.eventFiles = static_cast<int>(number(arg, value(), 1, kCombinations));
             else if (arg == "--events-per-file")
                 options.eventsPerFile = static_cast<int>(number(arg, value(), 1, 50));
             else if (arg == "--no-pictures")

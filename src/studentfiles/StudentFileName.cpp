@@ -1,35 +1,52 @@
-#include "classroom/StudentFileName.h"
+#include "studentfiles/StudentFileName.h"
 
+#include <algorithm>
 #include <cctype>
 
-namespace classroom {
+namespace studentfiles {
+
+const char* const kMassHistogramPrefix = "MassHistogram_";
+const char* const kLifetimePrefix = "D0Lifetime_";
 
 namespace {
-const char* const kMassPrefix = "MassHistogram_";
-const char* const kLifetimePrefix = "D0Lifetime_";
 const std::string kExtension = ".root";
 
 bool startsWith(const std::string& s, const std::string& prefix) {
     return s.compare(0, prefix.size(), prefix) == 0;
 }
+
+const char* prefixOf(StudentFileKind kind) {
+    return kind == StudentFileKind::MassHistogram ? kMassHistogramPrefix : kLifetimePrefix;
+}
 } // namespace
 
+std::string studentFilePath(const std::string& outputDir, StudentFileKind kind,
+                            const std::string& tail) {
+    std::string safe = tail;
+    std::replace(safe.begin(), safe.end(), '/', '_');
+    std::replace(safe.begin(), safe.end(), '\0', '_');
+    return outputDir + prefixOf(kind) + safe;
+}
+
+std::string lifetimeResultsPath(const std::string& outputDir, int combination,
+                                const std::string& identity) {
+    return studentFilePath(outputDir, StudentFileKind::LifetimeResults,
+                           std::to_string(combination) + "_" + identity + kExtension);
+}
+
 bool looksLikeStudentFile(const std::string& fileName) {
-    return startsWith(fileName, kMassPrefix) || startsWith(fileName, kLifetimePrefix);
+    return startsWith(fileName, kMassHistogramPrefix) || startsWith(fileName, kLifetimePrefix);
 }
 
 std::optional<StudentFileName> parseStudentFileName(const std::string& fileName) {
     StudentFileName out;
-    std::string rest;
-    if (startsWith(fileName, kMassPrefix)) {
+    if (startsWith(fileName, kMassHistogramPrefix))
         out.kind = StudentFileKind::MassHistogram;
-        rest = fileName.substr(std::string(kMassPrefix).size());
-    } else if (startsWith(fileName, kLifetimePrefix)) {
+    else if (startsWith(fileName, kLifetimePrefix))
         out.kind = StudentFileKind::LifetimeResults;
-        rest = fileName.substr(std::string(kLifetimePrefix).size());
-    } else {
+    else
         return std::nullopt;
-    }
+    std::string rest = fileName.substr(std::string(prefixOf(out.kind)).size());
     if (rest.size() <= kExtension.size() ||
         rest.compare(rest.size() - kExtension.size(), kExtension.size(), kExtension) != 0)
         return std::nullopt;
@@ -55,4 +72,4 @@ std::optional<StudentFileName> parseStudentFileName(const std::string& fileName)
     return out;
 }
 
-} // namespace classroom
+} // namespace studentfiles

@@ -1,6 +1,5 @@
 #include "Canvas.h"
 #include "Browser.h"
-#include "CanvasFileName.h"
 #include "CanvasPad.h"
 #include "FileSizeLimit.h"
 #include "GuiTestSupport.h"
@@ -52,29 +51,6 @@ TEST(LatexText, TranslatesTheLabelsOfThePlots) {
     EXPECT_EQ(toPlainText("log_{10}( D^{0} IP [mm] )"), QString::fromUtf8("log₁₀( D⁰ IP [mm] )"));
     // A '#' that names no symbol and a lone '^' stay as they are.
     EXPECT_EQ(toPlainText("#nothing x^2"), "#nothing x^2");
-}
-
-TEST(CanvasFileName, TheFieldNamesAFileInTheOutputDirectory) {
-    using vexel::canvasFileName;
-    using vexel::safeFileStem;
-    EXPECT_EQ(safeFileStem("my_mass"), "my_mass");
-    EXPECT_EQ(safeFileStem("../escape"), "__escape");
-    EXPECT_EQ(safeFileStem("/tmp/x"), "_tmp_x");
-    EXPECT_EQ(safeFileStem("a\\b..c"), "a_b_c");
-    EXPECT_EQ(safeFileStem(".hidden"), "_hidden");
-    EXPECT_EQ(safeFileStem("  tab\there\n "), "tab_here");
-    EXPECT_EQ(safeFileStem("x\xc2\x85y"), "x_y"); // a control character beyond ASCII
-    EXPECT_EQ(safeFileStem("ă ß é ñ 中文 v1.2"), "ă ß é ñ 中文 v1.2");
-
-    // The placeholder, nothing, or blanks: the default name, with what is known of the student.
-    EXPECT_EQ(canvasFileName("", "Filename", 0, "").stem, "D0Canvas");
-    EXPECT_EQ(canvasFileName("Filename", "Filename", 7, "").stem, "D0Canvas_7");
-    EXPECT_EQ(canvasFileName("   ", "Filename", 7, "Ana_Pop/escu_11B").stem,
-              "D0Canvas_7_Ana_Pop_escu_11B");
-    EXPECT_EQ(canvasFileName("", "", 7, std::string(300, 'a')).stem, "D0Canvas_7");
-    // 250 bytes and ".root" fit into a file name of 255 bytes; one more does not.
-    EXPECT_TRUE(canvasFileName(std::string(250, 'n'), "Filename", 7, "").fits);
-    EXPECT_FALSE(canvasFileName(std::string(249, 'n') + "ă", "Filename", 7, "").fits);
 }
 
 TEST(CanvasPad, AxisRangesFollowWhatIsDrawn) {
@@ -295,29 +271,4 @@ TEST(Canvas, EmptyPadsAreBlank) {
     EXPECT_TRUE(canvas.plot()->axisRect(1)->axis(QCPAxis::atBottom)->visible());
     canvas.clearPad(2);
     EXPECT_FALSE(canvas.plot()->axisRect(1)->axis(QCPAxis::atBottom)->visible());
-}
-
-TEST(Browser, CanvasTabIsMadeAnewWhenClosed) {
-    vexel::Browser browser;
-    bool created = false;
-    vexel::Canvas* first = browser.canvasTab("Lifetime fit", "fFitPad", 2, 2, &created);
-    EXPECT_TRUE(created);
-    EXPECT_EQ(first->objectName(), "fFitPad");
-    EXPECT_EQ(first->padCount(), 4);
-    first->cd(3);
-    browser.canvasTab("Other", "other");
-    EXPECT_EQ(browser.canvasTab("Lifetime fit", "fFitPad", 2, 2, &created), first);
-    EXPECT_FALSE(created);
-    EXPECT_EQ(first->currentPad(), 1);
-    EXPECT_EQ(browser.tabs(vexel::Browser::Right)->currentWidget(), first);
-
-    // The student closes the tab: its canvas goes, the next call makes a new one.
-    QPointer<vexel::Canvas> closed = first;
-    browser.closeRightTab(browser.findTab(vexel::Browser::Right, "Lifetime fit"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(closed.isNull());
-    vexel::Canvas* again = browser.canvasTab("Lifetime fit", "fFitPad", 2, 2, &created);
-    EXPECT_TRUE(created);
-    EXPECT_EQ(again->padCount(), 4);
-    EXPECT_EQ(browser.tabs(vexel::Browser::Right)->count(), 2);
 }

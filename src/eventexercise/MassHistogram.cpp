@@ -3,6 +3,7 @@
 #include "analysis/ExerciseRanges.h"
 #include "analysis/RootHistogramConversion.h"
 #include "rootio/FileWriter.h"
+#include "studentfiles/StudentFileName.h"
 
 #include <algorithm>
 
@@ -22,10 +23,8 @@ rootio::Histogram1D massHistogramRecord(const analysis::Hist1D& hist) {
 }
 
 std::string massHistogramPath(const std::string& pathSave, const std::string& histName) {
-    std::string tail = histName;
-    std::replace(tail.begin(), tail.end(), '/', '_');
-    std::replace(tail.begin(), tail.end(), '\0', '_');
-    return pathSave + "MassHistogram_" + tail;
+    return studentfiles::studentFilePath(pathSave, studentfiles::StudentFileKind::MassHistogram,
+                                         histName);
 }
 
 void saveMassHistogram(const std::string& path, const analysis::Hist1D& hist) {

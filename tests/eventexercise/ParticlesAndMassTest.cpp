@@ -2,10 +2,10 @@
 #include "MassHistogram.h"
 #include "ParticleChoice.h"
 #include "RootListing.h"
+#include "TemporaryFolder.h"
 #include "rootio/Error.h"
 #include "rootio/FileReader.h"
 
-#include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
@@ -136,9 +136,8 @@ TEST(MassHistogram, FileNameStaysInOutputDirectory) {
 }
 
 TEST(MassHistogram, SavedFileReadsBackAndIsReplaced) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const std::string path = (dir.path() + "/MassHistogram_4_Ann_Lee_3b.root").toStdString();
+    const vexel::test::TemporaryFolder dir("vexel-mass-histogram");
+    const std::string path = dir.file("MassHistogram_4_Ann_Lee_3b.root");
     analysis::Hist1D h = makeMassHistogram();
     h.fill(1864.8359375);
     h.fill(1814.5);
@@ -166,6 +165,5 @@ TEST(MassHistogram, SavedFileReadsBackAndIsReplaced) {
     EXPECT_NE(listing.str().find("My histogram"), std::string::npos) << listing.str();
 
     // A missing directory fails with rootio::Error.
-    EXPECT_THROW(saveMassHistogram((dir.path() + "/missing/x.root").toStdString(), h),
-                 rootio::Error);
+    EXPECT_THROW(saveMassHistogram(dir.file("missing/x.root"), h), rootio::Error);
 }

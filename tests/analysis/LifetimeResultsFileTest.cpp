@@ -2,6 +2,9 @@
 #include "rootio/Error.h"
 #include "rootio/FileReader.h"
 #include "rootio/FileWriter.h"
+#include "studentfiles/StudentFileName.h"
+
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +14,11 @@
 
 namespace fs = std::filesystem;
 using namespace analysis;
-
-namespace {
-fs::path freshDir(const std::string& name) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("vexel-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-} // namespace
+using studentfiles::lifetimeResultsPath;
 
 TEST(LifetimeResultsFile, RoundTripFromTheSavedTrendsKeepsEveryResultAndTheMassFit) {
-    const fs::path dir = freshDir("lifetimefile");
+    const vexel::test::TemporaryFolder dirFolder("vexel-lifetimefile");
+    const fs::path dir = dirFolder.path();
     std::map<int, std::vector<analysis::TrendPoint>> saved;
     saved[2] = {{-4.0, -1.5, 0.4123, 0.0101}, {-4.0, -1.0, 0.4087, 0.0093}};
     saved[1] = {{3.5, 20.0, 0.3999, 0.0150}};
@@ -71,7 +66,8 @@ TEST(LifetimeResultsFile, RoundTripFromTheSavedTrendsKeepsEveryResultAndTheMassF
 }
 
 TEST(LifetimeResultsFile, ForeignAndDamagedFilesAreRefused) {
-    const fs::path dir = freshDir("lifetimefile-bad");
+    const vexel::test::TemporaryFolder dirFolder("vexel-lifetimefile-bad");
+    const fs::path dir = dirFolder.path();
     const std::string hist = (dir / "hist.root").string();
     rootio::Histogram1D h;
     h.name = "hist";

@@ -1,4 +1,5 @@
 #include "EventDisplayTestData.h"
+#include "DataFiles.h"
 
 #include "rootio/FileWriter.h"
 
@@ -154,16 +155,15 @@ QString RunDirectory::path(const QString& relative) const {
 }
 
 void RunDirectory::writeGeometry(const std::string& gdml) {
-    QFile file(path("share/VexelLumora/vexelfull.gdml"));
+    QFile file(path(QString::fromStdString(DataFiles::detector())));
     file.open(QIODevice::WriteOnly);
     file.write(gdml.data(), static_cast<qint64>(gdml.size()));
 }
 
 void RunDirectory::writeEvents(int combination,
                                const std::vector<std::vector<rootio::TrackRecord>>& events) {
-    writeEventFile(
-        path(QString("share/VexelLumora/lumoeventv2_D0_%1.root").arg(combination)).toStdString(),
-        events);
+    writeEventFile(path(QString::fromStdString(DataFiles::eventFile(combination))).toStdString(),
+                   events);
 }
 
 void RunDirectory::writePictures() {
@@ -177,7 +177,7 @@ void RunDirectory::writePictures() {
         painter.setFont(font);
         painter.drawText(image.rect(), Qt::AlignCenter, text);
         painter.end();
-        image.save(path("Icons/" + name));
+        image.save(path(QString::fromStdString(DataFiles::picture(name.toStdString()))));
     };
     picture("GoBack.png", 96, 40, QColor(200, 220, 255), "<");
     picture("GoForward.png", 96, 40, QColor(200, 220, 255), ">");
@@ -195,9 +195,16 @@ void RunDirectory::writePictures() {
                 QString("Help (%1)").arg(languages[lang - 1]));
 }
 
+std::unique_ptr<RunDirectory> RunDirectory::withTestDetector() {
+    auto run = std::make_unique<RunDirectory>();
+    run->writeGeometry(testDetectorGdml());
+    run->writePictures();
+    return run;
+}
+
 std::unique_ptr<RunDirectory> syntheticDataUnlessGenerated(int events, int tracks) {
-    if (QFile::exists("share/VexelLumora/vexelfull.gdml") &&
-        QFile::exists("share/VexelLumora/lumoeventv2_D0_1.root"))
+    if (QFile::exists(QString::fromStdString(DataFiles::detector())) &&
+        QFile::exists(QString::fromStdString(DataFiles::eventFile(1))))
         return nullptr;
     auto run = std::make_unique<RunDirectory>();
     run->writeGeometry(testDetectorGdml());

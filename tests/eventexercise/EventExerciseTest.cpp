@@ -1,4 +1,5 @@
 #include "EventExercise.h"
+#include "DataFiles.h"
 #include "EventDisplayTestData.h"
 
 #include <QDir>
@@ -26,11 +27,17 @@ const VxLumoTrack* pick(EventExercise& exercise, int k) {
     return exercise.pick(points.front(), points.back());
 }
 
-void choose(EventExercise& exercise, int k, SlotChoice expected, int id = -1) {
-    ASSERT_NE(pick(exercise, k), nullptr);
+// Picks record k and saves it; fails unless it lands as expected.
+::testing::AssertionResult choose(EventExercise& exercise, int k, SlotChoice expected,
+                                  int id = -1) {
+    if (!pick(exercise, k))
+        return ::testing::AssertionFailure() << "record " << k << " not picked";
     const auto choice = exercise.saveParticle();
-    EXPECT_EQ(choice.slot, expected) << "record " << k;
-    EXPECT_EQ(choice.id, id) << "record " << k;
+    if (choice.slot != expected || choice.id != id)
+        return ::testing::AssertionFailure()
+               << "record " << k << ": slot " << static_cast<int>(choice.slot) << ", id "
+               << choice.id;
+    return ::testing::AssertionSuccess();
 }
 
 class EventExerciseModel : public ::testing::Test {
@@ -74,7 +81,7 @@ TEST_F(EventExerciseModel, OpensTheDataSetAndMovesBetweenEvents) {
     EXPECT_EQ(exercise.currentEvent(), 1);
 
     // An unreadable file: no events, nothing to move to.
-    QFile junk(run.path("share/VexelLumora/lumoeventv2_D0_4.root"));
+    QFile junk(run.path(QString::fromStdString(DataFiles::eventFile(4))));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly | QIODevice::Truncate));
     junk.write("not a ROOT file");
     junk.close();
@@ -88,20 +95,20 @@ TEST_F(EventExerciseModel, ChoosesTwoParticlesAndAddsOneMassPerEvent) {
     ASSERT_TRUE(exercise.readEvent());
     EXPECT_EQ(exercise.pick({1e6f, 1e6f, 0}, {-1e6f, 0, 0}), nullptr);
 
-    choose(exercise, 1, SlotChoice::FirstSlot, 0);
-    choose(exercise, 1, SlotChoice::AlreadyChosen);
-    choose(exercise, 2, SlotChoice::SecondSlot, 1);
-    choose(exercise, 3, SlotChoice::TooMany);
+    EXPECT_TRUE(choose(exercise, 1, SlotChoice::FirstSlot, 0));
+    EXPECT_TRUE(choose(exercise, 1, SlotChoice::AlreadyChosen));
+    EXPECT_TRUE(choose(exercise, 2, SlotChoice::SecondSlot, 1));
+    EXPECT_TRUE(choose(exercise, 3, SlotChoice::TooMany));
     EXPECT_EQ(exercise.particleCount(), 2);
     // The first slot freed: the second is compared, the first refilled.
     EXPECT_TRUE(exercise.deleteParticle(0));
     EXPECT_TRUE(exercise.firstSlotFreed());
-    choose(exercise, 2, SlotChoice::AlreadyChosen);
-    choose(exercise, 3, SlotChoice::FirstSlot, 0);
+    EXPECT_TRUE(choose(exercise, 2, SlotChoice::AlreadyChosen));
+    EXPECT_TRUE(choose(exercise, 3, SlotChoice::FirstSlot, 0));
     EXPECT_FALSE(exercise.firstSlotFreed());
-    choose(exercise, 1, SlotChoice::TooMany);
+    EXPECT_TRUE(choose(exercise, 1, SlotChoice::TooMany));
     EXPECT_TRUE(exercise.deleteParticle(0));
-    choose(exercise, 1, SlotChoice::FirstSlot, 0);
+    EXPECT_TRUE(choose(exercise, 1, SlotChoice::FirstSlot, 0));
 
     EXPECT_NEAR(exercise.calculate(), 1864.8f, 1e-3);
     EXPECT_FALSE(exercise.histogramUnsaved());
@@ -116,8 +123,8 @@ TEST_F(EventExerciseModel, ChoosesTwoParticlesAndAddsOneMassPerEvent) {
     EXPECT_FALSE(exercise.deleteParticle(1));
     ASSERT_EQ(exercise.next(), Move::Moved);
     ASSERT_TRUE(exercise.readEvent());
-    choose(exercise, 1, SlotChoice::FirstSlot, 0);
-    choose(exercise, 2, SlotChoice::SecondSlot, 1);
+    EXPECT_TRUE(choose(exercise, 1, SlotChoice::FirstSlot, 0));
+    EXPECT_TRUE(choose(exercise, 2, SlotChoice::SecondSlot, 1));
     exercise.calculate();
     EXPECT_EQ(exercise.add(), Added::OutOfRange);
     EXPECT_FALSE(exercise.eventDone(1));
@@ -138,8 +145,8 @@ TEST_F(EventExerciseModel, SavesTheHistogramUnderTheStudentsName) {
     auto addFirstMass = [](EventExercise& e) {
         ASSERT_EQ(e.openDataSet(4), EventExercise::DataSet::Opened);
         ASSERT_TRUE(e.readEvent());
-        choose(e, 1, SlotChoice::FirstSlot, 0);
-        choose(e, 2, SlotChoice::SecondSlot, 1);
+        EXPECT_TRUE(choose(e, 1, SlotChoice::FirstSlot, 0));
+        EXPECT_TRUE(choose(e, 2, SlotChoice::SecondSlot, 1));
         e.calculate();
         ASSERT_EQ(e.add(), Added::Added);
     };

@@ -1,4 +1,4 @@
-#include "CanvasFileName.h"
+#include "CanvasSavePlan.h"
 
 namespace vexel {
 
@@ -53,6 +53,28 @@ CanvasFileName canvasFileName(const std::string& typed, const std::string& place
     if (!safeFileStem(identity).empty() && withIdentity.size() <= kMaxCanvasStemBytes)
         fallback = withIdentity;
     return {fallback, true};
+}
+
+CanvasSavePlan planCanvasSave(const std::string& typed, const std::string& placeholder,
+                              int combination, const std::string& identity, bool folderExists,
+                              bool folderWritable) {
+    using Outcome = CanvasSavePlan::Outcome;
+    CanvasSavePlan plan;
+    const CanvasFileName name = canvasFileName(typed, placeholder, combination, identity);
+    plan.stem = name.stem;
+    if (!name.fits) {
+        plan.outcome = Outcome::NameTooLong;
+        plan.nameBytes = static_cast<int>(name.stem.size() + 5);
+        plan.maxNameBytes = static_cast<int>(kMaxCanvasStemBytes + 5);
+    } else if (!folderExists) {
+        plan.outcome = Outcome::FolderMissing;
+    } else if (!folderWritable) {
+        plan.outcome = Outcome::FolderNotWritable;
+    } else {
+        for (const char* extension : {".root", ".eps", ".pdf", ".png"})
+            plan.files.push_back(name.stem + extension);
+    }
+    return plan;
 }
 
 } // namespace vexel

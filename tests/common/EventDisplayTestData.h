@@ -39,6 +39,8 @@ public:
     void writeEvents(int combination, const std::vector<std::vector<rootio::TrackRecord>>& events);
     // Simple pictures for every picture the window shows.
     void writePictures();
+    // A run directory with the small test detector and the pictures.
+    static std::unique_ptr<RunDirectory> withTestDetector();
 
 private:
     QTemporaryDir dir_;

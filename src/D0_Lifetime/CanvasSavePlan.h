@@ -2,8 +2,11 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace vexel {
+
+// How the D0 exercise's analysis canvas is named when saved, and what Save Canvas writes.
 
 // The name the analysis canvas is saved under, without its extension.
 struct CanvasFileName {
@@ -24,5 +27,21 @@ std::string safeFileStem(const std::string& typed);
 // "D0Canvas" followed by the combination and the student's identity where they are known.
 CanvasFileName canvasFileName(const std::string& typed, const std::string& placeholder,
                               int combination, const std::string& identity);
+
+// What Save Canvas does with what the student typed and the state of the output folder.
+struct CanvasSavePlan {
+    enum class Outcome { Save, NameTooLong, FolderMissing, FolderNotWritable };
+    Outcome outcome = Outcome::Save;
+    std::string stem;
+    // With Save: the file names to write, one per format (".root", ".eps", ".pdf", ".png").
+    std::vector<std::string> files;
+    // With NameTooLong: the length of the longest file name and the longest allowed.
+    int nameBytes = 0, maxNameBytes = 0;
+};
+
+// The plan of Save Canvas: the name is checked first, then the folder (exists, writable).
+CanvasSavePlan planCanvasSave(const std::string& typed, const std::string& placeholder,
+                              int combination, const std::string& identity, bool folderExists,
+                              bool folderWritable);
 
 } // namespace vexel

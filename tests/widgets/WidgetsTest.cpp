@@ -1,4 +1,5 @@
 #include "Browser.h"
+#include "Canvas.h"
 #include "GuiTestSupport.h"
 #include "HelpTextDialog.h"
 #include "Messages.h"
@@ -43,6 +44,31 @@ TEST(Browser, TabsAreFoundByExactTitleAndClosedRightTabsAreDeleted) {
     EXPECT_TRUE(browser.removeTab(Browser::Left, 0));
     EXPECT_FALSE(browser.removeTab(Browser::Left, 0));
     EXPECT_FALSE(browser.tabs(Browser::Left)->isVisible());
+}
+
+TEST(Browser, CanvasTabIsMadeAnewWhenClosed) {
+    vexel::Browser browser;
+    bool created = false;
+    vexel::Canvas* first = browser.canvasTab("Lifetime fit", "fFitPad", 2, 2, &created);
+    EXPECT_TRUE(created);
+    EXPECT_EQ(first->objectName(), "fFitPad");
+    EXPECT_EQ(first->padCount(), 4);
+    first->cd(3);
+    browser.canvasTab("Other", "other");
+    EXPECT_EQ(browser.canvasTab("Lifetime fit", "fFitPad", 2, 2, &created), first);
+    EXPECT_FALSE(created);
+    EXPECT_EQ(first->currentPad(), 1);
+    EXPECT_EQ(browser.tabs(vexel::Browser::Right)->currentWidget(), first);
+
+    // The student closes the tab: its canvas goes, the next call makes a new one.
+    QPointer<vexel::Canvas> closed = first;
+    browser.closeRightTab(browser.findTab(vexel::Browser::Right, "Lifetime fit"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull());
+    vexel::Canvas* again = browser.canvasTab("Lifetime fit", "fFitPad", 2, 2, &created);
+    EXPECT_TRUE(created);
+    EXPECT_EQ(again->padCount(), 4);
+    EXPECT_EQ(browser.tabs(vexel::Browser::Right)->count(), 2);
 }
 
 TEST(HelpTextDialog, OnlyItsOwnButtonClosesIt) {

@@ -1,12 +1,19 @@
 #pragma once
 
+#include "studentfiles/Combinations.h"
+
 #include <optional>
 #include <string>
 
-namespace classroom {
+// How a student's saved files are named, for the exercises that write them and for the class
+// results that read them back.
+namespace studentfiles {
 
 // The two kinds of file a student saves.
 enum class StudentFileKind { MassHistogram, LifetimeResults };
+
+extern const char* const kMassHistogramPrefix; // "MassHistogram_"
+extern const char* const kLifetimePrefix;      // "D0Lifetime_"
 
 // What a student's file name says: "MassHistogram_<combination>_<identity>.root" or
 // "D0Lifetime_<combination>_<identity>.root", the identity being "name_surname_grade".
@@ -18,7 +25,13 @@ struct StudentFileName {
     std::string name, surname, grade;
 };
 
-constexpr int kCombinations = 175;
+// Output directory + the kind's prefix + tail, where a slash or NUL in the tail becomes "_",
+// so the file stays in the output directory.
+std::string studentFilePath(const std::string& outputDir, StudentFileKind kind,
+                            const std::string& tail);
+// Output directory + "D0Lifetime_" + combination + "_" + identity + ".root".
+std::string lifetimeResultsPath(const std::string& outputDir, int combination,
+                                const std::string& identity);
 
 // Whether the file name (no directory) starts like a student's file of either kind.
 bool looksLikeStudentFile(const std::string& fileName);
@@ -26,4 +39,4 @@ bool looksLikeStudentFile(const std::string& fileName);
 // combination is not 1 ... kCombinations).
 std::optional<StudentFileName> parseStudentFileName(const std::string& fileName);
 
-} // namespace classroom
+} // namespace studentfiles

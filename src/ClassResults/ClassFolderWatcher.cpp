@@ -1,0 +1,37 @@
+#include "ClassFolderWatcher.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+ClassFolderWatcher::ClassFolderWatcher(QObject* parent) : QObject(parent) {
+    debounce_.setSingleShot(true);
+    debounce_.setInterval(250);
+    connect(&debounce_, &QTimer::timeout, this, &ClassFolderWatcher::mayHaveChanged);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, &debounce_,
+            qOverload<>(&QTimer::start));
+    poll_.setInterval(1000);
+    connect(&poll_, &QTimer::timeout, this, &ClassFolderWatcher::mayHaveChanged);
+}
+
+void ClassFolderWatcher::follow(const QString& root) {
+    root_ = root;
+    poll_.start();
+}
+
+void ClassFolderWatcher::refresh() {
+    QStringList wanted;
+    if (!root_.isEmpty() && QFileInfo(root_).isDir()) {
+        wanted << root_;
+        QDirIterator it(root_, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            wanted << it.next();
+    }
+    const QStringList watched = watcher_.directories();
+    for (const QString& d : watched)
+        if (!wanted.contains(d))
+            watcher_.removePath(d);
+    for (const QString& d : wanted)
+        if (!watched.contains(d))
+            watcher_.addPath(d);
+}
