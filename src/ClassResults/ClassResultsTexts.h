@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Language.h"
 #include "classroom/StudentFileCheck.h"
 
 #include <QString>
@@ -33,6 +34,7 @@ struct ClassResultsTexts {
 
     QString reason(classroom::UnusedReason r) const { return reasons[static_cast<int>(r)]; }
 
-    // Language codes as in the launcher: 1 EN, 2 FR, 3 DE, 4 IT, 5 RO; others give English.
-    static ClassResultsTexts forLanguage(int code);
+    static ClassResultsTexts forLanguage(const vexel::Language& language);
+    // By the number at the windows' boundary, among the installed languages.
+    static ClassResultsTexts forLanguage(int number);
 };

@@ -1,5 +1,7 @@
 #include "ClassResultsWindow.h"
 
+#include "Languages.h"
+
 #include "Canvas.h"
 #include "Messages.h"
 #include "classroom/ClassResultsExport.h"
@@ -50,7 +52,7 @@ QTableWidgetItem* numberItem(double value, int decimals = 0) {
 } // namespace
 
 ClassResultsWindow::ClassResultsWindow(QWidget* parent)
-    : QMainWindow(parent), texts_(ClassResultsTexts::forLanguage(1)) {
+    : QMainWindow(parent), texts_(ClassResultsTexts::forLanguage(vexel::Language())) {
     setObjectName("ClassResults");
     buildGui();
     connect(&watcher_, &ClassFolderWatcher::mayHaveChanged, this, &ClassResultsWindow::rescan);
@@ -77,6 +79,18 @@ void ClassResultsWindow::buildGui() {
         b->setFixedWidth(40);
         langRow->addWidget(b);
         connect(b, &QPushButton::clicked, this, slot);
+    }
+    // Languages beyond the five.
+    for (const vexel::Language& language : vexel::Languages::installed().all()) {
+        if (language.number() <= 5)
+            continue;
+        auto* b = new QPushButton(language.buttonText(), languages_);
+        b->setObjectName(language.buttonText());
+        b->setToolTip(language.name());
+        b->setFixedWidth(40);
+        langRow->addWidget(b);
+        connect(b, &QPushButton::clicked, this,
+                [this, number = language.number()] { setLanguage(number); });
     }
     top->addWidget(languages_);
 
@@ -178,7 +192,7 @@ void ClassResultsWindow::RO() {
 
 void ClassResultsWindow::setLanguage(int code) {
     lang_ = code;
-    texts_ = ClassResultsTexts::forLanguage(code);
+    texts_ = ClassResultsTexts::forLanguage(vexel::Languages::installed().byNumber(code));
     applyTexts();
     showResults();
 }

@@ -1,20 +1,21 @@
 #pragma once
 
+#include "Language.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace vexel {
 
-// The messages of saving the analysis canvas, in the language `lang` (1 EN, 2 FR, 3 DE,
-// 4 IT, 5 RO; others EN).
+// The messages of saving the analysis canvas, in one language.
 namespace CanvasSaveMessages {
 
-QString title(int lang);
-QString nameTooLong(int lang, int bytes, int maxBytes);
-QString directoryMissing(int lang, const QString& directory);
-QString directoryNotWritable(int lang, const QString& directory);
+QString title(const Language& language);
+QString nameTooLong(const Language& language, int bytes, int maxBytes);
+QString directoryMissing(const Language& language, const QString& directory);
+QString directoryNotWritable(const Language& language, const QString& directory);
 // Which files were saved and which were not (each "name: reason").
-QString report(int lang, const QStringList& saved, const QStringList& notSaved);
+QString report(const Language& language, const QStringList& saved, const QStringList& notSaved);
 
 } // namespace CanvasSaveMessages
 } // namespace vexel

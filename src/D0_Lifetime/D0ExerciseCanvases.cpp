@@ -45,10 +45,9 @@ void TVSDReader::Exit() {
     CloseWin();
 }
 
-bool TVSDReader::OpenTab(QTabWidget* tabs, const char* str) {
+bool TVSDReader::OpenTab(QTabWidget* tabs, const QString& title) {
     if (!tabs)
         return false;
-    const QString title = QString::fromUtf8(str);
     for (int i = 0; i < tabs->count(); ++i)
         if (tabs->tabText(i) == title)
             return true;
@@ -62,12 +61,12 @@ vexel::Canvas* TVSDReader::ensureCanvas(QPointer<vexel::Canvas>& member, const c
 }
 
 void TVSDReader::VarPad() {
-    ensureCanvas(fPad, "fPad", kMassTab, nullptr);
+    ensureCanvas(fPad, "fPad", messages_.massTab, nullptr);
 }
 
 vexel::Canvas* TVSDReader::massCanvas() {
     bool created = false;
-    ensureCanvas(fPad, "fPad", kMassTab, &created);
+    ensureCanvas(fPad, "fPad", messages_.massTab, &created);
     if (created) {
         // The tab had been closed: show again what the analysis holds.
         const auto& h = fAnalysis->histograms();
@@ -86,11 +85,11 @@ vexel::Canvas* TVSDReader::massCanvas() {
 
 void TVSDReader::TrendPad() {
     bool created = false;
-    ensureCanvas(fTrendPad, "fTrendPad", kTrendTab, &created);
+    ensureCanvas(fTrendPad, "fTrendPad", messages_.trendTab, &created);
     if (created)
         trendPads_.restart();
 }
 
 void TVSDReader::FitPad() {
-    ensureCanvas(fFitPad, "fFitPad", kFitTab, nullptr);
+    ensureCanvas(fFitPad, "fFitPad", messages_.fitTab, nullptr);
 }

@@ -1,6 +1,6 @@
 #include "HelpTextDialog.h"
+#include "Languages.h"
 #include "Vexel_D0_Exercise.h"
-#include "analysis/AnalysisMessages.h"
 
 #include <iostream>
 
@@ -33,42 +33,47 @@ void TVSDReader::setTexts(const D0ExerciseTexts& t) {
     i6 = t.i6;
 }
 
+void TVSDReader::useLanguage(int number) {
+    const vexel::Language& language = vexel::Languages::installed().byNumber(number);
+    setTexts(D0ExerciseTexts::forLanguage(language));
+    messages_ = D0ExerciseMessages::forLanguage(language);
+}
+
+const vexel::Language& TVSDReader::language() const {
+    return vexel::Languages::installed().byNumber(lang1);
+}
+
 void TVSDReader::EN() {
-    setTexts(D0ExerciseTexts::english());
-    messages_ = D0ExerciseMessages::forLanguage(1);
+    useLanguage(1);
 }
 
 void TVSDReader::FR() {
-    setTexts(D0ExerciseTexts::french());
-    messages_ = D0ExerciseMessages::forLanguage(2);
+    useLanguage(2);
 }
 
 void TVSDReader::DE() {
-    setTexts(D0ExerciseTexts::german());
-    messages_ = D0ExerciseMessages::forLanguage(3);
+    useLanguage(3);
 }
 
 void TVSDReader::IT() {
-    setTexts(D0ExerciseTexts::italian());
-    messages_ = D0ExerciseMessages::forLanguage(4);
+    useLanguage(4);
 }
 
 void TVSDReader::RO() {
-    setTexts(D0ExerciseTexts::romanian());
-    messages_ = D0ExerciseMessages::forLanguage(5);
+    useLanguage(5);
 }
 
 void TVSDReader::Instructions() {
-    vexel::popUpHelpText("INSTRUCTIONS", D0ExerciseTexts::instructions(lang1), 700, 600,
-                         messages_.close);
+    vexel::popUpHelpText(messages_.instructionsTitle, D0ExerciseTexts::instructions(language()),
+                         700, 600, messages_.close);
 }
 
 void TVSDReader::VexelInfo() {
-    vexel::popUpHelpText("Vexel Experiment", i6, 360, 150, messages_.close);
+    vexel::popUpHelpText(messages_.infoTitle, i6, 360, 150, messages_.close);
 }
 
 void TVSDReader::showPlotMessage(const QString& text, int height) {
-    vexel::popUpHelpText("Plot", text, 350, height, messages_.close);
+    vexel::popUpHelpText(messages_.plotTitle, text, 350, height, messages_.close);
 }
 
 void TVSDReader::showStatus(const analysis::AnalysisStatus& status) {
@@ -81,10 +86,10 @@ void TVSDReader::showStatus(const analysis::AnalysisStatus& status) {
             showPlotMessage(messages_.approximateErrors, 120);
         return;
     case Code::NoMassHistogram:
-        showPlotMessage(analysis::AnalysisMessages::kPlotMassFirst, 65);
+        showPlotMessage(messages_.plotMassFirst, 65);
         return;
     case Code::NoDistributions:
-        showPlotMessage(analysis::AnalysisMessages::kPlotDistributionsFirst, 65);
+        showPlotMessage(messages_.plotDistributionsFirst, 65);
         return;
     case Code::NoMassFit:
         showPlotMessage(i5, 120);

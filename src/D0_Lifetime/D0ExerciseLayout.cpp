@@ -22,8 +22,6 @@
 
 namespace {
 
-const char* const kWindowTitle = "Vexel Lumora : D0 lifetime analysis";
-
 // Widths of the panel's columns and rows.
 constexpr int kColumnWidth = 200;
 
@@ -70,9 +68,9 @@ QVBoxLayout* addGroup(QVBoxLayout* panel, const QString& title) {
 void TVSDReader::addCutSliders(QVBoxLayout* panel) {
     QVBoxLayout* ranges = addGroup(panel, var_ranges);
     ranges->addSpacing(10);
-    fD0PTCut = makeSlider("D0 PT :", 5, 70, float(fPTRangeMin), float(fPTRangeMax), 1);
-    fD0TAUCut = makeSlider("D0 TAU :", 5, 70, float(fTAURangeMin), float(fTAURangeMax), 2);
-    fD0IPCut = makeSlider("D0 IP :", 5, 70, float(fIPRangeMin), float(fIPRangeMax), 1);
+    fD0PTCut = makeSlider(messages_.ptSlider, 5, 70, float(fPTRangeMin), float(fPTRangeMax), 1);
+    fD0TAUCut = makeSlider(messages_.tauSlider, 5, 70, float(fTAURangeMin), float(fTAURangeMax), 2);
+    fD0IPCut = makeSlider(messages_.ipSlider, 5, 70, float(fIPRangeMin), float(fIPRangeMax), 1);
     for (vexel::RangeSlider* slider : {fD0PTCut.data(), fD0TAUCut.data(), fD0IPCut.data()}) {
         ranges->addWidget(slider);
         ranges->addSpacing(10);
@@ -95,10 +93,10 @@ void TVSDReader::addSubtractionTools(QVBoxLayout* panel, QWidget* owner) {
     QVBoxLayout* subtraction = addGroup(panel, bg_sub);
     subtraction->addSpacing(10);
     const analysis::CutRange mass = analysis::ExerciseRanges::candidateMass;
-    fFitRangePoly = makeSlider("Bkg range:", 6, 60, mass.min, mass.max, 1);
+    fFitRangePoly = makeSlider(messages_.bkgSlider, 6, 60, mass.min, mass.max, 1);
     fFitRangePoly->setParent(owner);
     fFitRangePoly->hide();
-    fFitRangeGaus = makeSlider("Sig range:", 6, 60, mass.min, mass.max, 1);
+    fFitRangeGaus = makeSlider(messages_.sigSlider, 6, 60, mass.min, mass.max, 1);
     subtraction->addWidget(fFitRangeGaus);
     subtraction->addSpacing(10);
     auto* plotDistributions = textButton(plt_distr);
@@ -116,7 +114,7 @@ void TVSDReader::addLifetimeFitTools(QVBoxLayout* panel) {
     QWidget* labels = fixedRow(labelsLayout);
     QLayout* fieldsLayout = nullptr;
     QWidget* fields = fixedRow(fieldsLayout);
-    for (const char* text : {"Fit Result", "Fit Error"}) {
+    for (const QString& text : {messages_.fitResult, messages_.fitError}) {
         auto* label = new QLabel(text);
         label->setAlignment(Qt::AlignHCenter);
         label->setContentsMargins(1, 1, 1, 1);
@@ -137,7 +135,7 @@ void TVSDReader::addResultTools(QVBoxLayout* panel) {
     QVBoxLayout* results = addGroup(panel, save_res);
     fVarToTrend = new QComboBox;
     fVarToTrend->setStyleSheet("QComboBox { background: white; }");
-    fVarToTrend->addItem("Trend vs. max IP", 2);
+    fVarToTrend->addItem(messages_.trendMaxIP, 2);
     fVarToTrend->setFixedWidth(kColumnWidth);
     {
         const QSignalBlocker quiet(fVarToTrend);
@@ -230,7 +228,7 @@ QWidget* TVSDReader::buildButtonBar() {
 
 void TVSDReader::AutomaticMenu() {
     vexel::Browser* window = browser();
-    window->setWindowTitle(kWindowTitle);
+    window->setWindowTitle(messages_.windowTitle);
     // A later start rebuilds the window: the previous run's tabs go.
     for (auto area : {vexel::Browser::Right, vexel::Browser::Left, vexel::Browser::Bottom}) {
         QTabWidget* tabs = window->tabs(area);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "Language.h"
+
 #include <QString>
 
-// The D0 exercise's own messages (beyond the fixed texts of D0ExerciseTexts) in one
-// language: 2 French, 3 German, 4 Italian, 5 Romanian, anything else English.
+// The D0 exercise's own messages and fixed texts (beyond the 24 text members of
+// D0ExerciseTexts) in one language.
 struct D0ExerciseMessages {
     QString close;      // button of the message windows
     QString errorTitle; // title of the launcher's message when the exercise cannot start
@@ -16,6 +18,13 @@ struct D0ExerciseMessages {
     QString fileMissing, fileUnreadable, fileNotRoot, fileDamaged, noCandidateTree,
         candidateTreeNotATree, badBranch;
     QString missingBranch; // %1: the branch
+    QString plotMassFirst, plotDistributionsFirst;
+    QString instructionsTitle, infoTitle, plotTitle, windowTitle;
+    QString massTab, trendTab, fitTab; // titles of the canvas tabs
+    QString ptSlider, tauSlider, ipSlider, bkgSlider, sigSlider;
+    QString fitResult, fitError, trendMaxIP;
 
-    static D0ExerciseMessages forLanguage(int lang);
+    static D0ExerciseMessages forLanguage(const vexel::Language& language);
+    // By the number at the windows' boundary, among the installed languages.
+    static D0ExerciseMessages forLanguage(int number);
 };

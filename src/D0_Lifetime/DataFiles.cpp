@@ -50,6 +50,10 @@ std::string helpPicture(int language) {
     return picture("help" + std::to_string(language) + ".png");
 }
 
+std::string translationsFolder() {
+    return kShare + "translations";
+}
+
 std::string dataDirectory(const std::string& prefix) {
     return (fs::path(prefix) / kShare).parent_path().string();
 }

@@ -16,6 +16,7 @@ std::string candidates();                     // share/VexelLumora/LumoraData_20
 std::string logo();                           // share/VexelLumora/vexel-logo.png
 std::string picture(const std::string& name); // Icons/<name>
 std::string helpPicture(int language);        // Icons/help<language>.png
+std::string translationsFolder();             // share/VexelLumora/translations
 
 // The data folder under an install prefix: <prefix>/share/VexelLumora.
 std::string dataDirectory(const std::string& prefix);

@@ -8,6 +8,7 @@
 #include "FrameTrackColours.h"
 #include "HighDensityDisplay.h"
 #include "InvariantMass.h"
+#include "Languages.h"
 #include "Messages.h"
 #include "QuitWhenNoWindowVisible.h"
 #include "StudentFilesFolder.h"
@@ -52,14 +53,15 @@ const VxTrackPoints& trackPoints(const VxLumoTrack& record) {
 Frame::Frame(const int lang, const char* user, QString pathSave2, int h, launcher* lstart)
     : QObject(lstart), exercise_(user ? user : ""), linexx(nullptr), r(65539), lang1(lang),
       l_start(nullptr), PI(3.141592653589793), checked(0), checked_trans(0), zoomBool(1),
-      notices_(frameNoticeTexts(lang)), mainFrameWidth(0), mainFrameHeight(0), exiting_(false) {
+      notices_(frameNoticeTexts(language(lang))), mainFrameWidth(0), mainFrameHeight(0),
+      exiting_(false) {
     // The event-display window: the 3D view in the right tab "Viewer 1".
     browser_ = std::make_unique<vexel::Browser>();
     browser_->setObjectName("EventDisplayBrowser");
     browser_->installEventFilter(this);
     display_ = new vexel::EventDisplay;
     display_->setObjectName("Viewer 1");
-    const int viewerTab = browser_->addTab(vexel::Browser::Right, display_, "Viewer 1");
+    const int viewerTab = browser_->addTab(vexel::Browser::Right, display_, notices_.viewer);
     // The view is the window's heart: it cannot be closed.
     browser_->tabs(vexel::Browser::Right)
         ->tabBar()
@@ -92,6 +94,9 @@ Frame::Frame(const int lang, const char* user, QString pathSave2, int h, launche
         RO();
         break;
     default:
+        // Languages beyond the five.
+        if (lang > 5)
+            applyLanguage(lang);
         break;
     }
     Validate(h);
@@ -113,11 +118,12 @@ void Frame::Validate(int h) {
     case EventExercise::DataSet::Opened:
         break;
     case EventExercise::DataSet::Unreadable:
-        vexel::showMessage("Error", notices_.dataSetUnreadable.arg(exercise_.combination())
-                                        .arg(QString::fromLocal8Bit(exercise_.problem().c_str())));
+        vexel::showMessage(notices_.errorTitle,
+                           notices_.dataSetUnreadable.arg(exercise_.combination())
+                               .arg(QString::fromLocal8Bit(exercise_.problem().c_str())));
         break;
     case EventExercise::DataSet::NoEvents:
-        vexel::showMessage("Error", notices_.noEvents.arg(exercise_.combination()));
+        vexel::showMessage(notices_.errorTitle, notices_.noEvents.arg(exercise_.combination()));
         break;
     }
     readTracks();
@@ -126,8 +132,9 @@ void Frame::Validate(int h) {
 
 void Frame::readTracks() {
     if (!exercise_.readEvent())
-        vexel::showMessage("Error", notices_.eventUnreadable.arg(exercise_.currentEvent() + 1)
-                                        .arg(QString::fromLocal8Bit(exercise_.problem().c_str())));
+        vexel::showMessage(notices_.errorTitle,
+                           notices_.eventUnreadable.arg(exercise_.currentEvent() + 1)
+                               .arg(QString::fromLocal8Bit(exercise_.problem().c_str())));
     const std::vector<VxLumoTrack>& records = exercise_.records();
     for (const VxLumoTrack& record : records) {
         const std::string& name = particleName(record);
@@ -194,7 +201,7 @@ void Frame::ShowGeometry() {
                 std::cerr << "Drawing the first 10000 placements; " << detector.skippedPlacements()
                           << " more are not drawn" << std::endl;
         } catch (const vexel::geometry::GeometryError& e) {
-            vexel::showMessage("Error",
+            vexel::showMessage(notices_.errorTitle,
                                notices_.geometryUnreadable.arg(QString::fromLocal8Bit(e.what())));
             return;
         }
@@ -266,7 +273,7 @@ void Frame::TransparencySwitch() {
 
 void Frame::Zoom() {
     if (zoomBool == 1) {
-        vexel::showMessage("Hint", h2);
+        vexel::showMessage(notices_.hintTitle, h2);
         zoomBool = 0;
     }
     display_->resetCameras();
@@ -331,7 +338,7 @@ void Frame::OnClicked(const vexel::TrackLine* line) {
 
 void Frame::addChosenParticle(const VxLumoTrack& record, int id) {
     auto* item =
-        new QListWidgetItem("My particle: " + QString::fromStdString(particleName(record)));
+        new QListWidgetItem(notices_.particlePrefix + QString::fromStdString(particleName(record)));
     item->setData(Qt::UserRole, id);
     // The entry wears the colour of its track's highlight.
     const auto highlight = chosenHighlight(id);
@@ -344,10 +351,10 @@ void Frame::SaveParticle() {
     const EventExercise::Choice choice = exercise_.saveParticle();
     switch (choice.slot) {
     case SlotChoice::TooMany:
-        vexel::showMessage("Error", e1);
+        vexel::showMessage(notices_.errorTitle, e1);
         break;
     case SlotChoice::AlreadyChosen:
-        vexel::showMessage("Error", e2);
+        vexel::showMessage(notices_.errorTitle, e2);
         break;
     case SlotChoice::FirstSlot:
     case SlotChoice::SecondSlot:
@@ -390,10 +397,10 @@ void Frame::Continue() {
         fTextButton1442->setEnabled(true);
         break;
     case EventExercise::Added::AlreadyAdded:
-        vexel::showMessage("Error", e4);
+        vexel::showMessage(notices_.errorTitle, e4);
         break;
     case EventExercise::Added::OutOfRange:
-        vexel::showMessage("Error", e3);
+        vexel::showMessage(notices_.errorTitle, e3);
         break;
     case EventExercise::Added::NoEvent:
         break;
@@ -404,7 +411,7 @@ void Frame::Draw() {
     fTextButton1442->setEnabled(true);
     fTextButton758->setEnabled(true);
     // A new tab with a new canvas when the student has closed it.
-    fHistCanvas = browser_->canvasTab("My histogram", "HistCanvas");
+    fHistCanvas = browser_->canvasTab(notices_.histogramTab, "HistCanvas");
     fHistCanvas->setEditable(true);
     drawMassHistogram();
     fHistCanvas->setEditable(false);
@@ -426,16 +433,17 @@ void Frame::SaveHist() {
         QFile::encodeName(StudentFilesFolder::forSaving(pathSave, lang1)).toStdString();
     switch (exercise_.saveHistogram(outputDirectory)) {
     case EventExercise::Saved::Saved:
-        vexel::showMessage("Info", h1);
+        vexel::showMessage(notices_.infoTitle, h1);
         break;
     case EventExercise::Saved::NameTooLong:
         vexel::showMessage(
-            "Error", notices_.nameTooLong.arg(exercise_.histogramPath(outputDirectory).size() -
-                                              outputDirectory.size()));
+            notices_.errorTitle,
+            notices_.nameTooLong.arg(exercise_.histogramPath(outputDirectory).size() -
+                                     outputDirectory.size()));
         break;
     case EventExercise::Saved::Failed:
         std::cerr << "Cannot save the histogram: " << exercise_.problem() << std::endl;
-        vexel::showMessage("Error", "Access denied.");
+        vexel::showMessage(notices_.errorTitle, notices_.accessDenied);
         break;
     }
 }
@@ -474,7 +482,8 @@ bool Frame::eventFilter(QObject* watched, QEvent* event) {
 
 bool Frame::endRequested() {
     if (!exercise_.histogramUnsaved() ||
-        vexel::askQuestion("Vexel Lumora", notices_.unsavedHistogram, notices_.yes, notices_.no))
+        vexel::askQuestion(notices_.questionTitle, notices_.unsavedHistogram, notices_.yes,
+                           notices_.no))
         return true;
     // The student keeps the program to save the histogram: the window comes back.
     browser_->show();
@@ -482,13 +491,23 @@ bool Frame::endRequested() {
     return false;
 }
 
+const vexel::Language& Frame::language(int lang) {
+    return vexel::Languages::installed().byNumber(lang);
+}
+
+void Frame::applyLanguage(int lang) {
+    applyWidgetTexts(lang);
+    applyNoticeTexts(lang);
+    applyMessageTexts(lang);
+}
+
 void Frame::applyNoticeTexts(int lang) {
-    notices_ = frameNoticeTexts(lang);
+    notices_ = frameNoticeTexts(language(lang));
     browser_->setWindowTitle(notices_.windowTitle);
 }
 
 void Frame::applyMessageTexts(int lang) {
-    const FrameMessageTexts t = frameMessageTexts(lang);
+    const FrameMessageTexts t = frameMessageTexts(language(lang));
     e1 = t.e1;
     e2 = t.e2;
     h1 = t.h1;
@@ -505,36 +524,28 @@ void Frame::EN() {
 }
 
 void Frame::FR() {
-    applyWidgetTexts(2);
-    applyNoticeTexts(2);
-    applyMessageTexts(2);
+    applyLanguage(2);
 }
 
 void Frame::DE() {
-    applyWidgetTexts(3);
-    applyNoticeTexts(3);
-    applyMessageTexts(3);
+    applyLanguage(3);
 }
 
 void Frame::IT() {
-    applyWidgetTexts(4);
-    applyNoticeTexts(4);
-    applyMessageTexts(4);
+    applyLanguage(4);
 }
 
 void Frame::RO() {
-    applyWidgetTexts(5);
-    applyNoticeTexts(5);
-    applyMessageTexts(5);
+    applyLanguage(5);
 }
 
 void Frame::Help() {
-    if (browser_->hasTab(vexel::Browser::Right, "Help"))
+    if (browser_->hasTab(vexel::Browser::Right, notices_.helpTab))
         return;
     const QString path = helpPicturePath(lang1);
     const QPixmap pixmap = vexel::loadSharpPicture(path);
     if (pixmap.isNull()) {
-        vexel::showMessage("Error", notices_.helpPictureMissing.arg(path));
+        vexel::showMessage(notices_.errorTitle, notices_.helpPictureMissing.arg(path));
         return;
     }
     const HelpPictureSize size = helpPictureSize(mainFrameHeight);
@@ -548,5 +559,5 @@ void Frame::Help() {
     picture->setFixedSize(size.width, size.height);
     page->setWidget(picture);
     page->resize(1096, 772);
-    browser_->addTab(vexel::Browser::Right, page, "Help");
+    browser_->addTab(vexel::Browser::Right, page, notices_.helpTab);
 }

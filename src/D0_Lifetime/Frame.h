@@ -89,6 +89,8 @@ private:
     void applyWidgetTexts(int lang);
     void applyMessageTexts(int lang);
     void applyNoticeTexts(int lang);
+    void applyLanguage(int lang); // widget, notice and message texts
+    static const vexel::Language& language(int lang);
     void setLegend(const QString& picture);
     void addChosenParticle(const VxLumoTrack& record, int id);
     void drawMassHistogram();

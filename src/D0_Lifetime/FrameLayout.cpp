@@ -153,23 +153,23 @@ void Frame::makeGui() {
     fTextEntry1311 = entry(fGroupFrame717, 72, 24, 80, "fTextEntry1311");
     fLabel726 = label("Mass", fGroupFrame717, 8, 48, 48, 18, "fLabel726");
     fTextEntry1305 = entry(fGroupFrame717, 72, 48, 80, "fTextEntry1305");
-    label("MeV/c2", fGroupFrame717, 160, 48, 47, 18);
+    label(notices_.massUnit, fGroupFrame717, 160, 48, 47, 18);
     label("E", fGroupFrame717, 8, 72, 48, 18);
     fTextEntry1312 = entry(fGroupFrame717, 72, 72, 80, "fTextEntry1312");
-    label("MeV", fGroupFrame717, 160, 72, 40, 18);
+    label(notices_.energyUnit, fGroupFrame717, 160, 72, 40, 18);
     label("q", fGroupFrame717, 8, 96, 48, 18);
     fTextEntry1306 = entry(fGroupFrame717, 72, 96, 80, "fTextEntry1306");
     label("chi2", fGroupFrame717, 8, 120, 48, 18);
     fTextEntry1307 = entry(fGroupFrame717, 72, 120, 80, "fTextEntry1307");
     label("px", fGroupFrame717, 8, 144, 48, 18);
     fTextEntry1308 = entry(fGroupFrame717, 72, 144, 80, "fTextEntry1308");
-    label("MeV/c", fGroupFrame717, 160, 144, 48, 18);
+    label(notices_.momentumUnit, fGroupFrame717, 160, 144, 48, 18);
     label("py", fGroupFrame717, 8, 168, 48, 18);
     fTextEntry799 = entry(fGroupFrame717, 72, 168, 80, "fTextEntry799");
-    label("MeV/c", fGroupFrame717, 160, 168, 48, 18);
+    label(notices_.momentumUnit, fGroupFrame717, 160, 168, 48, 18);
     label("pz", fGroupFrame717, 8, 192, 48, 18);
     fTextEntry1309 = entry(fGroupFrame717, 72, 192, 80, "fTextEntry1309");
-    label("MeV/c", fGroupFrame717, 160, 192, 48, 18);
+    label(notices_.momentumUnit, fGroupFrame717, 160, 192, 48, 18);
     fTextButton1319 = textButton("Save Particle", fGroupFrame717, 8, 224, 208, "fTextButton1319");
     fTextButton1319->setEnabled(false);
 
@@ -221,7 +221,7 @@ void Frame::makeGui() {
     connect(fTextButton834, SIGNAL(clicked()), this, SLOT(Exit()));
 
     fMainFrame1460->resize(490, 1055);
-    browser_->addTab(vexel::Browser::Left, fMainFrame1460, "Event Control");
+    browser_->addTab(vexel::Browser::Left, fMainFrame1460, notices_.eventControl);
     browser_->tabs(vexel::Browser::Left)->setMinimumWidth(300);
     if (auto* splitter =
             qobject_cast<QSplitter*>(browser_->tabs(vexel::Browser::Left)->parentWidget()))
@@ -246,7 +246,7 @@ void Frame::enableAll() {
 }
 
 void Frame::applyWidgetTexts(int lang) {
-    const FrameWidgetTexts t = frameWidgetTexts(lang);
+    const FrameWidgetTexts t = frameWidgetTexts(language(lang));
     fTextButton759->setText(t.help);
     fTextButton834->setText(t.exit);
     fTextButton1319->setText(t.saveParticle);

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "Language.h"
+
 #include <QString>
 
-// Texts of the event-display window that change with the language
-// (1 English, 2 French, 3 German, 4 Italian, 5 Romanian; anything else English).
+// Texts of the event-display window in one language.
 struct FrameWidgetTexts {
     QString help, exit, saveParticle, calculate, deleteParticle, add, draw, saveHistogram;
     QString mass, name, eventNumber;
@@ -15,7 +16,7 @@ struct FrameMessageTexts {
     QString e1, e2, h1, e3, e4, h2, h3_a, h3_b;
 };
 
-// The window's own notices, in the same five languages.
+// The window's own notices and the texts around them.
 struct FrameNoticeTexts {
     QString windowTitle;
     QString entries;            // beside the number of entries on the histogram
@@ -26,14 +27,22 @@ struct FrameNoticeTexts {
     QString helpPictureMissing; // %1 file
     QString nameTooLong;        // %1 bytes of the file name
     QString unsavedHistogram, yes, no;
+    QString errorTitle, infoTitle, hintTitle, questionTitle, accessDenied;
+    QString eventControl, viewer, histogramTab, helpTab, particlePrefix;
+    QString massUnit, energyUnit, momentumUnit;
 };
 
-FrameWidgetTexts frameWidgetTexts(int lang);
-FrameMessageTexts frameMessageTexts(int lang);
-FrameNoticeTexts frameNoticeTexts(int lang);
+FrameWidgetTexts frameWidgetTexts(const vexel::Language& language);
+FrameMessageTexts frameMessageTexts(const vexel::Language& language);
+FrameNoticeTexts frameNoticeTexts(const vexel::Language& language);
+// By the number at the windows' boundary, among the installed languages.
+FrameWidgetTexts frameWidgetTexts(int number);
+FrameMessageTexts frameMessageTexts(int number);
+FrameNoticeTexts frameNoticeTexts(int number);
 
-// The help picture of a language: "Icons/help<lang>.png".
-QString helpPicturePath(int lang);
+// The help picture of a language, "Icons/help<number>.png"; the English one when the
+// language has none.
+QString helpPicturePath(int number);
 
 struct HelpPictureSize {
     int width = 0, height = 0;

@@ -1,71 +1,54 @@
 #include "LauncherTexts.h"
 
-LauncherTexts LauncherTexts::forLanguage(int code) {
-    switch (code) {
-    case 2:
-        return {"Nom",
-                "Prenom",
-                "Classe",
-                "Enregistrer l'exercice",
-                "Infos",
-                "Quitter",
-                "Entrez vos coordonnees",
-                "Langue",
-                "Vexel Lumora : exercices de physique des particules sur les données de Vexel, "
-                "écrits par l'équipe Vexel Lumora pour les classes.",
-                "Le dossier %1 n'existe pas. Créez-le ou choisissez-en un autre.",
-                "Impossible d'écrire dans le dossier %1. Choisissez-en un autre."};
-    case 3:
-        return {"Vorname",
-                "Nachname",
-                "Klasse",
-                "Speichern",
-                "Info",
-                "Beenden",
-                "Geben Sie Ihre Daten",
-                "Sprache",
-                "Vexel Lumora: Übungen zur Teilchenphysik mit Daten von Vexel, geschrieben vom "
-                "Vexel-Lumora-Team für Schulklassen.",
-                "Der Ordner %1 existiert nicht. Legen Sie ihn an oder wählen Sie einen anderen.",
-                "In den Ordner %1 kann nicht geschrieben werden. Wählen Sie einen anderen."};
-    case 4:
-        return {"Nome",
-                "Cognome",
-                "Classe",
-                "Salva",
-                "Info",
-                "Esci",
-                "Inserisci i tuoi dati",
-                "Lingua",
-                "Vexel Lumora: esercizi di fisica delle particelle sui dati di Vexel, scritti dal "
-                "gruppo Vexel Lumora per le classi.",
-                "La cartella %1 non esiste. Creala o scegline un'altra.",
-                "Non è possibile scrivere nella cartella %1. Scegline un'altra."};
-    case 5:
-        return {"Prenume",
-                "Nume",
-                "Clasa",
-                "Salveaza",
-                "Info",
-                "Iesire",
-                "Introduceti detaliile",
-                "Limbi",
-                "Vexel Lumora: exerciții de fizica particulelor pe datele Vexel, scrise de echipa "
-                "Vexel Lumora pentru clase.",
-                "Dosarul %1 nu există. Creați-l sau alegeți altul.",
-                "Nu se poate scrie în dosarul %1. Alegeți altul."};
-    default:
-        return {"Name",
-                "Surname",
-                "Grade",
-                "Save",
-                "About",
-                "Exit",
-                "Enter your details",
-                "Languages",
-                "Vexel Lumora: particle-physics exercises on Vexel data, written by the Vexel "
-                "Lumora team for school classes.",
-                "The folder %1 does not exist. Please create it or choose another one.",
-                "The folder %1 cannot be written to. Please choose another one."};
-    }
+#include "Languages.h"
+
+LauncherTexts LauncherTexts::forLanguage(int number) {
+    return forLanguage(vexel::Languages::installed().byNumber(number));
+}
+
+LauncherTexts LauncherTexts::forLanguage(const vexel::Language& language) {
+    LauncherTexts t;
+    //: Row of the student's first name; 72 pixels wide.
+    t.name = language.translated("Launcher", "Name");
+    //: Row of the student's family name; 72 pixels wide.
+    t.surname = language.translated("Launcher", "Surname");
+    //: Row of the student's class or year at school; 72 pixels wide.
+    t.grade = language.translated("Launcher", "Grade");
+    t.save = language.translated("Launcher", "Save");
+    t.about = language.translated("Launcher", "About", "button");
+    t.exit = language.translated("Launcher", "Exit", "button");
+    t.detailsTitle = language.translated("Launcher", "Enter your details");
+    t.languagesTitle = language.translated("Launcher", "Languages");
+    t.aboutText = language.translated(
+        "Launcher", "Vexel Lumora: particle-physics exercises on Vexel data, written by the "
+                    "Vexel Lumora team for school classes.");
+    t.folderMissing = language.translated(
+        "Launcher", "The folder %1 does not exist. Please create it or choose another one.");
+    t.folderNotWritable = language.translated(
+        "Launcher", "The folder %1 cannot be written to. Please choose another one.");
+    t.errorTitle = language.translated("Launcher", "Error");
+    t.aboutTitle = language.translated("Launcher", "About", "title of the About box");
+    t.infoTitle = language.translated("Launcher", "Info");
+    t.windowTitle = language.translated("Launcher", "Vexel Lumora");
+    t.iconsMissing = language.translated("Launcher", "Icons are missing!");
+    t.geometryMissing = language.translated(
+        "Launcher", "The Vexel geometry is missing! You cannot continue with the exercise.");
+    t.tracksMissing = language.translated(
+        "Launcher", "Particle tracks are missing! You cannot continue with the exercise.");
+    t.fieldsEmpty = language.translated("Launcher", "Some fields are empty.");
+    t.pathInvalid = language.translated("Launcher", "The path isn't valid. Please try again.");
+    //: Row of the data set chooser; 72 pixels wide.
+    t.number = language.translated("Launcher", "Number");
+    t.combination = language.translated("Launcher", "Combination %1");
+    //: Under the picture that starts exercise I; 88 pixels wide.
+    t.eventDisplay = language.translated("Launcher", "Event Display");
+    //: Under the picture that starts exercise II; 80 pixels wide.
+    t.d0Exercise = language.translated("Launcher", "D0 Exercise");
+    t.groupI = language.translated("Launcher", "I");
+    t.groupII = language.translated("Launcher", "II");
+    t.outputTitle = language.translated("Launcher", "Set output directory");
+    //: Button beside the output folder; 56 pixels wide.
+    t.ok = language.translated("Launcher", "OK");
+    t.exitTitle = language.translated("Launcher", "Exit", "group title");
+    return t;
 }

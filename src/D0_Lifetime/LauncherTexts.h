@@ -1,8 +1,10 @@
 #pragma once
 
+#include "Language.h"
+
 #include <QString>
 
-// The launcher's texts that change with the language.
+// The launcher's texts in one language.
 struct LauncherTexts {
     QString name, surname, grade;
     QString save, about, exit;
@@ -10,7 +12,12 @@ struct LauncherTexts {
     QString aboutText;
     QString folderMissing;     // %1: the folder
     QString folderNotWritable; // %1: the folder
+    QString errorTitle, aboutTitle, infoTitle, windowTitle;
+    QString iconsMissing, geometryMissing, tracksMissing, fieldsEmpty, pathInvalid;
+    QString number, combination; // combination: %1 its number
+    QString eventDisplay, d0Exercise, groupI, groupII, outputTitle, ok, exitTitle;
 
-    // Texts of language code 1 (EN) to 5 (RO); any other code gives English.
-    static LauncherTexts forLanguage(int code);
+    static LauncherTexts forLanguage(const vexel::Language& language);
+    // By the number at the windows' boundary, among the installed languages.
+    static LauncherTexts forLanguage(int number);
 };

@@ -8,8 +8,8 @@ MissingDataFile::MissingDataFile(std::string path, Problem problem, std::string 
     : path_(std::move(path)), message_("Cannot open file " + path_), problem_(problem),
       branch_(std::move(branch)) {}
 
-QString MissingDataFile::studentMessage(int lang) const {
-    const D0ExerciseMessages m = D0ExerciseMessages::forLanguage(lang);
+QString MissingDataFile::studentMessage(const vexel::Language& language) const {
+    const D0ExerciseMessages m = D0ExerciseMessages::forLanguage(language);
     QString reason;
     switch (problem_) {
     case Problem::Missing:

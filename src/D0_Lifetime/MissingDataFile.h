@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Language.h"
 #include "analysis/CandidateFileLoader.h"
 
 #include <QString>
@@ -18,7 +19,7 @@ public:
     Problem problem() const { return problem_; }
     const std::string& branch() const { return branch_; }
     // The message for the student: the file and the reason, in the given language.
-    QString studentMessage(int lang) const;
+    QString studentMessage(const vexel::Language& language) const;
 
 private:
     std::string path_;

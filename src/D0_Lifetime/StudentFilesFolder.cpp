@@ -1,5 +1,7 @@
 #include "StudentFilesFolder.h"
 
+#include "Languages.h"
+
 #include "DataFiles.h"
 #include "Messages.h"
 
@@ -46,26 +48,11 @@ QString documentsFolder() {
     return QDir(documents).filePath("VexelLumora") + '/';
 }
 
-QString savedInMessage(int lang, const QString& folder) {
-    switch (lang) {
-    case 2:
-        return QString("Le dossier courant est protégé en écriture. Vos fichiers sont enregistrés "
-                       "dans %1")
-            .arg(folder);
-    case 3:
-        return QString("In den aktuellen Ordner kann nicht geschrieben werden. Ihre Dateien werden "
-                       "in %1 gespeichert.")
-            .arg(folder);
-    case 4:
-        return QString("Nella cartella attuale non si può scrivere. I tuoi file sono salvati in %1")
-            .arg(folder);
-    case 5:
-        return QString("În dosarul curent nu se poate scrie. Fișierele tale sunt salvate în %1")
-            .arg(folder);
-    default:
-        return QString("The current folder cannot be written to. Your files are saved in %1")
-            .arg(folder);
-    }
+QString savedInMessage(const vexel::Language& language, const QString& folder) {
+    return language
+        .translated("StudentFiles",
+                    "The current folder cannot be written to. Your files are saved in %1")
+        .arg(folder);
 }
 
 QString forSaving(const QString& chosen, int lang) {
@@ -76,8 +63,11 @@ QString forSaving(const QString& chosen, int lang) {
         return QString();
     const QString folder = documentsFolder();
     QDir().mkpath(folder);
-    if (!told.exchange(true))
-        vexel::showMessage("Info", savedInMessage(lang, folder));
+    if (!told.exchange(true)) {
+        const vexel::Language& language = vexel::Languages::installed().byNumber(lang);
+        vexel::showMessage(language.translated("StudentFiles", "Info"),
+                           savedInMessage(language, folder));
+    }
     return folder;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Language.h"
+
 #include <QString>
 
 // Where the exercises save a student's files. Never into the installed program's folders.
@@ -16,6 +18,6 @@ QString forSaving(const QString& chosen, int lang);
 QString documentsFolder();
 
 // The message naming the documents folder, in language lang (1 EN … 5 RO).
-QString savedInMessage(int lang, const QString& folder);
+QString savedInMessage(const vexel::Language& language, const QString& folder);
 
 } // namespace StudentFilesFolder

@@ -110,14 +110,14 @@ void TVSDReader::DeleteHistograms() {
 void TVSDReader::ResetExercise() {
     // A canvas whose tab was closed is gone: treat it as never made.
     QTabWidget* right = browser()->tabs(vexel::Browser::Right);
-    if (fPad && OpenTab(right, kMassTab)) {
+    if (fPad && OpenTab(right, messages_.massTab)) {
         for (int i = 1; i <= 4; ++i)
             fPad->clearPad(i);
         fPad->update();
     }
     for (vexel::Canvas* canvas :
-         {fTrendPad && OpenTab(right, kTrendTab) ? fTrendPad.data() : nullptr,
-          fFitPad && OpenTab(right, kFitTab) ? fFitPad.data() : nullptr}) {
+         {fTrendPad && OpenTab(right, messages_.trendTab) ? fTrendPad.data() : nullptr,
+          fFitPad && OpenTab(right, messages_.fitTab) ? fFitPad.data() : nullptr}) {
         if (!canvas)
             continue;
         for (int i = 1; i <= 4; ++i)
@@ -258,7 +258,7 @@ void TVSDReader::ClearTrend() {
     fAnalysis->clearTrend(id);
     const auto pad = trendPads_.assignedPad(id);
     // Nothing to clear when the trend tab was closed.
-    if (pad && fTrendPad && OpenTab(browser()->tabs(vexel::Browser::Right), kTrendTab)) {
+    if (pad && fTrendPad && OpenTab(browser()->tabs(vexel::Browser::Right), messages_.trendTab)) {
         fTrendPad->clearPad(static_cast<int>(*pad));
         fTrendPad->update();
     }
@@ -276,13 +276,14 @@ void TVSDReader::SaveCanvas() {
                               identity.toStdString(), directory.isDir(), directory.isWritable());
     switch (plan.outcome) {
     case Outcome::NameTooLong:
-        vexel::showMessage(title(lang1), nameTooLong(lang1, plan.nameBytes, plan.maxNameBytes));
+        vexel::showMessage(title(language()),
+                           nameTooLong(language(), plan.nameBytes, plan.maxNameBytes));
         return;
     case Outcome::FolderMissing:
-        vexel::showMessage(title(lang1), directoryMissing(lang1, folder));
+        vexel::showMessage(title(language()), directoryMissing(language(), folder));
         return;
     case Outcome::FolderNotWritable:
-        vexel::showMessage(title(lang1), directoryNotWritable(lang1, folder));
+        vexel::showMessage(title(language()), directoryNotWritable(language(), folder));
         return;
     case Outcome::Save:
         break;
@@ -297,7 +298,7 @@ void TVSDReader::SaveCanvas() {
             notSaved.append(file + ": " + error);
     }
     if (!notSaved.isEmpty())
-        vexel::showMessage(title(lang1), report(lang1, saved, notSaved));
+        vexel::showMessage(title(language()), report(language(), saved, notSaved));
 }
 
 std::string candidateFilePath() {
@@ -343,7 +344,11 @@ void Vexel_D0_Exercise(int lang, QString saveDir, int choice, int mode, int data
         gVSDReader->RO();
         break;
     default:
-        gVSDReader->EN();
+        // Languages beyond the five have numbers above 5; anything else is English.
+        if (lang > 5)
+            gVSDReader->useLanguage(lang);
+        else
+            gVSDReader->EN();
         break;
     }
     gVSDReader->ToStudent();

@@ -102,7 +102,9 @@ public slots:
     void FR();
     void setLang1(int lang);
     void DE();
-    bool OpenTab(QTabWidget* tabs, const char* str);
+    bool OpenTab(QTabWidget* tabs, const QString& str);
+    // The texts of the language with this number (1 EN ... 5 RO, 6 ES, ...).
+    void useLanguage(int number);
     void ClearTrend();
     bool CheckTrend(const int choice);
     void DeleteHistograms();
@@ -113,6 +115,7 @@ protected:
 
 private:
     void setTexts(const D0ExerciseTexts& texts);
+    const vexel::Language& language() const;
     void showPlotMessage(const QString& text, int height);
     void showStatus(const analysis::AnalysisStatus& status);
     // Writes every saved result and the last mass fit; tells the student when it fails.
@@ -130,10 +133,6 @@ private:
                                 const QString& title, bool* created);
     // The mass canvas; made anew with what the analysis holds when its tab was closed.
     vexel::Canvas* massCanvas();
-
-    static constexpr const char* kMassTab = "Invariant Mass Distribution";
-    static constexpr const char* kTrendTab = "Lifetime trend";
-    static constexpr const char* kFitTab = "Lifetime fit";
 
     QPointer<vexel::Browser> window_;
     const double fPTRangeMin, fPTRangeMax;

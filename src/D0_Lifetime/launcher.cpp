@@ -3,6 +3,7 @@
 #include "DataFiles.h"
 #include "Frame.h"
 #include "HighDensityDisplay.h"
+#include "Languages.h"
 #include "LauncherTexts.h"
 #include "Messages.h"
 #include "StudentDetails.h"
@@ -26,6 +27,7 @@
 #include <QStyle>
 #include <QWidget>
 #include <iostream>
+#include <vector>
 
 namespace {
 
@@ -83,32 +85,46 @@ launcher::~launcher() {
 }
 
 void launcher::initialCheck() {
+    const LauncherTexts texts = LauncherTexts::forLanguage(vexel::Language());
+    // A language file that cannot be used: that language is in English, the rest works on.
+    const QStringList problems = vexel::Languages::installed().problems();
+    if (!problems.isEmpty())
+        vexel::showMessage(texts.errorTitle, problems.join("\n"));
     if (QPixmap(dataFile(DataFiles::picture("l2.png"))).isNull()) {
-        vexel::showMessage("Error", "Icons are missing!");
+        vexel::showMessage(texts.errorTitle, texts.iconsMissing);
         start = 1;
     }
     if (!QFileInfo(dataFile(DataFiles::detector())).isFile()) {
-        vexel::showMessage("Error",
-                           "The Vexel geometry is missing! You cannot continue with the exercise.");
+        vexel::showMessage(texts.errorTitle, texts.geometryMissing);
         start = 1;
     }
     if (!QFileInfo(dataFile(DataFiles::eventFile(1))).isFile()) {
-        vexel::showMessage("Error",
-                           "Particle tracks are missing! You cannot continue with the exercise.");
+        vexel::showMessage(texts.errorTitle, texts.tracksMissing);
         start = 1;
     }
 }
 
 void launcher::gui() {
+    const LauncherTexts texts = LauncherTexts::forLanguage(vexel::Language());
+    // Languages beyond the five get further rows of buttons; the rest of the window moves
+    // down by the rows added.
+    std::vector<const vexel::Language*> further;
+    for (const vexel::Language& language : vexel::Languages::installed().all())
+        if (language.number() > 5)
+            further.push_back(&language);
+    const int rows = (static_cast<int>(further.size()) + 4) / 5;
+    const int shift = 32 * rows;
+    const int height = 552 + shift;
+
     fMainFrame990 = new QWidget;
     fMainFrame990->setObjectName("launcher");
-    fMainFrame990->setWindowTitle("Vexel Lumora");
+    fMainFrame990->setWindowTitle(texts.windowTitle);
     auto* outer = new QWidget(fMainFrame990);
     auto* inner = new QWidget(outer);
-    outer->setGeometry(0, 0, 304, 552);
-    inner->setGeometry(0, 0, 304, 552);
+    outer->setGeometry(0, 0, 304, height);
+    inner->setGeometry(0, 0, 304, height);
 
-    fGroupFrame745 = group("Languages", inner, 8, 8, 288, 72);
+    fGroupFrame745 = group(texts.languagesTitle, inner, 8, 8, 288, 72 + shift);
     auto* en = textButton("EN", fGroupFrame745, 8, 24, 40, 24);
     auto* fr = textButton("FR", fGroupFrame745, 64, 24, 40, 24);
     auto* de = textButton("DE", fGroupFrame745, 120, 24, 40, 24);
@@ -119,8 +135,17 @@ void launcher::gui() {
     de->setObjectName("DE");
     it->setObjectName("IT");
     ro->setObjectName("RO");
+    for (size_t i = 0; i < further.size(); ++i) {
+        const int column = static_cast<int>(i % 5), row = static_cast<int>(i / 5) + 1;
+        auto* button = textButton(further[i]->buttonText(), fGroupFrame745, 8 + 56 * column,
+                                  24 + 32 * row, 40, 24);
+        button->setObjectName(further[i]->buttonText());
+        button->setToolTip(further[i]->name());
+        button->setProperty("languageNumber", further[i]->number());
+        connect(button, SIGNAL(clicked()), this, SLOT(chooseLanguage()));
+    }
 
-    fGroupFrame751 = group("Enter your details", inner, 8, 80, 288, 168);
+    fGroupFrame751 = group(texts.detailsTitle, inner, 8, 80 + shift, 288, 168);
     fLabel755 = label("Name", fGroupFrame751, 8, 24, 72, 18);
     fTextEntry752 = new vexel::TabLineEdit(fGroupFrame751);
     fTextEntry752->setGeometry(104, 24, 168, 22);
@@ -130,10 +155,10 @@ void launcher::gui() {
     fLabel757 = label("Grade", fGroupFrame751, 8, 72, 72, 18);
     fTextEntry754 = new vexel::TabLineEdit(fGroupFrame751);
     fTextEntry754->setGeometry(104, 72, 168, 22);
-    label("Number", fGroupFrame751, 8, 96, 72, 18);
+    numberLabel_ = label(texts.number, fGroupFrame751, 8, 96, 72, 18);
     fComboBox759 = new QComboBox(fGroupFrame751);
     for (int i = 1; i <= kCombinations; ++i)
-        fComboBox759->addItem(QString("Combination %1").arg(i), i);
+        fComboBox759->addItem(texts.combination.arg(i), i);
     fComboBox759->setMaxVisibleItems(20);
     fComboBox759->setGeometry(104, 96, 168, 22);
     fComboBox759->setCurrentIndex(-1);
@@ -146,23 +171,23 @@ void launcher::gui() {
         picture1 = QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32);
         picture2 = picture1;
     }
-    auto* groupI = group("I", inner, 8, 248, 136, 160);
-    fPictureButton779 = pictureButton(picture1, groupI, 8, 24, 120, 88);
-    label("Event Display", groupI, 24, 120, 88, 18);
+    groupI_ = group(texts.groupI, inner, 8, 248 + shift, 136, 160);
+    fPictureButton779 = pictureButton(picture1, groupI_, 8, 24, 120, 88);
+    eventDisplayLabel_ = label(texts.eventDisplay, groupI_, 24, 120, 88, 18);
 
-    auto* outputGroup = group("Set output directory", inner, 8, 408, 288, 72);
-    auto* ok = textButton("OK", outputGroup, 216, 24, 56, 24);
-    fTextEntry1141 = new QLineEdit(outputGroup);
+    outputGroup_ = group(texts.outputTitle, inner, 8, 408 + shift, 288, 72);
+    okButton_ = textButton(texts.ok, outputGroup_, 216, 24, 56, 24);
+    fTextEntry1141 = new QLineEdit(outputGroup_);
     fTextEntry1141->setMaxLength(4096);
     fTextEntry1141->setGeometry(16, 25, 192, 22);
 
-    fGroupFrame781 = group("Exit", inner, 8, 480, 288, 70);
+    fGroupFrame781 = group(texts.exitTitle, inner, 8, 480 + shift, 288, 70);
     fTextButton782 = textButton("About", fGroupFrame781, 16, 24, 120, 24);
     fTextButton783 = textButton("Exit", fGroupFrame781, 152, 24, 120, 24);
 
-    auto* groupII = group("II", inner, 160, 248, 136, 160);
-    fPictureButton785 = pictureButton(picture2, groupII, 8, 24, 120, 88);
-    label("D0 Exercise", groupII, 24, 120, 80, 18);
+    groupII_ = group(texts.groupII, inner, 160, 248 + shift, 136, 160);
+    fPictureButton785 = pictureButton(picture2, groupII_, 8, 24, 120, 88);
+    d0ExerciseLabel_ = label(texts.d0Exercise, groupII_, 24, 120, 80, 18);
 
     connect(en, SIGNAL(clicked()), this, SLOT(EN()));
     connect(fr, SIGNAL(clicked()), this, SLOT(FR()));
@@ -174,7 +199,7 @@ void launcher::gui() {
     connect(fTextEntry754, SIGNAL(tabPressed()), this, SLOT(ChangeFocus()));
     connect(fTextButton758, SIGNAL(clicked()), this, SLOT(save()));
     connect(fPictureButton779, SIGNAL(clicked()), this, SLOT(start1()));
-    connect(ok, SIGNAL(clicked()), this, SLOT(setOutputDir()));
+    connect(okButton_, SIGNAL(clicked()), this, SLOT(setOutputDir()));
     connect(fTextButton782, SIGNAL(clicked()), this, SLOT(about()));
     connect(fTextButton783, SIGNAL(clicked()), this, SLOT(Exit()));
     connect(fPictureButton785, SIGNAL(clicked()), this, SLOT(start2()));
@@ -182,8 +207,8 @@ void launcher::gui() {
     // On a display lower than the window (a small screen scaled up by the desktop) the
     // window keeps to the screen and its content scrolls.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const int room = screen ? screen->availableGeometry().height() - 40 : 552;
-    if (room < 552) {
+    const int room = screen ? screen->availableGeometry().height() - 40 : height;
+    if (room < height) {
         auto* scroll = new QScrollArea(fMainFrame990);
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -192,52 +217,65 @@ void launcher::gui() {
         scroll->setGeometry(0, 0, width, room);
         fMainFrame990->setFixedSize(width, room);
     } else {
-        fMainFrame990->setFixedSize(304, 552);
+        fMainFrame990->setFixedSize(304, height);
     }
     fMainFrame990->show();
 }
 
-namespace {
-void setTexts(launcher& l, const LauncherTexts& t) {
-    l.fLabel755->setText(t.name);
-    l.fLabel756->setText(t.surname);
-    l.fLabel757->setText(t.grade);
-    l.fTextButton758->setText(t.save);
-    l.fTextButton782->setText(t.about);
-    l.fTextButton783->setText(t.exit);
-    l.fGroupFrame751->setTitle(t.detailsTitle);
-    l.fGroupFrame745->setTitle(t.languagesTitle);
+void launcher::useLanguage(int number) {
+    const vexel::Language& language = vexel::Languages::installed().byNumber(number);
+    const LauncherTexts t = LauncherTexts::forLanguage(language);
+    fLabel755->setText(t.name);
+    fLabel756->setText(t.surname);
+    fLabel757->setText(t.grade);
+    fTextButton758->setText(t.save);
+    fTextButton782->setText(t.about);
+    fTextButton783->setText(t.exit);
+    fGroupFrame751->setTitle(t.detailsTitle);
+    fGroupFrame745->setTitle(t.languagesTitle);
+    // Texts the five languages keep as built (their catalogues give the English ones).
+    fMainFrame990->setWindowTitle(t.windowTitle);
+    numberLabel_->setText(t.number);
+    eventDisplayLabel_->setText(t.eventDisplay);
+    d0ExerciseLabel_->setText(t.d0Exercise);
+    groupI_->setTitle(t.groupI);
+    groupII_->setTitle(t.groupII);
+    outputGroup_->setTitle(t.outputTitle);
+    okButton_->setText(t.ok);
+    fGroupFrame781->setTitle(t.exitTitle);
+    for (int i = 0; i < fComboBox759->count(); ++i)
+        fComboBox759->setItemText(i, t.combination.arg(fComboBox759->itemData(i).toInt()));
+    lang = number;
+    enable1();
 }
-} // namespace
 
 void launcher::EN() {
-    setTexts(*this, LauncherTexts::forLanguage(1));
-    lang = 1;
-    enable1();
+    useLanguage(1);
 }
 
 void launcher::FR() {
-    setTexts(*this, LauncherTexts::forLanguage(2));
-    lang = 2;
-    enable1();
+    useLanguage(2);
 }
 
 void launcher::DE() {
-    setTexts(*this, LauncherTexts::forLanguage(3));
-    lang = 3;
-    enable1();
+    useLanguage(3);
 }
 
 void launcher::IT() {
-    setTexts(*this, LauncherTexts::forLanguage(4));
-    lang = 4;
-    enable1();
+    useLanguage(4);
 }
 
 void launcher::RO() {
-    setTexts(*this, LauncherTexts::forLanguage(5));
-    lang = 5;
-    enable1();
+    useLanguage(5);
+}
+
+const vexel::Language& launcher::language() const {
+    return vexel::Languages::installed().byNumber(lang);
+}
+
+void launcher::chooseLanguage() {
+    if (const QObject* button = sender())
+        useLanguage(button->property("languageNumber").toInt());
 }
 
 void launcher::ChangeFocus() {
@@ -257,7 +295,8 @@ void launcher::save() {
     const QString surname = fTextEntry753->text();
     const QString grade = fTextEntry754->text();
     if (!StudentDetails::complete(name, surname, grade, selected)) {
-        vexel::showMessage("Error", "Some fields are empty.");
+        const LauncherTexts texts = LauncherTexts::forLanguage(language());
+        vexel::showMessage(texts.errorTitle, texts.fieldsEmpty);
         return;
     }
     user = StudentDetails::identity(name, surname, grade);
@@ -278,8 +317,8 @@ void launcher::start2() {
     } catch (const MissingDataFile& missing) {
         std::cerr << missing.what() << std::endl;
         // The file and why it cannot be used, in the student's language.
-        vexel::showMessage(D0ExerciseMessages::forLanguage(lang).errorTitle,
-                           missing.studentMessage(lang));
+        vexel::showMessage(D0ExerciseMessages::forLanguage(language()).errorTitle,
+                           missing.studentMessage(language()));
         // The student may put the file in place and try again.
         fPictureButton785->setEnabled(true);
     }
@@ -288,16 +327,16 @@ void launcher::start2() {
 void launcher::setOutputDir() {
     const auto check =
         StudentDetails::checkOutputDirectory(fTextEntry1141->text(), QDir::homePath());
-    const LauncherTexts texts = LauncherTexts::forLanguage(lang);
+    const LauncherTexts texts = LauncherTexts::forLanguage(language());
     switch (check.outcome) {
     case StudentDetails::OutputDirectoryCheck::TooShort:
-        vexel::showMessage("Error", "The path isn't valid. Please try again.");
+        vexel::showMessage(texts.errorTitle, texts.pathInvalid);
         return;
     case StudentDetails::OutputDirectoryCheck::Missing:
-        vexel::showMessage("Error", texts.folderMissing.arg(check.directory));
+        vexel::showMessage(texts.errorTitle, texts.folderMissing.arg(check.directory));
         return;
     case StudentDetails::OutputDirectoryCheck::NotWritable:
-        vexel::showMessage("Error", texts.folderNotWritable.arg(check.directory));
+        vexel::showMessage(texts.errorTitle, texts.folderNotWritable.arg(check.directory));
         return;
     case StudentDetails::OutputDirectoryCheck::Accepted:
         pathSave1 = check.directory;
@@ -306,7 +345,8 @@ void launcher::setOutputDir() {
 }
 
 void launcher::about() {
-    vexel::showMessage("About", LauncherTexts::forLanguage(lang).aboutText);
+    const LauncherTexts texts = LauncherTexts::forLanguage(language());
+    vexel::showMessage(texts.aboutTitle, texts.aboutText);
 }
 
 void launcher::Exit() {

@@ -11,8 +11,9 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 namespace vexel {
+class Language;
 class TabLineEdit;
-}
+} // namespace vexel
 
 // The first window: language, the student's details, the data set, the output
 // directory, and the two exercises started in their order.
@@ -22,7 +23,7 @@ public:
     Q_INVOKABLE launcher();
     ~launcher() override;
 
-    int lang;          // 1 EN, 2 FR, 3 DE, 4 IT, 5 RO; 0 until chosen
+    int lang;          // 1 EN, 2 FR, 3 DE, 4 IT, 5 RO, 6 ES, ...; 0 until chosen
     int start;         // 1 once Save may no longer be enabled by a language choice
     std::string user;  // name_surname_grade, set by save()
     int h;             // combination number, set by save()
@@ -44,6 +45,8 @@ public:
     QLabel* fLabel756;
     QLabel* fLabel757;
     QLineEdit* fTextEntry1141;
+    // The language with this number (1 EN ... 5 RO, 6 ES, ...): texts and lang.
+    void useLanguage(int number);
 
 public slots:
     void initialCheck();
@@ -64,4 +67,16 @@ public slots:
     void enable1();
     void enable2();
     void enableII();
+    // The language button pressed beyond the five.
+    void chooseLanguage();
+
+private:
+    const vexel::Language& language() const;
+    QLabel* numberLabel_ = nullptr;
+    QLabel* eventDisplayLabel_ = nullptr;
+    QLabel* d0ExerciseLabel_ = nullptr;
+    QGroupBox* groupI_ = nullptr;
+    QGroupBox* groupII_ = nullptr;
+    QGroupBox* outputGroup_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };

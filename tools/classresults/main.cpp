@@ -35,7 +35,8 @@ bool savePng(const std::string& path, const classroom::ClassSummary& summary, in
     canvas.resize(1400, 600);
     canvas.show();
     ClassResultsPlot plot(canvas);
-    plot.draw(summary, ClassResultsPlot::defaultTrend(summary), ClassResultsTexts::forLanguage(1));
+    plot.draw(summary, ClassResultsPlot::defaultTrend(summary),
+              ClassResultsTexts::forLanguage(vexel::Language()));
     QString error;
     if (canvas.savePng(QFile::decodeName(path.c_str()), &error))
         return true;

@@ -2,6 +2,8 @@
 
 #include "IconPainter.h"
 
+#include <QtGlobal>
+
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -14,252 +16,72 @@ QString u(const char* text) {
     return QString::fromUtf8(text);
 }
 
-HelpPage::Texts english() {
-    return {
-        u("Event display – help"),
-        u("The controls"),
-        u("The exercise, step by step"),
-        u("Invariant mass of two particles (c = 1):"),
-        {{"GoBack,GoForward", u("Arrows"),
-          u("Go to the previous or the next event. \"Event number:\" shows which one you see.")},
-         {"Zoom", u("Close-up"),
-          u("Zoom in on the point where the D⁰ decays. The first time, a hint explains how to "
-            "rotate.")},
-         {"fullscreen", u("Default view"), u("Back to the view of the whole detector.")},
-         {"hint", u("Hint"),
-          u("Draws the D⁰ and its two decay products as bold lines; the legend explains them.")},
-         {"", u("Hide Geometry / Transparency"),
-          u("Hide or show the detector, or make it see-through so that the tracks stand out.")},
-         {"a,b,c", u("Projections"),
-          u("Look at the event in the planes YZ (side view), YX (along the beam) and ZX (from "
-            "above).")},
-         {"", u("Particle Info"),
-          u("Click a track to read its name, mass, energy E, charge q, track-fit chi2 and momentum "
-            "px, py, pz. \"Save Particle\" keeps it in \"My Particles\".")},
-         {"", u("My Particles"),
-          u("Your two particles. \"Calculate\" gives their invariant mass, \"Delete\" removes "
-            "them.")},
-         {"", u("Histogram"),
-          u("\"Add\" puts the mass into your histogram (one per event, near the D⁰ mass), \"Draw\" "
-            "shows it, \"Save Histogram\" writes it to a file.")},
-         {"", u("Move on to D0 Exercise"),
-          u("Closes the event display and makes the second exercise available in the launcher.")}},
-        u("Mouse"),
-        u("Drag with the left button to rotate the view, turn the wheel to zoom, click a track to "
-          "pick it."),
-        {u("Press the hint: the bold lines are the D⁰ (black) and its decay products, a kaon and a "
-           "pion."),
-         u("Click the kaon (K+ blue, K− green) and press \"Save Particle\"."),
-         u("Click the pion of opposite charge (π+ magenta, π− red) and press \"Save Particle\"."),
-         u("Press \"Calculate\": the invariant mass of the pair appears under \"My Particles\"."),
-         u("Is it close to the D⁰ mass, 1864.84 MeV/c²? Then press \"Add\". If not, press "
-           "\"Delete\" and try two other tracks."),
-         u("Go to the next event with the right arrow and do the same for every event."),
-         u("At the end press \"Draw\" to see your mass peak, \"Save Histogram\", then \"Move on to "
-           "D0 Exercise\".")}};
-}
-
-HelpPage::Texts french() {
-    return {
-        u("Visualisation des événements – aide"),
-        u("Les commandes"),
-        u("L'exercice, pas à pas"),
-        u("Masse invariante de deux particules (c = 1) :"),
-        {{"GoBack,GoForward", u("Flèches"),
-          u("Événement précédent ou suivant. \"Num. d'evenement:\" indique celui que vous voyez.")},
-         {"Zoom", u("Gros plan"),
-          u("Zoom sur le point où le D⁰ se désintègre. La première fois, une aide explique la "
-            "rotation.")},
-         {"fullscreen", u("Vue par défaut"), u("Retour à la vue du détecteur entier.")},
-         {"hint", u("Indice"),
-          u("Trace le D⁰ et ses deux produits de désintégration en traits épais ; la légende les "
-            "explique.")},
-         {"", u("Masquer la geometrie / Transparence"),
-          u("Cacher ou montrer le détecteur, ou le rendre transparent pour mieux voir les "
-            "traces.")},
-         {"a,b,c", u("Projections"),
-          u("Voir l'événement dans les plans YZ (de côté), YX (le long du faisceau) et ZX (de "
-            "dessus).")},
-         {"", u("Information sur les particules"),
-          u("Cliquez une trace pour lire son nom, sa masse, son énergie E, sa charge q, le chi2 de "
-            "la trace et son impulsion px, py, pz. \"Sauver une particule\" la garde dans \"Mes "
-            "particules\".")},
-         {"", u("Mes particules"),
-          u("Vos deux particules. \"Calculer\" donne leur masse invariante, \"Effacer\" les "
-            "retire.")},
-         {"", u("Histogramme"),
-          u("\"Ajouter\" met la masse dans votre histogramme (une par événement, proche de la "
-            "masse "
-            "du D⁰), \"Dessiner\" l'affiche, \"Sauver l'histogramme\" l'enregistre dans un "
-            "fichier.")},
-         {"", u("Quitter"),
-          u("Ferme la visualisation et active le second exercice dans le lanceur.")}},
-        u("Souris"),
-        u("Glisser avec le bouton gauche pour tourner, la molette pour zoomer, un clic sur une "
-          "trace pour la choisir."),
-        {u("Appuyez sur l'indice : les traits épais sont le D⁰ (noir) et ses produits, un kaon et "
-           "un pion."),
-         u("Cliquez le kaon (K+ bleu, K− vert) et appuyez sur \"Sauver une particule\"."),
-         u("Cliquez le pion de charge opposée (π+ magenta, π− rouge) et appuyez sur \"Sauver une "
-           "particule\"."),
-         u("Appuyez sur \"Calculer\" : la masse invariante de la paire s'affiche sous \"Mes "
-           "particules\"."),
-         u("Est-elle proche de la masse du D⁰, 1864,84 MeV/c² ? Alors appuyez sur \"Ajouter\". "
-           "Sinon, \"Effacer\" et essayez deux autres traces."),
-         u("Passez à l'événement suivant avec la flèche droite et recommencez pour chaque "
-           "événement."),
-         u("À la fin, \"Dessiner\" pour voir votre pic de masse, \"Sauver l'histogramme\", puis "
-           "\"Quitter\".")}};
-}
-
-HelpPage::Texts german() {
-    return {u("Ereignisanzeige – Hilfe"),
-            u("Die Bedienelemente"),
-            u("Die Aufgabe, Schritt für Schritt"),
-            u("Invariante Masse zweier Teilchen (c = 1):"),
-            {{"GoBack,GoForward", u("Pfeile"),
-              u("Zum vorigen oder nächsten Ereignis. \"Ereignis-Nr.:\" zeigt, welches du siehst.")},
-             {"Zoom", u("Nahansicht"),
-              u("Vergrößert die Stelle, an der das D⁰ zerfällt. Beim ersten Mal erklärt ein "
-                "Hinweis das Drehen.")},
-             {"fullscreen", u("Standardansicht"), u("Zurück zur Ansicht des ganzen Detektors.")},
-             {"hint", u("Tipp"),
-              u("Zeichnet das D⁰ und seine zwei Zerfallsprodukte als dicke Linien; die Legende "
-                "erklärt sie.")},
-             {"", u("Geometrie verbergen / Transparenz"),
-              u("Detektor aus- oder einblenden oder durchsichtig machen, damit die Spuren "
-                "hervortreten.")},
-             {"a,b,c", u("Projektionen"),
-              u("Das Ereignis in den Ebenen YZ (von der Seite), YX (entlang des Strahls) und ZX "
-                "(von oben).")},
-             {"", u("Teilchen-Information"),
-              u("Klicke eine Spur an: Name, Masse, Energie E, Ladung q, Chi2 der Spur und Impuls "
-                "px, py, pz "
-                "erscheinen. \"Teilchen speichern\" legt sie unter \"Meine Teilchen\" ab.")},
-             {"", u("Meine Teilchen"),
-              u("Deine zwei Teilchen. \"Berechnen\" ergibt ihre invariante Masse, \"Loeschen\" "
-                "entfernt sie.")},
-             {"", u("Histogramm"),
-              u("\"Hinzufuegen\" trägt die Masse ins Histogramm ein (eine pro Ereignis, nahe der "
-                "D⁰-Masse), "
-                "\"Zeichnen\" zeigt es, \"Histogramm speichern\" schreibt es in eine Datei.")},
-             {"", u("Schliessen"),
-              u("Schließt die Ereignisanzeige und gibt die zweite Aufgabe im Startfenster frei.")}},
-            u("Maus"),
-            u("Mit gedrückter linker Taste ziehen dreht die Ansicht, das Rad zoomt, ein Klick "
-              "wählt eine Spur."),
-            {u("Drücke den Tipp: die dicken Linien sind das D⁰ (schwarz) und seine "
-               "Zerfallsprodukte, ein Kaon und ein Pion."),
-             u("Klicke das Kaon an (K+ blau, K− grün) und drücke \"Teilchen speichern\"."),
-             u("Klicke das Pion mit entgegengesetzter Ladung an (π+ magenta, π− rot) und drücke "
-               "\"Teilchen speichern\"."),
-             u("Drücke \"Berechnen\": die invariante Masse des Paares erscheint unter \"Meine "
-               "Teilchen\"."),
-             u("Liegt sie nahe der D⁰-Masse, 1864,84 MeV/c²? Dann drücke \"Hinzufuegen\". Sonst "
-               "\"Loeschen\" und zwei andere Spuren versuchen."),
-             u("Gehe mit dem rechten Pfeil zum nächsten Ereignis und wiederhole das für jedes "
-               "Ereignis."),
-             u("Zum Schluss \"Zeichnen\" für deinen Massenpeak, \"Histogramm speichern\", dann "
-               "\"Schliessen\".")}};
-}
-
-HelpPage::Texts italian() {
-    return {
-        u("Visualizzatore di eventi – aiuto"),
-        u("I comandi"),
-        u("L'esercizio, passo per passo"),
-        u("Massa invariante di due particelle (c = 1):"),
-        {{"GoBack,GoForward", u("Frecce"),
-          u("Evento precedente o successivo. \"Numero di evento:\" indica quale stai guardando.")},
-         {"Zoom", u("Primo piano"),
-          u("Ingrandisce il punto in cui il D⁰ decade. La prima volta un suggerimento spiega come "
-            "ruotare.")},
-         {"fullscreen", u("Vista iniziale"), u("Torna alla vista dell'intero rivelatore.")},
-         {"hint", u("Suggerimento"),
-          u("Disegna il D⁰ e i suoi due prodotti di decadimento con linee spesse; la legenda li "
-            "spiega.")},
-         {"", u("Nascondi la geometria / Trasparenza"),
-          u("Nasconde o mostra il rivelatore, o lo rende trasparente perché le tracce si vedano "
-            "meglio.")},
-         {"a,b,c", u("Proiezioni"),
-          u("L'evento nei piani YZ (di lato), YX (lungo il fascio) e ZX (dall'alto).")},
-         {"", u("Informazioni sulla particella"),
-          u("Clicca una traccia per leggerne nome, massa, energia E, carica q, chi2 della traccia "
-            "e impulso "
-            "px, py, pz. \"Salva la Particella\" la mette in \"Le mie particelle\".")},
-         {"", u("Le mie particelle"),
-          u("Le tue due particelle. \"Calcola\" dà la loro massa invariante, \"Cancella\" le "
-            "toglie.")},
-         {"", u("Istogramma"),
-          u("\"Aggiungi\" inserisce la massa nell'istogramma (una per evento, vicina alla massa "
-            "del D⁰), "
-            "\"Disegna\" lo mostra, \"Salva l'Istogramma\" lo scrive in un file.")},
-         {"", u("Esci"),
-          u("Chiude il visualizzatore e abilita il secondo esercizio nella finestra iniziale.")}},
-        u("Mouse"),
-        u("Trascina con il tasto sinistro per ruotare, la rotella per ingrandire, un clic su una "
-          "traccia per sceglierla."),
-        {u("Premi il suggerimento: le linee spesse sono il D⁰ (nero) e i suoi prodotti, un kaone e "
-           "un pione."),
-         u("Clicca il kaone (K+ blu, K− verde) e premi \"Salva la Particella\"."),
-         u("Clicca il pione di carica opposta (π+ magenta, π− rosso) e premi \"Salva la "
-           "Particella\"."),
-         u("Premi \"Calcola\": la massa invariante della coppia compare sotto \"Le mie "
-           "particelle\"."),
-         u("È vicina alla massa del D⁰, 1864,84 MeV/c²? Allora premi \"Aggiungi\". Altrimenti "
-           "\"Cancella\" e prova altre due tracce."),
-         u("Passa all'evento successivo con la freccia destra e ripeti per ogni evento."),
-         u("Alla fine \"Disegna\" per vedere il tuo picco di massa, \"Salva l'Istogramma\", poi "
-           "\"Esci\".")}};
-}
-
-HelpPage::Texts romanian() {
-    return {
-        u("Vizualizarea evenimentelor – ajutor"),
-        u("Comenzile"),
-        u("Exercițiul, pas cu pas"),
-        u("Masa invariantă a două particule (c = 1):"),
-        {{"GoBack,GoForward", u("Săgeți"),
-          u("Evenimentul anterior sau următor. \"Indice eveniment:\" arată care este afișat.")},
-         {"Zoom", u("Prim-plan"),
-          u("Mărește locul în care se dezintegrează D⁰. Prima dată, un mesaj explică rotirea.")},
-         {"fullscreen", u("Vedere inițială"), u("Înapoi la vederea întregului detector.")},
-         {"hint", u("Indiciu"),
-          u("Desenează D⁰ și cei doi produși de dezintegrare cu linii groase; legenda îi "
-            "explică.")},
-         {"", u("Ascunde geometria / Transparenta"),
-          u("Ascunde sau arată detectorul, ori îl face transparent ca urmele să se vadă mai "
-            "bine.")},
-         {"a,b,c", u("Proiecții"),
-          u("Evenimentul în planele YZ (din lateral), YX (de-a lungul fasciculului) și ZX (de "
-            "sus).")},
-         {"", u("Informatii particula"),
-          u("Apăsați pe o urmă pentru nume, masă, energie E, sarcină q, chi2 al urmei și impuls "
-            "px, py, pz. "
-            "\"Salveaza particula\" o pune în \"Particulele mele\".")},
-         {"", u("Particulele mele"),
-          u("Cele două particule alese. \"Calculeaza\" dă masa lor invariantă, \"Sterge\" le "
-            "înlătură.")},
-         {"", u("Histograma"),
-          u("\"Adauga\" pune masa în histogramă (una pe eveniment, apropiată de masa D⁰), "
-            "\"Deseneaza\" "
-            "o afișează, \"Salveaza histograma\" o scrie într-un fișier.")},
-         {"", u("Iesire"),
-          u("Închide vizualizarea și activează al doilea exercițiu în fereastra de start.")}},
-        u("Mouse"),
-        u("Trageți cu butonul stâng pentru rotire, rotița pentru mărire, un clic pe o urmă o "
-          "alege."),
-        {u("Apăsați indiciul: liniile groase sunt D⁰ (negru) și produșii săi, un kaon și un pion."),
-         u("Alegeți kaonul (K+ albastru, K− verde) și apăsați \"Salveaza particula\"."),
-         u("Alegeți pionul de sarcină opusă (π+ magenta, π− roșu) și apăsați \"Salveaza "
-           "particula\"."),
-         u("Apăsați \"Calculeaza\": masa invariantă a perechii apare sub \"Particulele mele\"."),
-         u("Este apropiată de masa D⁰, 1864,84 MeV/c²? Atunci apăsați \"Adauga\". Altfel "
-           "\"Sterge\" și încercați alte două urme."),
-         u("Treceți la evenimentul următor cu săgeata dreaptă și repetați pentru fiecare "
-           "eveniment."),
-         u("La sfârșit \"Deseneaza\" pentru vârful de masă, \"Salveaza histograma\", apoi "
-           "\"Iesire\".")}};
+// The page's texts in a language; "HelpPage" is their context in the catalogues.
+HelpPage::Texts pageTexts(const vexel::Language& l) {
+    auto control = [&l](const char* icons, const char* name, const char* text) {
+        return HelpPage::Control{icons, l.translated("HelpPage", name),
+                                 l.translated("HelpPage", text)};
+    };
+    HelpPage::Texts t;
+    t.title = l.translated("HelpPage", "Event display – help");
+    t.controlsHeading = l.translated("HelpPage", "The controls");
+    t.stepsHeading = l.translated("HelpPage", "The exercise, step by step");
+    t.formulaCaption = l.translated("HelpPage", "Invariant mass of two particles (c = 1):");
+    // Each control's name and what it does; the names of buttons and groups are the
+    // event display's own texts in the language.
+    t.controls = {
+        control("GoBack,GoForward", QT_TRANSLATE_NOOP("HelpPage", "Arrows"),
+                QT_TRANSLATE_NOOP("HelpPage", "Go to the previous or the next event. \"Event "
+                                              "number:\" shows which one you see.")),
+        control("Zoom", QT_TRANSLATE_NOOP("HelpPage", "Close-up"),
+                QT_TRANSLATE_NOOP("HelpPage", "Zoom in on the point where the D⁰ decays. The "
+                                              "first time, a hint explains how to rotate.")),
+        control("fullscreen", QT_TRANSLATE_NOOP("HelpPage", "Default view"),
+                QT_TRANSLATE_NOOP("HelpPage", "Back to the view of the whole detector.")),
+        control("hint", QT_TRANSLATE_NOOP("HelpPage", "Hint"),
+                QT_TRANSLATE_NOOP("HelpPage", "Draws the D⁰ and its two decay products as bold "
+                                              "lines; the legend explains them.")),
+        control("", QT_TRANSLATE_NOOP("HelpPage", "Hide Geometry / Transparency"),
+                QT_TRANSLATE_NOOP("HelpPage", "Hide or show the detector, or make it "
+                                              "see-through so that the tracks stand out.")),
+        control("a,b,c", QT_TRANSLATE_NOOP("HelpPage", "Projections"),
+                QT_TRANSLATE_NOOP("HelpPage", "Look at the event in the planes YZ (side view), "
+                                              "YX (along the beam) and ZX (from above).")),
+        control("", QT_TRANSLATE_NOOP("HelpPage", "Particle Info"),
+                QT_TRANSLATE_NOOP("HelpPage",
+                                  "Click a track to read its name, mass, energy E, charge q, "
+                                  "track-fit chi2 and momentum px, py, pz. \"Save Particle\" "
+                                  "keeps it in \"My Particles\".")),
+        control("", QT_TRANSLATE_NOOP("HelpPage", "My Particles"),
+                QT_TRANSLATE_NOOP("HelpPage", "Your two particles. \"Calculate\" gives their "
+                                              "invariant mass, \"Delete\" removes them.")),
+        control("", QT_TRANSLATE_NOOP("HelpPage", "Histogram"),
+                QT_TRANSLATE_NOOP("HelpPage",
+                                  "\"Add\" puts the mass into your histogram (one per event, "
+                                  "near the D⁰ mass), \"Draw\" shows it, \"Save Histogram\" "
+                                  "writes it to a file.")),
+        control("", QT_TRANSLATE_NOOP("HelpPage", "Move on to D0 Exercise"),
+                QT_TRANSLATE_NOOP("HelpPage", "Closes the event display and makes the second "
+                                              "exercise available in the launcher."))};
+    t.mouseHeading = l.translated("HelpPage", "Mouse");
+    t.mouseText = l.translated("HelpPage", "Drag with the left button to rotate the view, turn "
+                                           "the wheel to zoom, click a track to pick it.");
+    t.steps = {
+        l.translated("HelpPage", "Press the hint: the bold lines are the D⁰ (black) and its "
+                                 "decay products, a kaon and a pion."),
+        l.translated("HelpPage", "Click the kaon (K+ blue, K− green) and press \"Save "
+                                 "Particle\"."),
+        l.translated("HelpPage", "Click the pion of opposite charge (π+ magenta, π− red) and "
+                                 "press \"Save Particle\"."),
+        l.translated("HelpPage", "Press \"Calculate\": the invariant mass of the pair appears "
+                                 "under \"My Particles\"."),
+        l.translated("HelpPage", "Is it close to the D⁰ mass, 1864.84 MeV/c²? Then press "
+                                 "\"Add\". If not, press \"Delete\" and try two other tracks."),
+        l.translated("HelpPage", "Go to the next event with the right arrow and do the same for "
+                                 "every event."),
+        l.translated("HelpPage", "At the end press \"Draw\" to see your mass peak, \"Save "
+                                 "Histogram\", then \"Move on to D0 Exercise\".")};
+    return t;
 }
 
 QFont font(int pixelSize, bool bold) {
@@ -297,22 +119,11 @@ double drawWrapped(QPainter& p, const QRectF& area, const QString& text) {
 
 } // namespace
 
-HelpPage::Texts HelpPage::texts(int language) {
-    switch (language) {
-    case 2:
-        return french();
-    case 3:
-        return german();
-    case 4:
-        return italian();
-    case 5:
-        return romanian();
-    default:
-        return english();
-    }
+HelpPage::Texts HelpPage::texts(const vexel::Language& language) {
+    return pageTexts(language);
 }
 
-QImage HelpPage::render(int language, qreal scale) {
+QImage HelpPage::render(const vexel::Language& language, qreal scale) {
     const Texts t = texts(language);
     QImage image(kSize * scale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Language.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -8,8 +10,8 @@
 
 namespace vexelgen {
 
-// The help page of the event display, one picture per language (1 English, 2 French,
-// 3 German, 4 Italian, 5 Romanian): what each control does and the steps of the exercise.
+// The help page of the event display, one picture per language, drawn from the language's
+// catalogue: what each control does and the steps of the exercise.
 class HelpPage {
 public:
     // Width / height = 1.8118812, the ratio the event display shows the picture with.
@@ -27,9 +29,9 @@ public:
         std::vector<QString> steps;
     };
 
-    static Texts texts(int language);
+    static Texts texts(const vexel::Language& language);
     // At scale 2 the same page with twice as many pixels (the "help<n>@2x.png" twin).
-    static QImage render(int language, qreal scale = 1);
+    static QImage render(const vexel::Language& language, qreal scale = 1);
 };
 
 } // namespace vexelgen

@@ -6,6 +6,7 @@
 #include "DataSetWriter.h"
 #include "HelpPage.h"
 #include "IconPainter.h"
+#include "Languages.h"
 
 #include <QGuiApplication>
 
@@ -34,6 +35,11 @@ long long number(const std::string& option, const char* text, long long min, lon
 
 void writePictures(const std::string& runDirectory) {
     namespace fs = std::filesystem;
+    // The catalogues compiled into the run directory before the pictures are drawn.
+    const vexel::Languages languages = vexel::Languages::load({QString::fromStdString(
+        (fs::path(runDirectory) / "share/VexelLumora/translations").string())});
+    for (const QString& problem : languages.problems())
+        std::cerr << "vexel-generate-data: " << problem.toStdString() << "\n";
     auto save = [&](const QString& relative, const QImage& image) {
         const fs::path path = fs::path(runDirectory) / relative.toStdString();
         fs::create_directories(path.parent_path());
@@ -53,8 +59,9 @@ void writePictures(const std::string& runDirectory) {
         };
         for (const auto& picture : vexelgen::IconPainter::allPictures(scale))
             save(named(picture.relativePath), picture.image);
-        for (int language = 1; language <= 5; ++language)
-            save(named(QString("Icons/help%1.png").arg(language)),
+        // One help page for each language, numbered as the language.
+        for (const vexel::Language& language : languages.all())
+            save(named(QString("Icons/help%1.png").arg(language.number())),
                  vexelgen::HelpPage::render(language, scale));
     }
     for (int size : vexelgen::AppIcon::sizes()) {
