@@ -301,7 +301,7 @@ und wurde dazu gezwungen; die angezeigten Fehler sind nur Näherungen.</translat
 %1
 They are kept in the program; check the output directory
 and save again.</source>
-        <extracomment>%1 is the file, on a line of its own.</extracomment>
+        <extracomment>%1 is the file, on a line of its own. Keep the line breaks.</extracomment>
         <translation>Deine Ergebnisse konnten nicht geschrieben werden in
 %1
 Sie bleiben im Programm erhalten; prüfe das Ausgabeverzeichnis
@@ -310,7 +310,7 @@ und speichere erneut.</translation>
     <message>
         <source>Cannot open file %1
 %2</source>
-        <extracomment>%1 the file; %2, on the next line, why it cannot be opened.</extracomment>
+        <extracomment>%1 the file; %2, on the next line, why it cannot be opened. Keep the line breaks.</extracomment>
         <translation>Die Datei %1 kann nicht geöffnet werden.
 %2</translation>
     </message>

@@ -302,7 +302,7 @@ y se ha forzado a serlo; los errores mostrados son aproximados.</translation>
 %1
 They are kept in the program; check the output directory
 and save again.</source>
-        <extracomment>%1 is the file, on a line of its own.</extracomment>
+        <extracomment>%1 is the file, on a line of its own. Keep the line breaks.</extracomment>
         <translation>No se han podido escribir tus resultados en
 %1
 Se conservan en el programa; comprueba la carpeta de resultados
@@ -311,7 +311,7 @@ y vuelve a guardar.</translation>
     <message>
         <source>Cannot open file %1
 %2</source>
-        <extracomment>%1 the file; %2, on the next line, why it cannot be opened.</extracomment>
+        <extracomment>%1 the file; %2, on the next line, why it cannot be opened. Keep the line breaks.</extracomment>
         <translation>No se puede abrir el archivo %1
 %2</translation>
     </message>

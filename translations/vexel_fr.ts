@@ -301,7 +301,7 @@ et a été forcée à l&apos;être ; les erreurs affichées sont approximatives.
 %1
 They are kept in the program; check the output directory
 and save again.</source>
-        <extracomment>%1 is the file, on a line of its own.</extracomment>
+        <extracomment>%1 is the file, on a line of its own. Keep the line breaks.</extracomment>
         <translation>Vos résultats n&apos;ont pas pu être écrits dans
 %1
 Ils sont conservés dans le programme ; vérifiez le répertoire de sortie
@@ -310,7 +310,7 @@ et enregistrez à nouveau.</translation>
     <message>
         <source>Cannot open file %1
 %2</source>
-        <extracomment>%1 the file; %2, on the next line, why it cannot be opened.</extracomment>
+        <extracomment>%1 the file; %2, on the next line, why it cannot be opened. Keep the line breaks.</extracomment>
         <translation>Impossible d&apos;ouvrir le fichier %1
 %2</translation>
     </message>

@@ -290,7 +290,7 @@ ed è stata resa tale; gli errori mostrati sono approssimati.</translation>
 %1
 They are kept in the program; check the output directory
 and save again.</source>
-        <extracomment>%1 is the file, on a line of its own.</extracomment>
+        <extracomment>%1 is the file, on a line of its own. Keep the line breaks.</extracomment>
         <translation>Non è stato possibile scrivere i tuoi risultati in
 %1
 Restano nel programma; controlla la cartella di output
@@ -299,7 +299,7 @@ e salva di nuovo.</translation>
     <message>
         <source>Cannot open file %1
 %2</source>
-        <extracomment>%1 the file; %2, on the next line, why it cannot be opened.</extracomment>
+        <extracomment>%1 the file; %2, on the next line, why it cannot be opened. Keep the line breaks.</extracomment>
         <translation>Impossibile aprire il file %1
 %2</translation>
     </message>

@@ -303,7 +303,7 @@ and was forced to be; the errors shown are approximate.</source>
 %1
 They are kept in the program; check the output directory
 and save again.</source>
-        <extracomment>%1 is the file, on a line of its own.</extracomment>
+        <extracomment>%1 is the file, on a line of its own. Keep the line breaks.</extracomment>
         <translation>Rezultatele nu au putut fi scrise în
 %1
 Ele sunt păstrate în program; verificați directorul de ieșire
@@ -312,7 +312,7 @@ Ele sunt păstrate în program; verificați directorul de ieșire
     <message>
         <source>Cannot open file %1
 %2</source>
-        <extracomment>%1 the file; %2, on the next line, why it cannot be opened.</extracomment>
+        <extracomment>%1 the file; %2, on the next line, why it cannot be opened. Keep the line breaks.</extracomment>
         <translation>Fișierul %1 nu poate fi deschis.
 %2</translation>
     </message>

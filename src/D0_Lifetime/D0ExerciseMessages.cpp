@@ -30,11 +30,11 @@ D0ExerciseMessages D0ExerciseMessages::forLanguage(const vexel::Language& l) {
     m.fieldNotANumber =
         l.translated("D0Exercise", "The fit result and its error must be numbers\n(for example "
                                    "0.4101 or 0,4101). Nothing was saved.");
-    //: %1 is the file, on a line of its own.
+    //: %1 is the file, on a line of its own. Keep the line breaks.
     m.resultsNotSaved = l.translated(
         "D0Exercise", "Your results could not be written to\n%1\nThey are kept in the program; "
                       "check the output directory\nand save again.");
-    //: %1 the file; %2, on the next line, why it cannot be opened.
+    //: %1 the file; %2, on the next line, why it cannot be opened. Keep the line breaks.
     m.cannotOpenFile = l.translated("D0Exercise", "Cannot open file %1\n%2");
     m.fileMissing = l.translated("D0Exercise", "The file does not exist.");
     m.fileUnreadable = l.translated("D0Exercise", "The file cannot be read (no permission?).");

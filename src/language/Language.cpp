@@ -1,5 +1,6 @@
 #include "Language.h"
 
+#include <QLocale>
 #include <QTranslator>
 
 namespace vexel {
@@ -34,7 +35,12 @@ int Language::catalogueNumber() const {
 
 QString Language::name() const {
     //: The language's name in its own language, as a student who speaks it would write it.
-    return translated("Language", "English", "name of this language");
+    const QString name = translated("Language", "English", "name of this language");
+    if (name != "English" || code_ == "en")
+        return name;
+    // A catalogue without the name: the one Qt knows for the code, else the code.
+    const QString known = QLocale(code_).nativeLanguageName();
+    return known.isEmpty() || QLocale(code_).language() == QLocale::C ? code_ : known;
 }
 
 QChar Language::decimalSign() const {

@@ -1,5 +1,6 @@
 #include "EventDisplayTestData.h"
 #include "DataFiles.h"
+#include "Languages.h"
 
 #include "rootio/FileWriter.h"
 
@@ -143,6 +144,8 @@ void writeEventFile(const std::string& path,
 RunDirectory::RunDirectory() : previous_(QDir::currentPath()) {
     QDir(dir_.path()).mkpath("share/VexelLumora");
     QDir(dir_.path()).mkpath("Icons");
+    // The languages are the build's: read before the working directory changes.
+    vexel::Languages::installed();
     QDir::setCurrent(dir_.path());
 }
 

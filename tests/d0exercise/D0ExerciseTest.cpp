@@ -244,7 +244,7 @@ TEST_F(D0ExerciseTest, TheWholeStudentPath) {
     // At the full mass range the signal window touches the background range: i1.
     ASSERT_TRUE(click("Plot distributions"));
     ASSERT_EQ(dialogs().size(), 1);
-    EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::english().i1);
+    EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::forLanguage(1).i1);
     closeDialogs();
 
     r.fFitRangeGaus->setValues(float(mean - 3 * sigma), float(mean + 3 * sigma));
@@ -285,7 +285,7 @@ TEST_F(D0ExerciseTest, TheWholeStudentPath) {
     ASSERT_TRUE(click("Plot distributions"));
     ASSERT_TRUE(click("Save result and fit")); // the fit is stale after re-plotting: i3
     ASSERT_EQ(dialogs().size(), 1);
-    EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::english().i3);
+    EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::forLanguage(1).i3);
     closeDialogs();
     ASSERT_TRUE(click("Fit signal decay time"));
     ASSERT_TRUE(click("Save result and fit"));
@@ -310,7 +310,7 @@ TEST_F(D0ExerciseTest, TheWholeStudentPath) {
     ASSERT_TRUE(click("Save result and fit"));
     ASSERT_TRUE(click("Plot trend"));
     ASSERT_EQ(dialogs().size(), 1);
-    EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::english().i4);
+    EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::forLanguage(1).i4);
     closeDialogs();
     EXPECT_EQ(r.fTrendPad->padCurves(1)[0].x.size(), 3u);
 
@@ -318,7 +318,7 @@ TEST_F(D0ExerciseTest, TheWholeStudentPath) {
     EXPECT_TRUE(r.fTrendPad->padCurves(1).empty());
     ASSERT_TRUE(click("Plot trend"));
     ASSERT_EQ(dialogs().size(), 1);
-    EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::english().i2);
+    EXPECT_EQ(dialogs()[0]->text(), D0ExerciseTexts::forLanguage(1).i2);
     closeDialogs();
 
     ASSERT_TRUE(click("Reset Exercise"));
@@ -473,7 +473,7 @@ TEST_F(D0ExerciseTest, AFrenchDesktopSavesCommaResultsIntoTheResultsFile) {
     r.combination = 42;
     r.identity = QString::fromUtf8("Zoé_Dupont_1S");
     const D0ExerciseMessages fr = D0ExerciseMessages::forLanguage(2);
-    const D0ExerciseTexts texts = D0ExerciseTexts::french();
+    const D0ExerciseTexts texts = D0ExerciseTexts::forLanguage(2);
     auto onlyDialog = [](const QString& text) {
         ASSERT_EQ(dialogs().size(), 1);
         EXPECT_EQ(dialogs()[0]->text(), text);
@@ -575,9 +575,9 @@ TEST_F(D0ExerciseTest, TextsOfEveryLanguage) {
         closeDialogs();
         screenshot(QString("d0_start_") + e.code);
     }
-    EXPECT_EQ(D0ExerciseTexts::german().i4,
+    EXPECT_EQ(D0ExerciseTexts::forLanguage(3).i4,
               "WARNUNG: Der Maximum-  und Minimum-Schnitt sind beide veraenderlich.");
-    EXPECT_EQ(D0ExerciseTexts::german().sv_res_fit, " Fit-Ergebnis speichern");
+    EXPECT_EQ(D0ExerciseTexts::forLanguage(3).sv_res_fit, " Fit-Ergebnis speichern");
     EXPECT_TRUE(vexel::test::connectionWarnings().isEmpty());
 }
 

@@ -1,5 +1,6 @@
 #include "FaultyRunDirectory.h"
 #include "DataFiles.h"
+#include "Languages.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -73,6 +74,8 @@ FaultyRunDirectory::FaultyRunDirectory() : previous_(QDir::currentPath()) {
         valid_ =
             valid_ && QDir().mkpath(QFileInfo(target).path()) && QFile::link(it.filePath(), target);
     }
+    // The languages are the build's: read before the working directory changes.
+    vexel::Languages::installed();
     valid_ = valid_ && QDir::setCurrent(dir_.path());
 }
 

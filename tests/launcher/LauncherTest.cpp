@@ -2,6 +2,7 @@
 #include "DataFiles.h"
 #include "Frame.h"
 #include "GuiTestSupport.h"
+#include "Languages.h"
 #include "LauncherStudent.h"
 #include "LauncherTexts.h"
 #include "TabLineEdit.h"
@@ -23,6 +24,14 @@
 #include <memory>
 
 namespace {
+
+// Pixels the rows of buttons of the languages beyond the five add to the launcher.
+int addedRows() {
+    int further = 0;
+    for (const vexel::Language& language : vexel::Languages::installed().all())
+        further += language.number() > 5;
+    return 32 * ((further + 4) / 5);
+}
 
 // A working directory laid out as the program expects, with or without its data.
 class RunDirectory {
@@ -46,6 +55,8 @@ public:
             touch(QString::fromStdString(DataFiles::detector()));
             touch(QString::fromStdString(DataFiles::eventFile(1)));
         }
+        // The languages are the build's: read before the working directory changes.
+        vexel::Languages::installed();
         QDir::setCurrent(dir_.path());
     }
     ~RunDirectory() { QDir::setCurrent(previous_); }
@@ -95,7 +106,7 @@ TEST_F(LauncherTest, StartsWithEverythingDisabledWhenAllDataIsPresent) {
     EXPECT_EQ(l.fComboBox759->itemText(0), "Combination 1");
     EXPECT_EQ(l.fComboBox759->itemData(174).toInt(), 175);
     EXPECT_TRUE(l.fMainFrame990->isVisible());
-    EXPECT_EQ(l.fMainFrame990->size(), QSize(304, 552));
+    EXPECT_EQ(l.fMainFrame990->size(), QSize(304, 552 + addedRows()));
     EXPECT_TRUE(vexel::test::connectionWarnings().isEmpty())
         << vexel::test::connectionWarnings().join("\n").toStdString();
     l.fMainFrame990->hide();
@@ -104,9 +115,12 @@ TEST_F(LauncherTest, StartsWithEverythingDisabledWhenAllDataIsPresent) {
 TEST_F(LauncherTest, LayoutFollowsTheTable) {
     RunDirectory run(true);
     launcher l;
-    EXPECT_EQ(l.fGroupFrame745->geometry(), QRect(8, 8, 288, 72));
-    EXPECT_EQ(l.fGroupFrame751->geometry(), QRect(8, 80, 288, 168));
-    EXPECT_EQ(l.fGroupFrame781->geometry(), QRect(8, 480, 288, 70));
+    // Languages beyond the five add rows of buttons; the groups below move down with them.
+    const int down = addedRows();
+    EXPECT_EQ(l.fGroupFrame745->geometry(), QRect(8, 8, 288, 72 + down));
+    EXPECT_EQ(l.fGroupFrame751->geometry(), QRect(8, 80 + down, 288, 168));
+    EXPECT_EQ(l.fGroupFrame781->geometry(), QRect(8, 480 + down, 288, 70));
+    EXPECT_EQ(languageButton(l, "ES")->geometry(), QRect(8, 56, 40, 24));
     EXPECT_EQ(languageButton(l, "EN")->geometry(), QRect(8, 24, 40, 24));
     EXPECT_EQ(languageButton(l, "RO")->geometry(), QRect(176, 24, 40, 24));
     EXPECT_EQ(languageButton(l, "IT")->geometry(), QRect(232, 24, 40, 24));
@@ -114,10 +128,10 @@ TEST_F(LauncherTest, LayoutFollowsTheTable) {
     EXPECT_EQ(l.fComboBox759->geometry(), QRect(104, 96, 168, 22));
     EXPECT_EQ(l.fTextButton758->geometry(), QRect(104, 120, 168, 24));
     EXPECT_EQ(l.fPictureButton779->geometry(), QRect(8, 24, 120, 88));
-    EXPECT_EQ(l.fPictureButton779->parentWidget()->geometry(), QRect(8, 248, 136, 160));
-    EXPECT_EQ(l.fPictureButton785->parentWidget()->geometry(), QRect(160, 248, 136, 160));
+    EXPECT_EQ(l.fPictureButton779->parentWidget()->geometry(), QRect(8, 248 + down, 136, 160));
+    EXPECT_EQ(l.fPictureButton785->parentWidget()->geometry(), QRect(160, 248 + down, 136, 160));
     EXPECT_EQ(l.fTextEntry1141->geometry(), QRect(16, 25, 192, 22));
-    EXPECT_EQ(l.fTextEntry1141->parentWidget()->geometry(), QRect(8, 408, 288, 72));
+    EXPECT_EQ(l.fTextEntry1141->parentWidget()->geometry(), QRect(8, 408 + down, 288, 72));
     EXPECT_EQ(l.fTextButton783->geometry(), QRect(152, 24, 120, 24));
     EXPECT_FALSE(l.fPictureButton779->icon().isNull());
     l.fMainFrame990->hide();
