@@ -321,3 +321,29 @@ TEST(Browser, CanvasTabIsMadeAnewWhenClosed) {
     EXPECT_EQ(again->padCount(), 4);
     EXPECT_EQ(browser.tabs(vexel::Browser::Right)->count(), 2);
 }
+
+TEST(CanvasPad, StatisticsBoxCountsEveryFillButAveragesTheBinsInRange) {
+    rootio::Histogram1D h;
+    h.name = "hist";
+    h.nbins = 4;
+    h.xmin = 0;
+    h.xmax = 4;
+    h.contents = {5, 1, 0, 3, 0, 2}; // under- and overflow at the ends
+    h.entries = 11;
+    const auto rows = vexel::statisticsOf(h).rows();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], std::make_pair(QString("Entries"), QString("11")));
+    EXPECT_EQ(rows[1], std::make_pair(QString("Mean"), QString("2")));
+    EXPECT_EQ(rows[2], std::make_pair(QString("RMS"), QString("0.866")));
+
+    // Only a histogram drawn with the box has one, and clearing the pad removes it.
+    vexel::CanvasPad pad;
+    pad.addHistogram(h, {});
+    EXPECT_FALSE(pad.statistics());
+    vexel::DrawStyle withBox;
+    withBox.statistics = true;
+    pad.addHistogram(h, withBox);
+    EXPECT_EQ(pad.statistics()->name, "hist");
+    pad.clear();
+    EXPECT_FALSE(pad.statistics());
+}
