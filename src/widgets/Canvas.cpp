@@ -192,9 +192,10 @@ void Canvas::applyFontSizes() {
     const QMargins margins(
         static_cast<int>(kLeftMargin * padWidth), static_cast<int>(kTopMargin * padHeight),
         static_cast<int>(kRightMargin * padWidth), static_cast<int>(kBottomMargin * padHeight));
-    // The label offset is the gap between the axis and its tick labels. A title offset of 1
-    // puts the title right beside the tick labels, as the standard distance does; what it has
-    // above 1 is added as a gap of that fraction of the standard distance.
+    // The style's offsets in QCustomPlot's terms: a label offset is the gap between the axis
+    // and its tick labels. A title offset of 1, the standard distance, puts the title right
+    // beside the tick labels; what an offset has above 1 becomes the gap between them, in
+    // standard distances.
     auto padding = [&](double fraction) {
         return std::max(1, static_cast<int>(std::lround(fraction * padHeight)));
     };

@@ -22,7 +22,8 @@ constexpr double kTopMargin = 0.06;
 constexpr double kLabelSize = 0.0425;
 constexpr double kTitleSize = 0.0425;
 constexpr const char* kFontFamily = "Helvetica";
-// Distance of the tick labels from the axis, as a fraction of the pad height.
+// Distance of the tick labels from their axis, as a fraction of the pad height (the style
+// sets x; y keeps the framework's default).
 constexpr double kXLabelOffset = 0.015;
 constexpr double kYLabelOffset = 0.005;
 // Title offsets: 1 is the standard distance of a title from its axis, about 1.6 title heights.
