@@ -335,15 +335,4 @@ TEST(CanvasPad, StatisticsBoxCountsEveryFillButAveragesTheBinsInRange) {
     EXPECT_EQ(rows[0], std::make_pair(QString("Entries"), QString("11")));
     EXPECT_EQ(rows[1], std::make_pair(QString("Mean"), QString("2")));
     EXPECT_EQ(rows[2], std::make_pair(QString("RMS"), QString("0.866")));
-
-    // Only a histogram drawn with the box has one, and clearing the pad removes it.
-    vexel::CanvasPad pad;
-    pad.addHistogram(h, {});
-    EXPECT_FALSE(pad.statistics());
-    vexel::DrawStyle withBox;
-    withBox.statistics = true;
-    pad.addHistogram(h, withBox);
-    EXPECT_EQ(pad.statistics()->name, "hist");
-    pad.clear();
-    EXPECT_FALSE(pad.statistics());
 }
