@@ -166,6 +166,10 @@
         <source>superseded by a newer copy</source>
         <translation>sustituido por una copia más reciente</translation>
     </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>D0Exercise</name>
@@ -565,6 +569,44 @@ visita las páginas de Vexel:
  y 
  %2</translation>
     </message>
+    <message>
+        <source>Total: %1</source>
+        <extracomment>Under the mass fit: the number of candidates in the fit range.</extracomment>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>Background: %1</source>
+        <extracomment>Under the mass fit: the background candidates under the peak.</extracomment>
+        <translation>Fondo: %1</translation>
+    </message>
+    <message>
+        <source>Signal: %1</source>
+        <translation>Señal: %1</translation>
+    </message>
+    <message>
+        <source>Mean: %1</source>
+        <extracomment>Under the mass fit: the fitted mean with its error.</extracomment>
+        <translation>Media: %1</translation>
+    </message>
+    <message>
+        <source>D^{0} lifetime %1 (ps)</source>
+        <extracomment>Over the lifetime fit: the fitted lifetime with its error. ^{0} raises the 0.</extracomment>
+        <translation>Tiempo de vida del D^{0}: %1 (ps)</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <extracomment>Legend of the distributions.</extracomment>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <extracomment>Legend of the distributions.</extracomment>
+        <translation>Señal</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>EventDisplay</name>
@@ -695,6 +737,7 @@ visita las páginas de Vexel:
     </message>
     <message>
         <source>Entries</source>
+        <extracomment>Rows of the statistics box of the histogram: number of entries, mean, root mean square.</extracomment>
         <translation>Entradas</translation>
     </message>
     <message>
@@ -789,6 +832,24 @@ visita las páginas de Vexel:
         <source>MeV/c</source>
         <extracomment>48 pixels wide.</extracomment>
         <translation>MeV/c</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>RMS</source>
+        <translation>RMS</translation>
+    </message>
+    <message>
+        <source>My histogram</source>
+        <comment>title over the histogram</comment>
+        <translation>Mi histograma</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <extracomment>The one button of the event display&apos;s message boxes.</extracomment>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -1076,6 +1137,15 @@ visita las páginas de Vexel:
         <comment>group title</comment>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>The folder %1 has been created. Your files will be saved there.</source>
+        <translation>Se ha creado la carpeta %1. Tus archivos se guardarán allí.</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <extracomment>The one button of the launcher&apos;s message boxes.</extracomment>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>SaveCanvas</name>
@@ -1116,6 +1186,10 @@ visita las páginas de Vexel:
     <message>
         <source>Info</source>
         <translation>Información</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 </TS>

@@ -166,6 +166,10 @@
         <source>superseded by a newer copy</source>
         <translation>sostituito da una copia più recente</translation>
     </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Dismiss</translation>
+    </message>
 </context>
 <context>
     <name>D0Exercise</name>
@@ -532,6 +536,44 @@ please visit the Vexel pages at:
         <extracomment>%1 the experiment&apos;s public web pages, %2 its collaboration&apos;s pages.</extracomment>
         <translation>Potete trovare maggiori dettagli sull&apos;esperimento Vexel alla pagina: %1 and %2</translation>
     </message>
+    <message>
+        <source>Total: %1</source>
+        <extracomment>Under the mass fit: the number of candidates in the fit range.</extracomment>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>Background: %1</source>
+        <extracomment>Under the mass fit: the background candidates under the peak.</extracomment>
+        <translation>Background: %1</translation>
+    </message>
+    <message>
+        <source>Signal: %1</source>
+        <translation>Signal: %1</translation>
+    </message>
+    <message>
+        <source>Mean: %1</source>
+        <extracomment>Under the mass fit: the fitted mean with its error.</extracomment>
+        <translation>Mean: %1</translation>
+    </message>
+    <message>
+        <source>D^{0} lifetime %1 (ps)</source>
+        <extracomment>Over the lifetime fit: the fitted lifetime with its error. ^{0} raises the 0.</extracomment>
+        <translation>D^{0} lifetime %1 (ps)</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <extracomment>Legend of the distributions.</extracomment>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <extracomment>Legend of the distributions.</extracomment>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Dismiss</translation>
+    </message>
 </context>
 <context>
     <name>EventDisplay</name>
@@ -662,7 +704,8 @@ please visit the Vexel pages at:
     </message>
     <message>
         <source>Entries</source>
-        <translation>Voci</translation>
+        <extracomment>Rows of the statistics box of the histogram: number of entries, mean, root mean square.</extracomment>
+        <translation>Entries</translation>
     </message>
     <message>
         <source>The particle tracks of data set %1 cannot be read (%2). The detector is shown without tracks.</source>
@@ -756,6 +799,24 @@ please visit the Vexel pages at:
         <source>MeV/c</source>
         <extracomment>48 pixels wide.</extracomment>
         <translation>MeV/c</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>RMS</source>
+        <translation>RMS</translation>
+    </message>
+    <message>
+        <source>My histogram</source>
+        <comment>title over the histogram</comment>
+        <translation>My histogram</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <extracomment>The one button of the event display&apos;s message boxes.</extracomment>
+        <translation>Dismiss</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1104,15 @@ please visit the Vexel pages at:
         <comment>group title</comment>
         <translation>Exit</translation>
     </message>
+    <message>
+        <source>The folder %1 has been created. Your files will be saved there.</source>
+        <translation>La cartella %1 è stata creata. I tuoi file verranno salvati lì.</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <extracomment>The one button of the launcher&apos;s message boxes.</extracomment>
+        <translation>Dismiss</translation>
+    </message>
 </context>
 <context>
     <name>SaveCanvas</name>
@@ -1083,6 +1153,10 @@ please visit the Vexel pages at:
     <message>
         <source>Info</source>
         <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Dismiss</translation>
     </message>
 </context>
 </TS>

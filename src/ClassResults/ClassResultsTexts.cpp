@@ -21,6 +21,7 @@ ClassResultsTexts ClassResultsTexts::forLanguage(const vexel::Language& l) {
     x.exportPlots = l.translated("ClassResults", "Export plots...");
     x.exportTable = l.translated("ClassResults", "Export table...");
     x.exportFailed = l.translated("ClassResults", "Export failed");
+    x.dismiss = l.translated("ClassResults", "Dismiss");
     //: %1 the file written.
     x.exported = l.translated("ClassResults", "Saved %1");
     x.studentsTab = l.translated("ClassResults", "Students");

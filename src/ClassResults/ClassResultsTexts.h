@@ -10,7 +10,7 @@
 struct ClassResultsTexts {
     QString windowTitle;
     QString languagesTitle, folderTitle, chooseFolder, noFolder, folderUnreadable;
-    QString exportPlots, exportTable, exportFailed, exported;
+    QString exportPlots, exportTable, exportFailed, exported, dismiss;
     QString studentsTab, unusedTab, lifetimesTab;
     QStringList studentColumns;  // name, surname, grade, combination, entries, lifetimes saved
     QStringList unusedColumns;   // file, reason, details

@@ -381,7 +381,7 @@ void ClassResultsWindow::exportPlotsAs() {
     if (exportPlots(path, &error))
         statusBar()->showMessage(texts_.exported.arg(path), 5000);
     else
-        vexel::showMessage(texts_.exportFailed, error);
+        vexel::showMessage(texts_.exportFailed, error, texts_.dismiss);
 }
 
 void ClassResultsWindow::exportTableAs() {
@@ -395,5 +395,5 @@ void ClassResultsWindow::exportTableAs() {
     if (exportTable(path, &error))
         statusBar()->showMessage(texts_.exported.arg(path), 5000);
     else
-        vexel::showMessage(texts_.exportFailed, error);
+        vexel::showMessage(texts_.exportFailed, error, texts_.dismiss);
 }

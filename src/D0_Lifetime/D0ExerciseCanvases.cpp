@@ -74,9 +74,9 @@ vexel::Canvas* TVSDReader::massCanvas() {
             D0ExerciseDrawing::drawMassHistogram(*fPad, *h.mass);
             if (fAnalysis->fittedMass() && fAnalysis->lastMassFit())
                 D0ExerciseDrawing::drawMassFit(*fPad, fAnalysis->massFitter(),
-                                               *fAnalysis->lastMassFit());
+                                               *fAnalysis->lastMassFit(), plotWords());
         }
-        D0ExerciseDrawing::drawDistributions(*fPad, h);
+        D0ExerciseDrawing::drawDistributions(*fPad, h, plotWords());
         fPad->update();
         fPad->cd(1);
     }

@@ -25,38 +25,38 @@ vexel::DrawStyle markers(const QColor& colour, int markerStyle) {
     style.look = vexel::DrawStyle::Look::Markers;
     style.color = colour;
     style.markerStyle = markerStyle;
-    style.markerSize = 6;
+    style.markerSize = vexel::markerPixels(0.5);
     return style;
 }
 
 } // namespace
 
-QStringList massFitTexts(const analysis::MassFitResult& fit) {
+QStringList massFitTexts(const analysis::MassFitResult& fit, const PlotWords& words) {
     const auto& p = fit.fit.parameters;
     const auto& e = fit.fit.errors;
-    return {QString("Total: %1").arg(fit.total), QString("Background: %1").arg(fit.background),
-            QString("Signal: %1").arg(fit.total - fit.background),
-            format("Mean: %.1f#pm%.1f", p.at(1), e.at(1)),
+    return {words.total.arg(fit.total), words.background.arg(fit.background),
+            words.signal.arg(fit.total - fit.background),
+            words.mean.arg(format("%.1f#pm%.1f", p.at(1), e.at(1))),
             format("#sigma: %.1f#pm%.1f", p.at(2), e.at(2))};
 }
 
-QString lifetimeText(double tau, double tauError) {
-    return format("D^{0} lifetime %.4f #pm %.4f (ps)", tau, tauError);
+QString lifetimeText(double tau, double tauError, const PlotWords& words) {
+    return words.lifetime.arg(format("%.4f #pm %.4f", tau, tauError));
 }
 
 void drawMassHistogram(vexel::Canvas& canvas, const analysis::Hist1D& mass) {
     canvas.cd(1);
-    canvas.drawHistogram(mass, markers(Qt::black, 20));
+    canvas.drawHistogram(mass, markers(Qt::black, 24));
     canvas.setYRange(0, 1000);
 }
 
 void drawMassFit(vexel::Canvas& canvas, const analysis::MassFitter& model,
-                 const analysis::MassFitResult& fit) {
+                 const analysis::MassFitResult& fit, const PlotWords& words) {
     canvas.cd(1);
     canvas.drawFunction(
         "fitGaus", [&model](double x) { return model.modelValue(x); }, fit.rangeLow, fit.rangeHigh,
         kFitBlue, 2);
-    const QStringList lines = massFitTexts(fit);
+    const QStringList lines = massFitTexts(fit, words);
     for (int k = 0; k < lines.size(); ++k)
         canvas.drawText(0.15, 0.825 - k * 0.05, lines[k], 0.04, Qt::black);
     canvas.drawFunction(
@@ -64,7 +64,8 @@ void drawMassFit(vexel::Canvas& canvas, const analysis::MassFitter& model,
         fit.rangeHigh, kLineRed, 2);
 }
 
-void drawDistributions(vexel::Canvas& canvas, const analysis::D0Histograms& histograms) {
+void drawDistributions(vexel::Canvas& canvas, const analysis::D0Histograms& histograms,
+                       const PlotWords& words) {
     struct PadContent {
         int pad;
         const analysis::Hist1D* signal;
@@ -104,23 +105,23 @@ void drawDistributions(vexel::Canvas& canvas, const analysis::D0Histograms& hist
         }
         std::vector<std::pair<int, QString>> entries;
         if (backgroundIndex >= 0)
-            entries.emplace_back(backgroundIndex, "Background");
+            entries.emplace_back(backgroundIndex, words.backgroundLegend);
         if (signalIndex >= 0)
-            entries.emplace_back(signalIndex, "Signal");
+            entries.emplace_back(signalIndex, words.signalLegend);
         if (!entries.empty())
             canvas.addLegend(c.legendX1, 0.725, c.legendX2, 0.875, entries, 0.05);
     }
 }
 
 void drawLifetimeFit(vexel::Canvas& canvas, const analysis::Hist1D& decayTime,
-                     const analysis::LifetimeFitResult& fit) {
+                     const analysis::LifetimeFitResult& fit, const PlotWords& words) {
     canvas.cd(1);
     canvas.drawHistogram(decayTime, markers(kBackgroundRed, 24));
     canvas.drawFunction(
         "fitExpo", [&fit](double t) { return fit.value(t); }, fit.rangeLow, fit.rangeHigh,
         kFitGreen, 2);
     canvas.setLogY(true);
-    canvas.drawText(0.35, 0.8, lifetimeText(fit.tau, fit.tauError), 0.04, Qt::black);
+    canvas.drawText(0.35, 0.8, lifetimeText(fit.tau, fit.tauError, words), 0.04, Qt::black);
 }
 
 void drawTrend(vexel::Canvas& canvas, const analysis::TrendPlot& plot, unsigned pad) {
@@ -132,7 +133,7 @@ void drawTrend(vexel::Canvas& canvas, const analysis::TrendPlot& plot, unsigned 
         y.push_back(p.y);
         yErrors.push_back(p.yError);
     }
-    canvas.drawGraph(QString("Trend%1").arg(plot.id), x, y, yErrors, markers(Qt::black, 20));
+    canvas.drawGraph(QString("Trend%1").arg(plot.id), x, y, yErrors, markers(Qt::black, 24));
     canvas.setXRange(plot.trend->axisMin, plot.trend->axisMax);
     canvas.setYRange(analysis::kTrendYMin, analysis::kTrendYMax);
     canvas.setAxisTitles(QString::fromStdString(plot.trend->title), analysis::kTrendYTitle);

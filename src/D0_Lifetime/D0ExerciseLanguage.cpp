@@ -43,6 +43,12 @@ const vexel::Language& TVSDReader::language() const {
     return vexel::Languages::installed().byNumber(lang1);
 }
 
+D0ExerciseDrawing::PlotWords TVSDReader::plotWords() const {
+    const D0ExerciseMessages& m = messages_;
+    return {m.plotTotal,    m.plotBackground,   m.plotSignal,  m.plotMean,
+            m.plotLifetime, m.legendBackground, m.legendSignal};
+}
+
 void TVSDReader::EN() {
     useLanguage(1);
 }

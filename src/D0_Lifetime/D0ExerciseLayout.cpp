@@ -72,6 +72,7 @@ void TVSDReader::addCutSliders(QVBoxLayout* panel) {
     fD0TAUCut = makeSlider(messages_.tauSlider, 5, 70, float(fTAURangeMin), float(fTAURangeMax), 2);
     fD0IPCut = makeSlider(messages_.ipSlider, 5, 70, float(fIPRangeMin), float(fIPRangeMax), 1);
     for (vexel::RangeSlider* slider : {fD0PTCut.data(), fD0TAUCut.data(), fD0IPCut.data()}) {
+        slider->setDecimalSign(language().decimalSign());
         ranges->addWidget(slider);
         ranges->addSpacing(10);
     }
@@ -96,7 +97,9 @@ void TVSDReader::addSubtractionTools(QVBoxLayout* panel, QWidget* owner) {
     fFitRangePoly = makeSlider(messages_.bkgSlider, 6, 60, mass.min, mass.max, 1);
     fFitRangePoly->setParent(owner);
     fFitRangePoly->hide();
+    fFitRangePoly->setDecimalSign(language().decimalSign());
     fFitRangeGaus = makeSlider(messages_.sigSlider, 6, 60, mass.min, mass.max, 1);
+    fFitRangeGaus->setDecimalSign(language().decimalSign());
     subtraction->addWidget(fFitRangeGaus);
     subtraction->addSpacing(10);
     auto* plotDistributions = textButton(plt_distr);
@@ -120,8 +123,10 @@ void TVSDReader::addLifetimeFitTools(QVBoxLayout* panel) {
         label->setContentsMargins(1, 1, 1, 1);
         labelsLayout->addWidget(label);
     }
-    fFitResult = new QLineEdit("0.0000");
-    fFitErr = new QLineEdit("0.0000");
+    fFitResult = new QLineEdit;
+    fFitErr = new QLineEdit;
+    setFieldValue(fFitResult, 0);
+    setFieldValue(fFitErr, 0);
     for (QLineEdit* field : {fFitResult.data(), fFitErr.data()}) {
         field->setValidator(vexel::typedNumberValidator(field));
         field->setAlignment(Qt::AlignRight);

@@ -9,6 +9,7 @@ D0ExerciseMessages D0ExerciseMessages::forLanguage(int number) {
 D0ExerciseMessages D0ExerciseMessages::forLanguage(const vexel::Language& l) {
     D0ExerciseMessages m;
     m.close = l.translated("D0Exercise", "Close");
+    m.dismiss = l.translated("D0Exercise", "Dismiss");
     m.errorTitle = l.translated("D0Exercise", "Error");
     //: Shown in a message window 350 pixels wide.
     m.emptySignalRange = l.translated(
@@ -72,5 +73,18 @@ D0ExerciseMessages D0ExerciseMessages::forLanguage(const vexel::Language& l) {
     m.fitResult = l.translated("D0Exercise", "Fit Result");
     m.fitError = l.translated("D0Exercise", "Fit Error");
     m.trendMaxIP = l.translated("D0Exercise", "Trend vs. max IP");
+    //: Under the mass fit: the number of candidates in the fit range.
+    m.plotTotal = l.translated("D0Exercise", "Total: %1");
+    //: Under the mass fit: the background candidates under the peak.
+    m.plotBackground = l.translated("D0Exercise", "Background: %1");
+    m.plotSignal = l.translated("D0Exercise", "Signal: %1");
+    //: Under the mass fit: the fitted mean with its error.
+    m.plotMean = l.translated("D0Exercise", "Mean: %1");
+    //: Over the lifetime fit: the fitted lifetime with its error. ^{0} raises the 0.
+    m.plotLifetime = l.translated("D0Exercise", "D^{0} lifetime %1 (ps)");
+    //: Legend of the distributions.
+    m.legendBackground = l.translated("D0Exercise", "Background");
+    //: Legend of the distributions.
+    m.legendSignal = l.translated("D0Exercise", "Signal");
     return m;
 }

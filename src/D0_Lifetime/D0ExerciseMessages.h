@@ -8,6 +8,7 @@
 // D0ExerciseTexts) in one language.
 struct D0ExerciseMessages {
     QString close;      // button of the message windows
+    QString dismiss;    // button of the message boxes of saving the canvas
     QString errorTitle; // title of the launcher's message when the exercise cannot start
     QString emptySignalRange, emptyDecayTimeRange, noSidebandBackground;
     QString nothingToFit, fitFailed, approximateErrors;
@@ -23,6 +24,9 @@ struct D0ExerciseMessages {
     QString massTab, trendTab, fitTab; // titles of the canvas tabs
     QString ptSlider, tauSlider, ipSlider, bkgSlider, sigSlider;
     QString fitResult, fitError, trendMaxIP;
+    // Words on the plots; %1 is the number.
+    QString plotTotal, plotBackground, plotSignal, plotMean, plotLifetime;
+    QString legendBackground, legendSignal;
 
     static D0ExerciseMessages forLanguage(const vexel::Language& language);
     // By the number at the windows' boundary, among the installed languages.

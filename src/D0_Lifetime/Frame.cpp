@@ -120,10 +120,12 @@ void Frame::Validate(int h) {
     case EventExercise::DataSet::Unreadable:
         vexel::showMessage(notices_.errorTitle,
                            notices_.dataSetUnreadable.arg(exercise_.combination())
-                               .arg(QString::fromLocal8Bit(exercise_.problem().c_str())));
+                               .arg(QString::fromLocal8Bit(exercise_.problem().c_str())),
+                           notices_.dismiss);
         break;
     case EventExercise::DataSet::NoEvents:
-        vexel::showMessage(notices_.errorTitle, notices_.noEvents.arg(exercise_.combination()));
+        vexel::showMessage(notices_.errorTitle, notices_.noEvents.arg(exercise_.combination()),
+                           notices_.dismiss);
         break;
     }
     readTracks();
@@ -134,7 +136,8 @@ void Frame::readTracks() {
     if (!exercise_.readEvent())
         vexel::showMessage(notices_.errorTitle,
                            notices_.eventUnreadable.arg(exercise_.currentEvent() + 1)
-                               .arg(QString::fromLocal8Bit(exercise_.problem().c_str())));
+                               .arg(QString::fromLocal8Bit(exercise_.problem().c_str())),
+                           notices_.dismiss);
     const std::vector<VxLumoTrack>& records = exercise_.records();
     for (const VxLumoTrack& record : records) {
         const std::string& name = particleName(record);
@@ -153,7 +156,7 @@ void Frame::Next() {
         fLabel1351->setText(QString::number(exercise_.currentEvent() + 1));
         break;
     case EventExercise::Move::LastEventShown:
-        vexel::showMessage(h3_a, h3_b);
+        vexel::showMessage(h3_a, h3_b, notices_.dismiss);
         break;
     default:
         break;
@@ -202,7 +205,8 @@ void Frame::ShowGeometry() {
                           << " more are not drawn" << std::endl;
         } catch (const vexel::geometry::GeometryError& e) {
             vexel::showMessage(notices_.errorTitle,
-                               notices_.geometryUnreadable.arg(QString::fromLocal8Bit(e.what())));
+                               notices_.geometryUnreadable.arg(QString::fromLocal8Bit(e.what())),
+                               notices_.dismiss);
             return;
         }
         const int volume = display_->findVolume(hiddenVolume);
@@ -273,7 +277,7 @@ void Frame::TransparencySwitch() {
 
 void Frame::Zoom() {
     if (zoomBool == 1) {
-        vexel::showMessage(notices_.hintTitle, h2);
+        vexel::showMessage(notices_.hintTitle, h2, notices_.dismiss);
         zoomBool = 0;
     }
     display_->resetCameras();
@@ -351,10 +355,10 @@ void Frame::SaveParticle() {
     const EventExercise::Choice choice = exercise_.saveParticle();
     switch (choice.slot) {
     case SlotChoice::TooMany:
-        vexel::showMessage(notices_.errorTitle, e1);
+        vexel::showMessage(notices_.errorTitle, e1, notices_.dismiss);
         break;
     case SlotChoice::AlreadyChosen:
-        vexel::showMessage(notices_.errorTitle, e2);
+        vexel::showMessage(notices_.errorTitle, e2, notices_.dismiss);
         break;
     case SlotChoice::FirstSlot:
     case SlotChoice::SecondSlot:
@@ -397,10 +401,10 @@ void Frame::Continue() {
         fTextButton1442->setEnabled(true);
         break;
     case EventExercise::Added::AlreadyAdded:
-        vexel::showMessage(notices_.errorTitle, e4);
+        vexel::showMessage(notices_.errorTitle, e4, notices_.dismiss);
         break;
     case EventExercise::Added::OutOfRange:
-        vexel::showMessage(notices_.errorTitle, e3);
+        vexel::showMessage(notices_.errorTitle, e3, notices_.dismiss);
         break;
     case EventExercise::Added::NoEvent:
         break;
@@ -420,11 +424,14 @@ void Frame::Draw() {
 void Frame::drawMassHistogram() {
     const analysis::Hist1D& a = exercise_.histogram();
     fHistCanvas->cd(1);
-    fHistCanvas->drawHistogram(a);
-    // The title above the frame and the number of entries in its corner.
-    fHistCanvas->drawText(0.12, 0.95, QString::fromStdString(a.title()), 0.04);
-    fHistCanvas->drawText(0.74, 0.88, QString("%1  %2").arg(notices_.entries).arg(a.entries()),
-                          0.035);
+    // The title above the frame and the statistics box in its corner.
+    vexel::DrawStyle style;
+    style.statistics = true;
+    style.entriesLabel = notices_.statisticsEntries;
+    style.meanLabel = notices_.statisticsMean;
+    style.rmsLabel = notices_.statisticsRms;
+    fHistCanvas->drawHistogram(a, style);
+    fHistCanvas->drawText(0.12, 0.95, notices_.histogramTitle, 0.04);
     fHistCanvas->update();
 }
 
@@ -433,17 +440,18 @@ void Frame::SaveHist() {
         QFile::encodeName(StudentFilesFolder::forSaving(pathSave, lang1)).toStdString();
     switch (exercise_.saveHistogram(outputDirectory)) {
     case EventExercise::Saved::Saved:
-        vexel::showMessage(notices_.infoTitle, h1);
+        vexel::showMessage(notices_.infoTitle, h1, notices_.dismiss);
         break;
     case EventExercise::Saved::NameTooLong:
         vexel::showMessage(
             notices_.errorTitle,
             notices_.nameTooLong.arg(exercise_.histogramPath(outputDirectory).size() -
-                                     outputDirectory.size()));
+                                     outputDirectory.size()),
+            notices_.dismiss);
         break;
     case EventExercise::Saved::Failed:
         std::cerr << "Cannot save the histogram: " << exercise_.problem() << std::endl;
-        vexel::showMessage(notices_.errorTitle, notices_.accessDenied);
+        vexel::showMessage(notices_.errorTitle, notices_.accessDenied, notices_.dismiss);
         break;
     }
 }
@@ -545,7 +553,8 @@ void Frame::Help() {
     const QString path = helpPicturePath(lang1);
     const QPixmap pixmap = vexel::loadSharpPicture(path);
     if (pixmap.isNull()) {
-        vexel::showMessage(notices_.errorTitle, notices_.helpPictureMissing.arg(path));
+        vexel::showMessage(notices_.errorTitle, notices_.helpPictureMissing.arg(path),
+                           notices_.dismiss);
         return;
     }
     const HelpPictureSize size = helpPictureSize(mainFrameHeight);

@@ -66,7 +66,6 @@ FrameMessageTexts frameMessageTexts(const vexel::Language& l) {
 FrameNoticeTexts frameNoticeTexts(const vexel::Language& l) {
     FrameNoticeTexts t;
     t.windowTitle = l.translated("EventDisplay", "Vexel Lumora : event display");
-    t.entries = l.translated("EventDisplay", "Entries");
     t.dataSetUnreadable =
         l.translated("EventDisplay", "The particle tracks of data set %1 cannot be read (%2). "
                                      "The detector is shown without tracks.");
@@ -83,6 +82,8 @@ FrameNoticeTexts frameNoticeTexts(const vexel::Language& l) {
     t.yes = l.translated("EventDisplay", "Yes");
     t.no = l.translated("EventDisplay", "No");
     t.errorTitle = l.translated("EventDisplay", "Error");
+    //: The one button of the event display's message boxes.
+    t.dismiss = l.translated("EventDisplay", "Dismiss");
     t.infoTitle = l.translated("EventDisplay", "Info");
     t.hintTitle = l.translated("EventDisplay", "Hint");
     t.questionTitle = l.translated("EventDisplay", "Vexel Lumora");
@@ -99,6 +100,11 @@ FrameNoticeTexts frameNoticeTexts(const vexel::Language& l) {
     t.energyUnit = l.translated("EventDisplay", "MeV");
     //: 48 pixels wide.
     t.momentumUnit = l.translated("EventDisplay", "MeV/c");
+    //: Rows of the statistics box of the histogram: number of entries, mean, root mean square.
+    t.statisticsEntries = l.translated("EventDisplay", "Entries");
+    t.statisticsMean = l.translated("EventDisplay", "Mean");
+    t.statisticsRms = l.translated("EventDisplay", "RMS");
+    t.histogramTitle = l.translated("EventDisplay", "My histogram", "title over the histogram");
     return t;
 }
 

@@ -19,7 +19,6 @@ struct FrameMessageTexts {
 // The window's own notices and the texts around them.
 struct FrameNoticeTexts {
     QString windowTitle;
-    QString entries;            // beside the number of entries on the histogram
     QString dataSetUnreadable;  // %1 data set, %2 reason
     QString noEvents;           // %1 data set
     QString eventUnreadable;    // %1 event, %2 reason
@@ -27,9 +26,11 @@ struct FrameNoticeTexts {
     QString helpPictureMissing; // %1 file
     QString nameTooLong;        // %1 bytes of the file name
     QString unsavedHistogram, yes, no;
-    QString errorTitle, infoTitle, hintTitle, questionTitle, accessDenied;
+    QString errorTitle, infoTitle, hintTitle, questionTitle, accessDenied, dismiss;
     QString eventControl, viewer, histogramTab, helpTab, particlePrefix;
     QString massUnit, energyUnit, momentumUnit;
+    QString statisticsEntries, statisticsMean, statisticsRms; // rows of the histogram's box
+    QString histogramTitle; // drawn over the histogram; its file keeps "My histogram"
 };
 
 FrameWidgetTexts frameWidgetTexts(const vexel::Language& language);

@@ -26,7 +26,11 @@ LauncherTexts LauncherTexts::forLanguage(const vexel::Language& language) {
         "Launcher", "The folder %1 does not exist. Please create it or choose another one.");
     t.folderNotWritable = language.translated(
         "Launcher", "The folder %1 cannot be written to. Please choose another one.");
+    t.folderCreated = language.translated(
+        "Launcher", "The folder %1 has been created. Your files will be saved there.");
     t.errorTitle = language.translated("Launcher", "Error");
+    //: The one button of the launcher's message boxes.
+    t.dismiss = language.translated("Launcher", "Dismiss");
     t.aboutTitle = language.translated("Launcher", "About", "title of the About box");
     t.infoTitle = language.translated("Launcher", "Info");
     t.windowTitle = language.translated("Launcher", "Vexel Lumora");

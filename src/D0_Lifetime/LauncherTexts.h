@@ -12,10 +12,11 @@ struct LauncherTexts {
     QString aboutText;
     QString folderMissing;     // %1: the folder
     QString folderNotWritable; // %1: the folder
-    QString errorTitle, aboutTitle, infoTitle, windowTitle;
+    QString errorTitle, aboutTitle, infoTitle, windowTitle, dismiss;
     QString iconsMissing, geometryMissing, tracksMissing, fieldsEmpty, pathInvalid;
     QString number, combination; // combination: %1 its number
     QString eventDisplay, d0Exercise, groupI, groupII, outputTitle, ok, exitTitle;
+    QString folderCreated; // %1: the folder
 
     static LauncherTexts forLanguage(const vexel::Language& language);
     // By the number at the windows' boundary, among the installed languages.

@@ -66,7 +66,8 @@ QString forSaving(const QString& chosen, int lang) {
     if (!told.exchange(true)) {
         const vexel::Language& language = vexel::Languages::installed().byNumber(lang);
         vexel::showMessage(language.translated("StudentFiles", "Info"),
-                           savedInMessage(language, folder));
+                           savedInMessage(language, folder),
+                           language.translated("StudentFiles", "Dismiss"));
     }
     return folder;
 }

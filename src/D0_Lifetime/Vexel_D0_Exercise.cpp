@@ -92,7 +92,7 @@ double TVSDReader::fieldValue(const QLineEdit* field) {
 
 void TVSDReader::setFieldValue(QLineEdit* field, double value) {
     if (field)
-        field->setText(QString::number(value, 'f', 4));
+        field->setText(QString::number(value, 'f', 4).replace('.', language().decimalSign()));
 }
 
 double TVSDReader::Background_Integral(double xmin, double xmax) {
@@ -166,7 +166,8 @@ void TVSDReader::FitInvariantMass() {
     // The pad shows the histogram with this fit only (also when the tab had been closed).
     VarPad();
     D0ExerciseDrawing::drawMassHistogram(*fPad, *fAnalysis->histograms().mass);
-    D0ExerciseDrawing::drawMassFit(*fPad, fAnalysis->massFitter(), *fAnalysis->lastMassFit());
+    D0ExerciseDrawing::drawMassFit(*fPad, fAnalysis->massFitter(), *fAnalysis->lastMassFit(),
+                                   plotWords());
     fPad->update();
     showStatus(status); // a warning, if any, over the drawn fit
 }
@@ -178,7 +179,7 @@ void TVSDReader::PlotVarDists() {
         showStatus(status);
         return;
     }
-    D0ExerciseDrawing::drawDistributions(*fPad, fAnalysis->histograms());
+    D0ExerciseDrawing::drawDistributions(*fPad, fAnalysis->histograms(), plotWords());
     fPad->update();
 }
 
@@ -191,7 +192,7 @@ void TVSDReader::FitDecayTime() {
     FitPad();
     const auto& fit = *fAnalysis->lastLifetimeFit();
     D0ExerciseDrawing::drawLifetimeFit(*fFitPad, *fAnalysis->histograms().decayTimeSignalForFit,
-                                       fit);
+                                       fit, plotWords());
     setFieldValue(fFitResult, fit.tau);
     setFieldValue(fFitErr, fit.tauError);
     fFitPad->update();
@@ -277,13 +278,16 @@ void TVSDReader::SaveCanvas() {
     switch (plan.outcome) {
     case Outcome::NameTooLong:
         vexel::showMessage(title(language()),
-                           nameTooLong(language(), plan.nameBytes, plan.maxNameBytes));
+                           nameTooLong(language(), plan.nameBytes, plan.maxNameBytes),
+                           messages_.dismiss);
         return;
     case Outcome::FolderMissing:
-        vexel::showMessage(title(language()), directoryMissing(language(), folder));
+        vexel::showMessage(title(language()), directoryMissing(language(), folder),
+                           messages_.dismiss);
         return;
     case Outcome::FolderNotWritable:
-        vexel::showMessage(title(language()), directoryNotWritable(language(), folder));
+        vexel::showMessage(title(language()), directoryNotWritable(language(), folder),
+                           messages_.dismiss);
         return;
     case Outcome::Save:
         break;
@@ -298,7 +302,8 @@ void TVSDReader::SaveCanvas() {
             notSaved.append(file + ": " + error);
     }
     if (!notSaved.isEmpty())
-        vexel::showMessage(title(language()), report(language(), saved, notSaved));
+        vexel::showMessage(title(language()), report(language(), saved, notSaved),
+                           messages_.dismiss);
 }
 
 std::string candidateFilePath() {

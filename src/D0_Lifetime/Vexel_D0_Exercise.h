@@ -1,5 +1,6 @@
 #pragma once
 
+#include "D0ExerciseDrawing.h"
 #include "D0ExerciseMessages.h"
 #include "D0ExerciseTexts.h"
 #include "D0ExerciseTrendPads.h"
@@ -116,6 +117,7 @@ protected:
 private:
     void setTexts(const D0ExerciseTexts& texts);
     const vexel::Language& language() const;
+    D0ExerciseDrawing::PlotWords plotWords() const;
     void showPlotMessage(const QString& text, int height);
     void showStatus(const analysis::AnalysisStatus& status);
     // Writes every saved result and the last mass fit; tells the student when it fails.

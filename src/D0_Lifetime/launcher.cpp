@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -89,17 +90,17 @@ void launcher::initialCheck() {
     // A language file that cannot be used: that language is in English, the rest works on.
     const QStringList problems = vexel::Languages::installed().problems();
     if (!problems.isEmpty())
-        vexel::showMessage(texts.errorTitle, problems.join("\n"));
+        vexel::showMessage(texts.errorTitle, problems.join("\n"), texts.dismiss);
     if (QPixmap(dataFile(DataFiles::picture("l2.png"))).isNull()) {
-        vexel::showMessage(texts.errorTitle, texts.iconsMissing);
+        vexel::showMessage(texts.errorTitle, texts.iconsMissing, texts.dismiss);
         start = 1;
     }
     if (!QFileInfo(dataFile(DataFiles::detector())).isFile()) {
-        vexel::showMessage(texts.errorTitle, texts.geometryMissing);
+        vexel::showMessage(texts.errorTitle, texts.geometryMissing, texts.dismiss);
         start = 1;
     }
     if (!QFileInfo(dataFile(DataFiles::eventFile(1))).isFile()) {
-        vexel::showMessage(texts.errorTitle, texts.tracksMissing);
+        vexel::showMessage(texts.errorTitle, texts.tracksMissing, texts.dismiss);
         start = 1;
     }
 }
@@ -179,6 +180,9 @@ void launcher::gui() {
     okButton_ = textButton(texts.ok, outputGroup_, 216, 24, 56, 24);
     fTextEntry1141 = new QLineEdit(outputGroup_);
     fTextEntry1141->setMaxLength(4096);
+    QFont entryFont("Helvetica");
+    entryFont.setPixelSize(12);
+    fTextEntry1141->setFont(entryFont);
     fTextEntry1141->setGeometry(16, 25, 192, 22);
 
     fGroupFrame781 = group(texts.exitTitle, inner, 8, 480 + shift, 288, 70);
@@ -296,7 +300,7 @@ void launcher::save() {
     const QString grade = fTextEntry754->text();
     if (!StudentDetails::complete(name, surname, grade, selected)) {
         const LauncherTexts texts = LauncherTexts::forLanguage(language());
-        vexel::showMessage(texts.errorTitle, texts.fieldsEmpty);
+        vexel::showMessage(texts.errorTitle, texts.fieldsEmpty, texts.dismiss);
         return;
     }
     user = StudentDetails::identity(name, surname, grade);
@@ -318,7 +322,8 @@ void launcher::start2() {
         std::cerr << missing.what() << std::endl;
         // The file and why it cannot be used, in the student's language.
         vexel::showMessage(D0ExerciseMessages::forLanguage(language()).errorTitle,
-                           missing.studentMessage(language()));
+                           missing.studentMessage(language()),
+                           LauncherTexts::forLanguage(language()).dismiss);
         // The student may put the file in place and try again.
         fPictureButton785->setEnabled(true);
     }
@@ -330,23 +335,31 @@ void launcher::setOutputDir() {
     const LauncherTexts texts = LauncherTexts::forLanguage(language());
     switch (check.outcome) {
     case StudentDetails::OutputDirectoryCheck::TooShort:
-        vexel::showMessage(texts.errorTitle, texts.pathInvalid);
+        vexel::showMessage(texts.errorTitle, texts.pathInvalid, texts.dismiss);
         return;
     case StudentDetails::OutputDirectoryCheck::Missing:
-        vexel::showMessage(texts.errorTitle, texts.folderMissing.arg(check.directory));
+        vexel::showMessage(texts.errorTitle, texts.folderMissing.arg(check.directory),
+                           texts.dismiss);
         return;
     case StudentDetails::OutputDirectoryCheck::NotWritable:
-        vexel::showMessage(texts.errorTitle, texts.folderNotWritable.arg(check.directory));
+        vexel::showMessage(texts.errorTitle, texts.folderNotWritable.arg(check.directory),
+                           texts.dismiss);
         return;
     case StudentDetails::OutputDirectoryCheck::Accepted:
         pathSave1 = check.directory;
+        return;
+    case StudentDetails::OutputDirectoryCheck::Created:
+        pathSave1 = check.directory;
+        vexel::showMessage(texts.infoTitle,
+                           texts.folderCreated.arg(QDir(check.directory).absolutePath() + '/'),
+                           texts.dismiss);
         return;
     }
 }
 
 void launcher::about() {
     const LauncherTexts texts = LauncherTexts::forLanguage(language());
-    vexel::showMessage(texts.aboutTitle, texts.aboutText);
+    vexel::showMessage(texts.aboutTitle, texts.aboutText, texts.dismiss);
 }
 
 void launcher::Exit() {

@@ -17,23 +17,24 @@ QuestionSink& currentQuestionSink() {
 }
 } // namespace
 
-std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text) {
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text,
+                                            const QString& dismiss) {
     auto box = std::make_unique<QMessageBox>();
     box->setWindowTitle(title);
     box->setText(text);
     box->setIcon(QMessageBox::NoIcon);
     box->setTextFormat(Qt::PlainText);
     box->setStyleSheet("QLabel{qproperty-alignment: AlignCenter;}");
-    box->addButton(QStringLiteral("Dismiss"), QMessageBox::AcceptRole);
+    box->addButton(dismiss, QMessageBox::AcceptRole);
     return box;
 }
 
-void showMessage(const QString& title, const QString& text) {
+void showMessage(const QString& title, const QString& text, const QString& dismiss) {
     if (currentSink()) {
         currentSink()(title, text);
         return;
     }
-    makeMessageBox(title, text)->exec();
+    makeMessageBox(title, text, dismiss)->exec();
 }
 
 MessageSink setMessageSink(MessageSink sink) {

@@ -9,14 +9,16 @@ class QMessageBox;
 namespace vexel {
 
 // Every message box of the program goes through showMessage: a modal box with the
-// given title and text and a single "Dismiss" button. Tests replace the box with
-// a sink so that nothing waits on a modal dialog.
+// given title and text and a single button, "Dismiss" in the window's language. Tests replace the
+// box with a sink so that nothing waits on a modal dialog.
 using MessageSink = std::function<void(const QString& title, const QString& text)>;
 
-void showMessage(const QString& title, const QString& text);
+void showMessage(const QString& title, const QString& text,
+                 const QString& dismiss = QStringLiteral("Dismiss"));
 
 // The box showMessage shows, made but not shown.
-std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text);
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text,
+                                            const QString& dismiss = QStringLiteral("Dismiss"));
 
 // Installs a sink (an empty function restores the real box); returns the previous one.
 MessageSink setMessageSink(MessageSink sink);

@@ -86,6 +86,11 @@ void RangeSlider::setDecimals(int decimals) {
     showValues();
 }
 
+void RangeSlider::setDecimalSign(QChar sign) {
+    decimalSign_ = sign;
+    showValues();
+}
+
 float RangeSlider::shown(float v) const {
     return QString::number(double(v), 'f', decimals_).toFloat();
 }
@@ -111,8 +116,8 @@ float RangeSlider::GetMax() const {
 }
 
 void RangeSlider::showValues() {
-    minField_->setText(QString::number(double(min_), 'f', decimals_));
-    maxField_->setText(QString::number(double(max_), 'f', decimals_));
+    minField_->setText(QString::number(double(min_), 'f', decimals_).replace('.', decimalSign_));
+    maxField_->setText(QString::number(double(max_), 'f', decimals_).replace('.', decimalSign_));
     const double span = double(limitMax_) - double(limitMin_);
     if (span > 0)
         bar_->setPositions((min_ - limitMin_) / span, (max_ - limitMin_) / span);

@@ -10,9 +10,9 @@ class QValidator;
 
 namespace vexel {
 
-// A number as a student types it into a number field: the fields show a decimal point
-// whatever the desktop's language, and a decimal comma is taken as well. False (value
-// unchanged) when the text is not a number.
+// A number as a student types it into a number field: the fields show the decimal sign of the
+// program's language whatever the desktop's language, and a decimal point or comma is taken. False
+// (value unchanged) when the text is not a number.
 bool parseTypedNumber(const QString& text, double& value);
 // A validator that lets through what parseTypedNumber may read, while it is being typed.
 QValidator* typedNumberValidator(QObject* parent);
@@ -29,6 +29,8 @@ public:
     void setLimits(float min, float max);
     void setDecimals(int decimals);
     int decimals() const { return decimals_; }
+    // The sign the fields show numbers with, '.' or ','.
+    void setDecimalSign(QChar sign);
     float limitMin() const { return limitMin_; }
     float limitMax() const { return limitMax_; }
     // Sets both values (clamped to the limits, min not above max); valueSet() only when emit.
@@ -61,6 +63,7 @@ private:
     float limitMin_ = 0.0f, limitMax_ = 1.0f;
     float min_ = 0.0f, max_ = 1.0f;
     int decimals_ = 1;
+    QChar decimalSign_ = '.';
 };
 
 } // namespace vexel

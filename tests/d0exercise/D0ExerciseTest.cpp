@@ -275,8 +275,9 @@ TEST_F(D0ExerciseTest, TheWholeStudentPath) {
     EXPECT_GT(TVSDReader::fieldValue(r.fFitErr), 0.0);
     ASSERT_EQ(r.fFitPad->padTexts(1).size(), 1);
     EXPECT_EQ(r.fFitPad->padTexts(1)[0],
-              D0ExerciseDrawing::lifetimeText(r.fAnalysis->lastLifetimeFit()->tau,
-                                              r.fAnalysis->lastLifetimeFit()->tauError));
+              D0ExerciseDrawing::lifetimeText(
+                  r.fAnalysis->lastLifetimeFit()->tau, r.fAnalysis->lastLifetimeFit()->tauError,
+                  {"", "", "", "", D0ExerciseMessages::forLanguage(1).plotLifetime, "", ""}));
     screenshot("d0_step4_lifetime");
 
     // Two saves with the upper IP edge moved, then the trend.

@@ -25,7 +25,10 @@ std::map<QString, QString> shownTexts(const vexel::Language& l) {
              {"aboutText", lt.aboutText},
              {"folderMissing", lt.folderMissing},
              {"folderNotWritable", lt.folderNotWritable},
+             {"folderCreated", lt.folderCreated},
              {"errorTitle", lt.errorTitle},
+             {"dismiss", lt.dismiss},
+             {"savedInDismiss", l.translated("StudentFiles", "Dismiss")},
              {"aboutTitle", lt.aboutTitle},
              {"windowTitle", lt.windowTitle},
              {"iconsMissing", lt.iconsMissing},
@@ -79,7 +82,6 @@ std::map<QString, QString> shownTexts(const vexel::Language& l) {
              {"h3_a", fm.h3_a},
              {"h3_b", fm.h3_b},
              {"windowTitle", fn.windowTitle},
-             {"entries", fn.entries},
              {"dataSetUnreadable", fn.dataSetUnreadable},
              {"noEvents", fn.noEvents},
              {"eventUnreadable", fn.eventUnreadable},
@@ -90,6 +92,7 @@ std::map<QString, QString> shownTexts(const vexel::Language& l) {
              {"yes", fn.yes},
              {"no", fn.no},
              {"errorTitle", fn.errorTitle},
+             {"dismiss", fn.dismiss},
              {"infoTitle", fn.infoTitle},
              {"hintTitle", fn.hintTitle},
              {"accessDenied", fn.accessDenied},
@@ -101,7 +104,11 @@ std::map<QString, QString> shownTexts(const vexel::Language& l) {
              {"questionTitle", fn.questionTitle},
              {"massUnit", fn.massUnit},
              {"energyUnit", fn.energyUnit},
-             {"momentumUnit", fn.momentumUnit}})
+             {"momentumUnit", fn.momentumUnit},
+             {"statisticsEntries", fn.statisticsEntries},
+             {"statisticsMean", fn.statisticsMean},
+             {"statisticsRms", fn.statisticsRms},
+             {"histogramTitle", fn.histogramTitle}})
         t[QString("frame.") + key] = text;
 
     const D0ExerciseTexts d = D0ExerciseTexts::forLanguage(l);
@@ -150,6 +157,7 @@ std::map<QString, QString> shownTexts(const vexel::Language& l) {
              {"fitError", m.fitError},
              {"trendMaxIP", m.trendMaxIP},
              {"close", m.close},
+             {"dismiss", m.dismiss},
              {"errorTitle", m.errorTitle},
              {"emptySignalRange", m.emptySignalRange},
              {"emptyDecayTimeRange", m.emptyDecayTimeRange},
@@ -168,6 +176,13 @@ std::map<QString, QString> shownTexts(const vexel::Language& l) {
              {"candidateTreeNotATree", m.candidateTreeNotATree},
              {"missingBranch", m.missingBranch},
              {"badBranch", m.badBranch},
+             {"plotTotal", m.plotTotal},
+             {"plotBackground", m.plotBackground},
+             {"plotSignal", m.plotSignal},
+             {"plotMean", m.plotMean},
+             {"plotLifetime", m.plotLifetime},
+             {"legendBackground", m.legendBackground},
+             {"legendSignal", m.legendSignal},
              {"missingDataFile",
               MissingDataFile("share/x.root", MissingDataFile::Problem::MissingBranch, "D0_MM")
                   .studentMessage(l)}})
@@ -191,6 +206,7 @@ std::map<QString, QString> shownTexts(const vexel::Language& l) {
              {"exportPlots", c.exportPlots},
              {"exportTable", c.exportTable},
              {"exportFailed", c.exportFailed},
+             {"dismiss", c.dismiss},
              {"exported", c.exported},
              {"studentsTab", c.studentsTab},
              {"unusedTab", c.unusedTab},

@@ -42,6 +42,14 @@ TEST(RangeSlider, HoldsSinglePrecisionValuesReadBackAsShown) {
     QMetaObject::invokeMethod(slider.maxField(), "editingFinished");
     EXPECT_EQ(slider.GetMax(), 7.5f);
     EXPECT_EQ(slider.maxField()->text(), "7.50");
+
+    // In a language with the decimal comma the fields show it and read it back.
+    slider.setDecimalSign(',');
+    EXPECT_EQ(slider.maxField()->text(), "7,50");
+    slider.minField()->setText("2,25");
+    QMetaObject::invokeMethod(slider.minField(), "editingFinished");
+    EXPECT_EQ(slider.GetMin(), 2.25f);
+    EXPECT_EQ(slider.minField()->text(), "2,25");
 }
 
 TEST(RangeSlider, DraggingAHandleMovesTheNearerEdge) {
