@@ -111,7 +111,8 @@ FrameNoticeTexts frameNoticeTexts(const vexel::Language& l) {
 QString helpPicturePath(int number) {
     if (const auto own = DataFiles::find(DataFiles::helpPicture(number)))
         return QString::fromStdString(*own);
-    if (const auto english = DataFiles::find(DataFiles::helpPicture(1)))
+    // A language added to an installed program has no picture of its own.
+    if (const auto english = DataFiles::find(DataFiles::helpPicture(1)); english && number > 5)
         return QString::fromStdString(*english);
     return QString::fromStdString(DataFiles::locate(DataFiles::helpPicture(number)));
 }

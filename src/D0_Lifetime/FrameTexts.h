@@ -41,8 +41,8 @@ FrameWidgetTexts frameWidgetTexts(int number);
 FrameMessageTexts frameMessageTexts(int number);
 FrameNoticeTexts frameNoticeTexts(int number);
 
-// The help picture of a language, "Icons/help<number>.png"; the English one when the
-// language has none.
+// The help picture of a language, "Icons/help<number>.png"; for a language beyond the five
+// without one, the English one.
 QString helpPicturePath(int number);
 
 struct HelpPictureSize {

@@ -41,6 +41,10 @@ bad=$(echo "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/ .*//' |
 dpkg-deb -c "$data" | grep -q '/usr/bin/' && fail "the data package holds programs"
 dpkg-deb -c "$program" | grep -q '/usr/share/VexelLumora/' && fail "the program package holds data"
 dpkg-deb -c "$data" | grep -q 'share/VexelLumora/LumoraData_2012.root' || fail "no candidate file"
+for code in fr de it ro es; do
+  dpkg-deb -c "$data" | grep -q "share/VexelLumora/translations/vexel_$code.qm" ||
+    fail "no compiled catalogue vexel_$code.qm"
+done
 
 root="$out/root"
 dpkg-deb -x "$program" "$root"
