@@ -609,6 +609,45 @@ visita las páginas de Vexel:
     </message>
 </context>
 <context>
+    <name>D0Plots</name>
+    <message>
+        <source>D^{0} Invariant Mass (MeV/c^{2})</source>
+        <translation>Masa invariante del D^{0} (MeV/c^{2})</translation>
+    </message>
+    <message>
+        <source>D^{0} Candidates/(0.5 MeV)</source>
+        <translation>Candidatos a D^{0} / (0,5 MeV)</translation>
+    </message>
+    <message>
+        <source>D^{0} Candidate Fraction</source>
+        <translation>Fracción de candidatos a D^{0}</translation>
+    </message>
+    <message>
+        <source>D^{0} P_{T} (GeV/c^{2})</source>
+        <translation>P_{T} del D^{0} (GeV/c^{2})</translation>
+    </message>
+    <message>
+        <source>D^{0} decay time (ps)</source>
+        <translation>Tiempo de desintegración del D^{0} (ps)</translation>
+    </message>
+    <message>
+        <source>log_{10}(D^{0} IP)</source>
+        <translation>log_{10}(IP del D^{0})</translation>
+    </message>
+    <message>
+        <source>Fitted D^{0} lifetime (ps)</source>
+        <translation>Tiempo de vida ajustado del D^{0} (ps)</translation>
+    </message>
+    <message>
+        <source>D^{0} PT (GeV)</source>
+        <translation>PT del D^{0} (GeV)</translation>
+    </message>
+    <message>
+        <source>log_{10}( D^{0} IP [mm] )</source>
+        <translation>log_{10}( IP del D^{0} [mm] )</translation>
+    </message>
+</context>
+<context>
     <name>EventDisplay</name>
     <message>
         <source>Help</source>

@@ -576,6 +576,45 @@ please visit the Vexel pages at:
     </message>
 </context>
 <context>
+    <name>D0Plots</name>
+    <message>
+        <source>D^{0} Invariant Mass (MeV/c^{2})</source>
+        <translation>D^{0} Invariant Mass (MeV/c^{2})</translation>
+    </message>
+    <message>
+        <source>D^{0} Candidates/(0.5 MeV)</source>
+        <translation>D^{0} Candidates/(0.5 MeV)</translation>
+    </message>
+    <message>
+        <source>D^{0} Candidate Fraction</source>
+        <translation>D^{0} Candidate Fraction</translation>
+    </message>
+    <message>
+        <source>D^{0} P_{T} (GeV/c^{2})</source>
+        <translation>D^{0} P_{T} (GeV/c^{2})</translation>
+    </message>
+    <message>
+        <source>D^{0} decay time (ps)</source>
+        <translation>D^{0} decay time (ps)</translation>
+    </message>
+    <message>
+        <source>log_{10}(D^{0} IP)</source>
+        <translation>log_{10}(D^{0} IP)</translation>
+    </message>
+    <message>
+        <source>Fitted D^{0} lifetime (ps)</source>
+        <translation>Fitted D^{0} lifetime (ps)</translation>
+    </message>
+    <message>
+        <source>D^{0} PT (GeV)</source>
+        <translation>D^{0} PT (GeV)</translation>
+    </message>
+    <message>
+        <source>log_{10}( D^{0} IP [mm] )</source>
+        <translation>log_{10}( D^{0} IP [mm] )</translation>
+    </message>
+</context>
+<context>
     <name>EventDisplay</name>
     <message>
         <source>Help</source>

@@ -71,7 +71,7 @@ vexel::Canvas* TVSDReader::massCanvas() {
         // The tab had been closed: show again what the analysis holds.
         const auto& h = fAnalysis->histograms();
         if (h.mass) {
-            D0ExerciseDrawing::drawMassHistogram(*fPad, *h.mass);
+            D0ExerciseDrawing::drawMassHistogram(*fPad, *h.mass, plotWords());
             if (fAnalysis->fittedMass() && fAnalysis->lastMassFit())
                 D0ExerciseDrawing::drawMassFit(*fPad, fAnalysis->massFitter(),
                                                *fAnalysis->lastMassFit(), plotWords());

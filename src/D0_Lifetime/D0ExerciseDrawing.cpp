@@ -29,6 +29,12 @@ vexel::DrawStyle markers(const QColor& colour, int markerStyle) {
     return style;
 }
 
+// The current pad's axis titles in the words' language.
+void translateAxes(vexel::Canvas& canvas, const PlotWords& words) {
+    if (words.axis)
+        canvas.setAxisTitles(words.axis(canvas.xTitle()), words.axis(canvas.yTitle()));
+}
+
 } // namespace
 
 QStringList massFitTexts(const analysis::MassFitResult& fit, const PlotWords& words) {
@@ -36,18 +42,21 @@ QStringList massFitTexts(const analysis::MassFitResult& fit, const PlotWords& wo
     const auto& e = fit.fit.errors;
     return {words.total.arg(fit.total), words.background.arg(fit.background),
             words.signal.arg(fit.total - fit.background),
-            words.mean.arg(format("%.1f#pm%.1f", p.at(1), e.at(1))),
-            format("#sigma: %.1f#pm%.1f", p.at(2), e.at(2))};
+            words.mean.arg(format("%.1f#pm%.1f", p.at(1), e.at(1)).replace('.', words.decimalSign)),
+            format("#sigma: %.1f#pm%.1f", p.at(2), e.at(2)).replace('.', words.decimalSign)};
 }
 
 QString lifetimeText(double tau, double tauError, const PlotWords& words) {
-    return words.lifetime.arg(format("%.4f #pm %.4f", tau, tauError));
+    return words.lifetime.arg(
+        format("%.4f #pm %.4f", tau, tauError).replace('.', words.decimalSign));
 }
 
-void drawMassHistogram(vexel::Canvas& canvas, const analysis::Hist1D& mass) {
+void drawMassHistogram(vexel::Canvas& canvas, const analysis::Hist1D& mass,
+                       const PlotWords& words) {
     canvas.cd(1);
     canvas.drawHistogram(mass, markers(Qt::black, 24));
     canvas.setYRange(0, 1000);
+    translateAxes(canvas, words);
 }
 
 void drawMassFit(vexel::Canvas& canvas, const analysis::MassFitter& model,
@@ -110,6 +119,7 @@ void drawDistributions(vexel::Canvas& canvas, const analysis::D0Histograms& hist
             entries.emplace_back(signalIndex, words.signalLegend);
         if (!entries.empty())
             canvas.addLegend(c.legendX1, 0.725, c.legendX2, 0.875, entries, 0.05);
+        translateAxes(canvas, words);
     }
 }
 
@@ -122,9 +132,11 @@ void drawLifetimeFit(vexel::Canvas& canvas, const analysis::Hist1D& decayTime,
         kFitGreen, 2);
     canvas.setLogY(true);
     canvas.drawText(0.35, 0.8, lifetimeText(fit.tau, fit.tauError, words), 0.04, Qt::black);
+    translateAxes(canvas, words);
 }
 
-void drawTrend(vexel::Canvas& canvas, const analysis::TrendPlot& plot, unsigned pad) {
+void drawTrend(vexel::Canvas& canvas, const analysis::TrendPlot& plot, unsigned pad,
+               const PlotWords& words) {
     canvas.cd(static_cast<int>(pad));
     canvas.setLogY(false);
     std::vector<double> x, y, yErrors;
@@ -137,6 +149,7 @@ void drawTrend(vexel::Canvas& canvas, const analysis::TrendPlot& plot, unsigned 
     canvas.setXRange(plot.trend->axisMin, plot.trend->axisMax);
     canvas.setYRange(analysis::kTrendYMin, analysis::kTrendYMax);
     canvas.setAxisTitles(QString::fromStdString(plot.trend->title), analysis::kTrendYTitle);
+    translateAxes(canvas, words);
 }
 
 } // namespace D0ExerciseDrawing

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace vexel {
 class Canvas;
@@ -21,6 +22,9 @@ struct PlotWords {
     QString total, background, signal, mean; // "Total: %1" ... "Mean: %1"
     QString lifetime;                        // "D^{0} lifetime %1 (ps)"
     QString backgroundLegend, signalLegend;
+    // The axis title the analysis gives a plot, in the language.
+    std::function<QString(const QString&)> axis;
+    QChar decimalSign = '.'; // of the numbers in the texts
 };
 
 // The five lines under the mass fit: Total, Background, Signal, Mean, #sigma.
@@ -29,7 +33,7 @@ QStringList massFitTexts(const analysis::MassFitResult& fit, const PlotWords& wo
 QString lifetimeText(double tau, double tauError, const PlotWords& words);
 
 // Pad 1 of the mass canvas: the histogram with the y range fixed to 0 ... 1000.
-void drawMassHistogram(vexel::Canvas& canvas, const analysis::Hist1D& mass);
+void drawMassHistogram(vexel::Canvas& canvas, const analysis::Hist1D& mass, const PlotWords& words);
 // The fitted model and its background line over the histogram, with the five text lines.
 void drawMassFit(vexel::Canvas& canvas, const analysis::MassFitter& model,
                  const analysis::MassFitResult& fit, const PlotWords& words);
@@ -40,6 +44,7 @@ void drawDistributions(vexel::Canvas& canvas, const analysis::D0Histograms& hist
 void drawLifetimeFit(vexel::Canvas& canvas, const analysis::Hist1D& decayTime,
                      const analysis::LifetimeFitResult& fit, const PlotWords& words);
 // The trend graph on the given sub-pad.
-void drawTrend(vexel::Canvas& canvas, const analysis::TrendPlot& plot, unsigned pad);
+void drawTrend(vexel::Canvas& canvas, const analysis::TrendPlot& plot, unsigned pad,
+               const PlotWords& words);
 
 } // namespace D0ExerciseDrawing

@@ -45,8 +45,17 @@ const vexel::Language& TVSDReader::language() const {
 
 D0ExerciseDrawing::PlotWords TVSDReader::plotWords() const {
     const D0ExerciseMessages& m = messages_;
-    return {m.plotTotal,    m.plotBackground,   m.plotSignal,  m.plotMean,
-            m.plotLifetime, m.legendBackground, m.legendSignal};
+    return {m.plotTotal,
+            m.plotBackground,
+            m.plotSignal,
+            m.plotMean,
+            m.plotLifetime,
+            m.legendBackground,
+            m.legendSignal,
+            [language = &language()](const QString& title) {
+                return D0ExerciseMessages::axisTitle(*language, title);
+            },
+            language().decimalSign()};
 }
 
 void TVSDReader::EN() {

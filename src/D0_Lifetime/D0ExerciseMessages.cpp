@@ -2,6 +2,8 @@
 
 #include "Languages.h"
 
+#include <QtGlobal>
+
 D0ExerciseMessages D0ExerciseMessages::forLanguage(int number) {
     return forLanguage(vexel::Languages::installed().byNumber(number));
 }
@@ -87,4 +89,20 @@ D0ExerciseMessages D0ExerciseMessages::forLanguage(const vexel::Language& l) {
     //: Legend of the distributions.
     m.legendSignal = l.translated("D0Exercise", "Signal");
     return m;
+}
+
+// The axis titles of the analysis's plots (analysis/D0Analysis.cpp, VariableDistributions.cpp,
+// TrendAxis.cpp), for the catalogues; "^{...}" raises and "_{...}" lowers the text in braces.
+const char* const kAxisTitles[] = {QT_TRANSLATE_NOOP("D0Plots", "D^{0} Invariant Mass (MeV/c^{2})"),
+                                   QT_TRANSLATE_NOOP("D0Plots", "D^{0} Candidates/(0.5 MeV)"),
+                                   QT_TRANSLATE_NOOP("D0Plots", "D^{0} Candidate Fraction"),
+                                   QT_TRANSLATE_NOOP("D0Plots", "D^{0} P_{T} (GeV/c^{2})"),
+                                   QT_TRANSLATE_NOOP("D0Plots", "D^{0} decay time (ps)"),
+                                   QT_TRANSLATE_NOOP("D0Plots", "log_{10}(D^{0} IP)"),
+                                   QT_TRANSLATE_NOOP("D0Plots", "Fitted D^{0} lifetime (ps)"),
+                                   QT_TRANSLATE_NOOP("D0Plots", "D^{0} PT (GeV)"),
+                                   QT_TRANSLATE_NOOP("D0Plots", "log_{10}( D^{0} IP [mm] )")};
+
+QString D0ExerciseMessages::axisTitle(const vexel::Language& language, const QString& title) {
+    return language.translated("D0Plots", title.toUtf8().constData());
 }

@@ -29,6 +29,8 @@ struct D0ExerciseMessages {
     QString legendBackground, legendSignal;
 
     static D0ExerciseMessages forLanguage(const vexel::Language& language);
+    // An axis title the analysis gives its plots, in the language.
+    static QString axisTitle(const vexel::Language& language, const QString& title);
     // By the number at the windows' boundary, among the installed languages.
     static D0ExerciseMessages forLanguage(int number);
 };

@@ -330,13 +330,13 @@ void Frame::OnClicked(const vexel::TrackLine* line) {
     selectedLine_ = line;
     display_->setHighlight(vexel::EventDisplay::Highlight::Picked, line);
     fTextEntry1311->setText(QString::fromStdString(particleName(*selected)));
-    fTextEntry1305->setText(QString::fromStdString(formatValue(selected->mass)));
-    fTextEntry1312->setText(QString::fromStdString(formatValue(selected->E)));
-    fTextEntry1306->setText(QString::fromStdString(formatValue(selected->q)));
-    fTextEntry1307->setText(QString::fromStdString(formatValue(selected->chi2)));
-    fTextEntry1308->setText(QString::fromStdString(formatValue(selected->px)));
-    fTextEntry799->setText(QString::fromStdString(formatValue(selected->py)));
-    fTextEntry1309->setText(QString::fromStdString(formatValue(selected->pz)));
+    fTextEntry1305->setText(shownValue(selected->mass));
+    fTextEntry1312->setText(shownValue(selected->E));
+    fTextEntry1306->setText(shownValue(selected->q));
+    fTextEntry1307->setText(shownValue(selected->chi2));
+    fTextEntry1308->setText(shownValue(selected->px));
+    fTextEntry799->setText(shownValue(selected->py));
+    fTextEntry1309->setText(shownValue(selected->pz));
     fTextButton1319->setEnabled(true);
 }
 
@@ -391,7 +391,7 @@ void Frame::DeleteParticle() {
 
 void Frame::Calculate() {
     const float res = exercise_.calculate();
-    fTextEntry1337->setText(QString::fromStdString(formatValue(static_cast<double>(res))));
+    fTextEntry1337->setText(shownValue(static_cast<double>(res)));
     fTextButton753a->setEnabled(true);
 }
 
@@ -497,6 +497,11 @@ bool Frame::endRequested() {
     browser_->show();
     browser_->raise();
     return false;
+}
+
+QString Frame::shownValue(double value) const {
+    // Shown with the decimal sign of the window's language.
+    return QString::fromStdString(formatValue(value)).replace('.', language(lang1).decimalSign());
 }
 
 const vexel::Language& Frame::language(int lang) {

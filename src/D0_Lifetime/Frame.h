@@ -91,6 +91,7 @@ private:
     void applyNoticeTexts(int lang);
     void applyLanguage(int lang); // widget, notice and message texts
     static const vexel::Language& language(int lang);
+    QString shownValue(double value) const;
     void setLegend(const QString& picture);
     void addChosenParticle(const VxLumoTrack& record, int id);
     void drawMassHistogram();

@@ -153,7 +153,7 @@ void TVSDReader::PlotD0Mass() {
         fPad->update();
         return;
     }
-    D0ExerciseDrawing::drawMassHistogram(*fPad, *fAnalysis->histograms().mass);
+    D0ExerciseDrawing::drawMassHistogram(*fPad, *fAnalysis->histograms().mass, plotWords());
     fPad->update();
 }
 
@@ -165,7 +165,7 @@ void TVSDReader::FitInvariantMass() {
     }
     // The pad shows the histogram with this fit only (also when the tab had been closed).
     VarPad();
-    D0ExerciseDrawing::drawMassHistogram(*fPad, *fAnalysis->histograms().mass);
+    D0ExerciseDrawing::drawMassHistogram(*fPad, *fAnalysis->histograms().mass, plotWords());
     D0ExerciseDrawing::drawMassFit(*fPad, fAnalysis->massFitter(), *fAnalysis->lastMassFit(),
                                    plotWords());
     fPad->update();
@@ -250,7 +250,7 @@ void TVSDReader::PlotFitResultsVsVar() {
     }
     if (plot.bothEdgesVarying)
         showPlotMessage(i4, 65); // a warning: the plot is still made
-    D0ExerciseDrawing::drawTrend(*fTrendPad, plot, trendPads_.padFor(id));
+    D0ExerciseDrawing::drawTrend(*fTrendPad, plot, trendPads_.padFor(id), plotWords());
     fTrendPad->update();
 }
 

@@ -9,6 +9,7 @@
 #include "LauncherTexts.h"
 #include "MissingDataFile.h"
 #include "StudentFilesFolder.h"
+#include "analysis/TrendAxis.h"
 
 std::map<QString, QString> shownTexts(const vexel::Language& l) {
     std::map<QString, QString> t;
@@ -187,6 +188,14 @@ std::map<QString, QString> shownTexts(const vexel::Language& l) {
               MissingDataFile("share/x.root", MissingDataFile::Problem::MissingBranch, "D0_MM")
                   .studentMessage(l)}})
         t[QString("d0.") + key] = text;
+
+    // The axis titles of the analysis's plots.
+    int axis = 0;
+    for (const char* title : {"D^{0} Invariant Mass (MeV/c^{2})", "D^{0} Candidates/(0.5 MeV)",
+                              "D^{0} Candidate Fraction", "D^{0} P_{T} (GeV/c^{2})",
+                              "D^{0} decay time (ps)", "log_{10}(D^{0} IP)", analysis::kTrendYTitle,
+                              "D^{0} PT (GeV)", "log_{10}( D^{0} IP [mm] )"})
+        t[QString("d0axis.%1").arg(axis++)] = D0ExerciseMessages::axisTitle(l, title);
 
     using namespace vexel::CanvasSaveMessages;
     t["canvas.title"] = title(l);
