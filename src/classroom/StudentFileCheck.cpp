@@ -131,6 +131,8 @@ const char* reasonText(UnusedReason reason) {
         return "cannot be read";
     case UnusedReason::Superseded:
         return "superseded by a newer copy";
+    case UnusedReason::NewerFormat:
+        return "written in a newer format";
     }
     return "";
 }

@@ -20,7 +20,10 @@ enum class UnusedReason {
     ForeignFile,  // a ROOT file without the objects a student's file holds
     Unreadable,   // cannot be opened (permissions)
     Superseded,   // an older copy of the same student's file for the same combination
+                  // (or an older export of the same class)
+    NewerFormat,  // a class export written in a format newer than this program reads
 };
+constexpr int kUnusedReasons = 10;
 
 // A file as found on disk and judged.
 struct CheckedFile {
