@@ -25,13 +25,11 @@ QString number(double v, int decimals) {
     return QString::number(v, 'f', decimals);
 }
 
-QCPLegend* makeLegend(QCustomPlot* plot) {
+QCPLegend* makeLegend() {
     auto* legend = new QCPLegend;
     legend->setBorderPen(Qt::NoPen);
     legend->setBrush(Qt::NoBrush);
     legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
-    legend->setLayer("legend");
-    Q_UNUSED(plot);
     return legend;
 }
 
@@ -57,10 +55,10 @@ ClassResultsPlot::ClassResultsPlot(QWidget* parent)
     plot_->setObjectName("ClassResultsPlotArea");
     plot_->plotLayout()->clear();
     plot_->legend = nullptr;
+    plot_->setAutoAddPlottableToLegend(false);
     massRect_ = new QCPAxisRect(plot_);
     lifetimeRect_ = new QCPAxisRect(plot_);
-    massLegend_ = makeLegend(plot_);
-    lifetimeLegend_ = makeLegend(plot_);
+    legend_ = makeLegend();
     massText_ = new QCPTextElement(plot_);
     lifetimeText_ = new QCPTextElement(plot_);
     for (QCPAxisRect* r : {massRect_, lifetimeRect_}) {
@@ -106,42 +104,64 @@ int ClassResultsPlot::defaultTrend(const classroom::ClassSummary& summary) {
 
 void ClassResultsPlot::arrange() {
     QCPLayoutGrid* layout = plot_->plotLayout();
-    for (QCPLayoutElement* e : {static_cast<QCPLayoutElement*>(massText_),
-                                static_cast<QCPLayoutElement*>(massRect_),
-                                static_cast<QCPLayoutElement*>(massLegend_),
-                                static_cast<QCPLayoutElement*>(lifetimeText_),
-                                static_cast<QCPLayoutElement*>(lifetimeRect_),
-                                static_cast<QCPLayoutElement*>(lifetimeLegend_)})
+    for (QCPLayoutElement* e :
+         {static_cast<QCPLayoutElement*>(massText_), static_cast<QCPLayoutElement*>(massRect_),
+          static_cast<QCPLayoutElement*>(lifetimeText_),
+          static_cast<QCPLayoutElement*>(lifetimeRect_), static_cast<QCPLayoutElement*>(legend_)})
         if (e->layout())
             e->layout()->take(e);
     layout->clear();
     layout->simplify();
-    // Side by side on a wide area, one above the other on a tall one.
+    // The two plots side by side on a wide area, one above the other on a tall one; the one
+    // legend of both below them.
     sideBySide_ = width() >= height() * 1.3;
-    const int rowsPer = 3;
-    auto place = [&](int panel, QCPLayoutElement* text, QCPAxisRect* rect, QCPLegend* legend) {
-        const int row = sideBySide_ ? 0 : panel * rowsPer;
+    auto* panels = new QCPLayoutGrid;
+    layout->addElement(0, 0, panels);
+    layout->addElement(1, 0, legend_);
+    legend_->setLayer("legend");
+    layout->setRowStretchFactors({1.0, 0.001});
+    const auto place = [&](int panel, QCPTextElement* text, QCPAxisRect* rect) {
+        const int row = sideBySide_ ? 0 : panel * 2;
         const int col = sideBySide_ ? panel : 0;
-        layout->addElement(row, col, text);
-        layout->addElement(row + 1, col, rect);
-        layout->addElement(row + 2, col, legend);
+        panels->addElement(row, col, text);
+        panels->addElement(row + 1, col, rect);
     };
-    place(0, massText_, massRect_, massLegend_);
-    place(1, lifetimeText_, lifetimeRect_, lifetimeLegend_);
+    place(0, massText_, massRect_);
+    place(1, lifetimeText_, lifetimeRect_);
     QList<double> rows;
-    for (int r = 0; r < layout->rowCount(); ++r)
-        rows << (r % rowsPer == 1 ? 1.0 : 0.001);
-    layout->setRowStretchFactors(rows);
-    layout->setColumnSpacing(fontPixels());
-    layout->setRowSpacing(fontPixels() / 2);
-    // Legends as wide as their panel, in as many columns as fit.
-    const int panelWidth = sideBySide_ ? width() / 2 : width();
-    for (QCPLegend* legend : {massLegend_, lifetimeLegend_}) {
-        int widest = 1;
-        for (int i = 0; i < legend->itemCount(); ++i)
-            widest = std::max(widest, legend->item(i)->minimumOuterSizeHint().width());
-        legend->setWrap(std::max(1, panelWidth / (widest + fontPixels())));
+    for (int r = 0; r < panels->rowCount(); ++r)
+        rows << (r % 2 ? 1.0 : 0.001);
+    panels->setRowStretchFactors(rows);
+    panels->setColumnSpacing(fontPixels());
+    panels->setRowSpacing(fontPixels() / 3);
+    // Titles broken into lines as wide as their plot.
+    const int panelWidth = (sideBySide_ ? width() / 2 : width()) - fontPixels();
+    massText_->setText(wrapped(massTitle_, massText_->font(), panelWidth));
+    lifetimeText_->setText(wrapped(lifetimeTitle_, lifetimeText_->font(), panelWidth));
+    // The legend in as many columns as fit.
+    int widest = 1;
+    for (int i = 0; i < legend_->itemCount(); ++i)
+        if (QCPAbstractLegendItem* item = legend_->item(i))
+            widest = std::max(widest, item->minimumOuterSizeHint().width());
+    legend_->setWrap(std::max(1, (width() - fontPixels()) / (widest + fontPixels())));
+    legend_->setFillOrder(legend_->fillOrder(), true);
+}
+
+QString ClassResultsPlot::wrapped(const QString& text, const QFont& font, int pixels) {
+    const QFontMetrics m(font);
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + ' ' + word;
+        if (!line.isEmpty() && m.horizontalAdvance(longer) > pixels) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
     }
+    lines << line;
+    return lines.join('\n');
 }
 
 void ClassResultsPlot::applyFonts() {
@@ -159,13 +179,12 @@ void ClassResultsPlot::applyFonts() {
             a->setSubTickLength(0, tick / 2);
             a->setLabelPadding(std::max(4, QFontMetrics(f).height() / 4));
         }
-    for (QCPLegend* l : {massLegend_, lifetimeLegend_}) {
-        l->setFont(f);
-        for (int i = 0; i < l->itemCount(); ++i)
-            l->item(i)->setFont(f);
-        const int icon = QFontMetrics(f).height();
-        l->setIconSize(icon * 2, icon);
-    }
+    legend_->setFont(f);
+    for (int i = 0; i < legend_->itemCount(); ++i)
+        if (QCPAbstractLegendItem* item = legend_->item(i))
+            item->setFont(f);
+    const int icon = QFontMetrics(f).height();
+    legend_->setIconSize(icon * 2, icon);
     for (QCPTextElement* t : {massText_, lifetimeText_})
         t->setFont(title);
 }
@@ -189,24 +208,25 @@ void ClassResultsPlot::chooseTicks() {
             const double range = a->range().size();
             const bool horizontal = a->orientation() == Qt::Horizontal;
             const double pixels = horizontal ? r->width() : r->height();
-            const double label =
-                horizontal ? m.horizontalAdvance(a == massRect_->axis(QCPAxis::atBottom)
-                                                     ? QStringLiteral("1880")
-                                                     : QStringLiteral("-0.25"))
-                           : m.height();
+            const double label = horizontal
+                                     ? m.horizontalAdvance(a == massRect_->axis(QCPAxis::atBottom)
+                                                               ? QStringLiteral("1880")
+                                                               : QStringLiteral("-0.25"))
+                                     : m.height();
             QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
             ticker->setTickStep(tickStep(range, std::max(1.0, pixels), label));
             ticker->setScaleStrategy(QCPAxisTickerFixed::ssNone);
-            for (QCPAxis* same : {a, r->axis(horizontal ? QCPAxis::atTop : QCPAxis::atRight)})
+            for (QCPAxis* same : {a, r->axis(horizontal ? QCPAxis::atTop : QCPAxis::atRight)}) {
                 same->setTicker(ticker);
+                same->setRange(a->range());
+            }
         }
 }
 
 void ClassResultsPlot::draw(const classroom::LessonDay& day, int trend,
                             const ClassResultsTexts& texts, const LessonDayTexts& lesson) {
     plot_->clearPlottables();
-    massLegend_->clearItems();
-    lifetimeLegend_->clearItems();
+    legend_->clearItems();
     total_ = nullptr;
     classCurves_ = 0;
     lifetimePoints_ = 0;
@@ -245,7 +265,7 @@ void ClassResultsPlot::drawMass(const classroom::LessonDay& day, const ClassResu
             g->setLineStyle(QCPGraph::lsStepCenter);
             g->setPen(QPen(classColour(static_cast<int>(i)), 2));
             g->setName(QString::fromStdString(day.classes[i].name));
-            addToLegend(massLegend_, g);
+            addToLegend(legend_, g);
             ++classCurves_;
         }
     total_ = new QCPGraph(x, y);
@@ -259,7 +279,7 @@ void ClassResultsPlot::drawMass(const classroom::LessonDay& day, const ClassResu
     bars->setDataPlottable(total_);
     bars->setData(be);
     bars->setPen(QPen(Qt::black, 1.5));
-    addToLegend(massLegend_, total_);
+    addToLegend(legend_, total_);
     const auto& fit = day.total.massFit;
     if (fit.fit.valid) {
         auto* curve = new QCPGraph(x, y);
@@ -272,28 +292,27 @@ void ClassResultsPlot::drawMass(const classroom::LessonDay& day, const ClassResu
         curve->setData(fx, fy, true);
         curve->setPen(QPen(kFitBlue, 2));
         curve->setName(lesson.fitLegend);
-        addToLegend(massLegend_, curve);
+        addToLegend(legend_, curve);
         const auto& p = fit.fit.parameters;
         const auto& e = fit.fit.errors;
-        massText_->setText(lesson.totalFit.arg(number(p[1], 2), number(e[1], 2),
-                                               number(p[2], 2), number(e[2], 2)));
+        massTitle_ = (lesson.totalFit.arg(number(p[1], 2), number(e[1], 2), number(p[2], 2),
+                                          number(e[2], 2)));
     } else {
-        massText_->setText(texts.noFit);
+        massTitle_ = texts.noFit;
     }
-    addToLegend(massLegend_, line(massRect_, classroom::kTrueD0Mass, 0, classroom::kTrueD0Mass,
-                                  top * 1.1, kTrueGreen, plain(texts.trueMass)));
+    addToLegend(legend_, line(massRect_, classroom::kTrueD0Mass, 0, classroom::kTrueD0Mass,
+                              top * 1.1, kTrueGreen, plain(texts.trueMass)));
     x->setRange(classroom::kMassMin, classroom::kMassMax);
     y->setRange(0, top * 1.1);
 }
 
 void ClassResultsPlot::drawLifetimes(const classroom::LessonDay& day, int trend,
-                                     const ClassResultsTexts& texts,
-                                     const LessonDayTexts& lesson) {
+                                     const ClassResultsTexts& texts, const LessonDayTexts& lesson) {
     QCPAxis* x = lifetimeRect_->axis(QCPAxis::atBottom);
     QCPAxis* y = lifetimeRect_->axis(QCPAxis::atLeft);
     y->setLabel(plain(texts.lifetimeAxis));
     const auto shape = analysis::trendAxisFor(trend);
-    lifetimeText_->setText(texts.trendNames.value(trend - 1));
+    lifetimeTitle_ = texts.trendNames.value(trend - 1);
     x->setLabel(shape ? plain(QString::fromStdString(shape->title)) : QString());
     double xmin = shape ? shape->axisMin : 0, xmax = shape ? shape->axisMax : 1;
     double low = classroom::kTrueD0Lifetime - 0.01, high = classroom::kTrueD0Lifetime + 0.01;
@@ -316,8 +335,6 @@ void ClassResultsPlot::drawLifetimes(const classroom::LessonDay& day, int trend,
             sy << p.lifetime;
             low = std::min(low, p.lifetime);
             high = std::max(high, p.lifetime);
-            xmin = std::min(xmin, p.cut);
-            xmax = std::max(xmax, p.cut);
         }
         auto* students = new QCPGraph(x, y);
         students->setData(sx, sy);
@@ -325,17 +342,26 @@ void ClassResultsPlot::drawLifetimes(const classroom::LessonDay& day, int trend,
         students->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, kStudentGrey,
                                                   std::max(5, fontPixels() / 3)));
         students->setName(texts.oneStudentPoints);
-        addToLegend(lifetimeLegend_, students);
+        addToLegend(legend_, students);
     }
-    const double pad = (xmax - xmin) * 0.05;
+    // The cuts the students saved, with room for the marks beside each other.
+    if (const auto* t = trendOf(day.total); t && !t->points.empty()) {
+        xmin = xmax = t->points.front().cut;
+        for (const auto& p : t->points) {
+            xmin = std::min(xmin, p.cut);
+            xmax = std::max(xmax, p.cut);
+        }
+    }
+    const double pad = std::max(0.5, (xmax - xmin) * 0.1);
     xmin -= pad;
     xmax += pad;
-    const double offset = (xmax - xmin) * 0.012;
+    const double offset = (xmax - xmin) * 0.015;
     for (std::size_t i = 0; i < shown.size(); ++i) {
         const auto* t = trendOf(*shown[i].second);
         if (!t)
             continue;
-        const bool all = day.classes.size() > 1 && i + 1 == shown.size();
+        // Colours as on the mass plot: each class its own, all classes (or the one) black.
+        const bool all = i + 1 == shown.size();
         const QColor colour = all ? QColor(Qt::black) : classColour(static_cast<int>(i));
         const double shift = (static_cast<double>(i) - (shown.size() - 1) / 2.0) * offset;
         QVector<double> mx, my, me;
@@ -349,22 +375,20 @@ void ClassResultsPlot::drawLifetimes(const classroom::LessonDay& day, int trend,
         auto* means = new QCPGraph(x, y);
         means->setData(mx, my, true);
         means->setLineStyle(QCPGraph::lsNone);
-        means->setScatterStyle(QCPScatterStyle(all ? QCPScatterStyle::ssDisc
-                                                   : QCPScatterStyle::ssSquare,
-                                               colour, colour, std::max(7, fontPixels() / 2)));
+        means->setScatterStyle(
+            QCPScatterStyle(all ? QCPScatterStyle::ssDisc : QCPScatterStyle::ssSquare, colour,
+                            colour, std::max(7, fontPixels() / 2)));
         means->setName(shown[i].first);
         auto* bars = new QCPErrorBars(x, y);
         bars->setDataPlottable(means);
         bars->setData(me);
         bars->setPen(QPen(colour, 2));
-        addToLegend(lifetimeLegend_, means);
         lifetimePoints_ += static_cast<std::size_t>(mx.size());
     }
-    addToLegend(lifetimeLegend_, line(lifetimeRect_, xmin, classroom::kTrueD0Lifetime, xmax,
-                                      classroom::kTrueD0Lifetime, kTrueGreen,
-                                      plain(texts.trueLifetime)));
+    addToLegend(legend_, line(lifetimeRect_, xmin, classroom::kTrueD0Lifetime, xmax,
+                              classroom::kTrueD0Lifetime, kTrueGreen, plain(texts.trueLifetime)));
     if (lifetimePoints_ > 0)
-        lifetimeText_->setText(texts.trendNames.value(trend - 1) + " - " + lesson.spreadLegend);
+        lifetimeTitle_ = texts.trendNames.value(trend - 1) + " - " + lesson.spreadLegend;
     const double margin = std::max(0.005, (high - low) * 0.08);
     x->setRange(xmin, xmax);
     y->setRange(std::max(0.0, low - margin), high + margin);
@@ -388,10 +412,9 @@ std::size_t ClassResultsPlot::shownLifetimePoints() const {
 
 QStringList ClassResultsPlot::legendTexts() const {
     QStringList out;
-    for (QCPLegend* l : {massLegend_, lifetimeLegend_})
-        for (int i = 0; i < l->itemCount(); ++i)
-            if (auto* p = qobject_cast<QCPPlottableLegendItem*>(l->item(i)))
-                out << p->plottable()->name();
+    for (int i = 0; i < legend_->itemCount(); ++i)
+        if (auto* p = qobject_cast<QCPPlottableLegendItem*>(legend_->item(i)))
+            out << p->plottable()->name();
     return out;
 }
 
@@ -410,8 +433,8 @@ QStringList ClassResultsPlot::layoutProblems() const {
                 if (!a->range().contains(ticks[i]))
                     continue;
                 const double at = a->coordToPixel(ticks[i]);
-                const double half = horizontal ? m.horizontalAdvance(labels.value(i)) / 2.0
-                                               : m.height() / 2.0;
+                const double half =
+                    horizontal ? m.horizontalAdvance(labels.value(i)) / 2.0 : m.height() / 2.0;
                 const double start = horizontal ? at - half : -(at + half);
                 if (start < lastEnd + 2)
                     problems << QString("tick labels %1 touch").arg(labels.value(i));
@@ -420,19 +443,27 @@ QStringList ClassResultsPlot::layoutProblems() const {
         }
         for (QCPLayoutElement* e : {static_cast<QCPLayoutElement*>(massText_),
                                     static_cast<QCPLayoutElement*>(lifetimeText_),
-                                    static_cast<QCPLayoutElement*>(massLegend_),
-                                    static_cast<QCPLayoutElement*>(lifetimeLegend_)})
+                                    static_cast<QCPLayoutElement*>(legend_)})
             if (e->outerRect().intersects(r->rect()))
                 problems << "a text or legend over the data";
     }
-    for (QCPLegend* l : {massLegend_, lifetimeLegend_})
-        if (l->minimumOuterSizeHint().width() > l->outerRect().width() + 1 ||
-            l->minimumOuterSizeHint().height() > l->outerRect().height() + 1)
-            problems << "a legend larger than its place";
+    if (legend_->minimumOuterSizeHint().width() > legend_->outerRect().width() + 1 ||
+        legend_->minimumOuterSizeHint().height() > legend_->outerRect().height() + 1)
+        problems << "the legend larger than its place";
     for (QCPTextElement* t : {massText_, lifetimeText_})
-        if (QFontMetrics(t->font()).horizontalAdvance(t->text()) > t->outerRect().width())
-            problems << "a title wider than its plot: " + t->text();
-    if (plotArea < 0.45 * width() * height())
+        for (const QString& line : t->text().split('\n'))
+            if (QFontMetrics(t->font()).horizontalAdvance(line) > t->outerRect().width())
+                problems << "a title wider than its plot: " + line;
+    // The mass peak (with its error bars) reaches the top part of its plot.
+    double top = 0;
+    if (total_)
+        for (auto it = total_->data()->constBegin(); it != total_->data()->constEnd(); ++it)
+            top = std::max(top, it->value);
+    const QCPRange massRange = massRect_->axis(QCPAxis::atLeft)->range();
+    if (top > 0 && top < 0.7 * massRange.upper)
+        problems << QString("the mass peak reaches %1 % of its plot's height")
+                        .arg(qRound(100 * top / massRange.upper));
+    if (plotArea < 0.4 * width() * height())
         problems << QString("the plots use %1 % of the area")
                         .arg(qRound(100 * plotArea / (width() * height())));
     return problems;

@@ -39,8 +39,9 @@ public:
     int shownClassCurves() const;            // one line per class (none for a single class)
     std::size_t shownLifetimePoints() const; // class means drawn on the lifetime plot
     QStringList legendTexts() const;
-    // Faults of the drawn layout: tick labels touching, a text or legend over the data, the
-    // plots using under half of the widget. Empty when there are none.
+    // Faults of the drawn layout: tick labels touching, a text or legend over the data or
+    // larger than its place, the mass peak low in its plot, the plots using under 40 % of the
+    // widget. Empty when there are none.
     QStringList layoutProblems() const;
 
     // .png or .pdf by the extension; false with the reason in *error.
@@ -51,6 +52,8 @@ protected:
 
 private:
     void arrange();
+    // Text broken at blanks into lines at most `pixels` wide.
+    static QString wrapped(const QString& text, const QFont& font, int pixels);
     void applyFonts();
     void chooseTicks();
     void drawMass(const classroom::LessonDay& day, const ClassResultsTexts& texts,
@@ -61,8 +64,8 @@ private:
     QCustomPlot* plot_;
     QCPAxisRect* massRect_;
     QCPAxisRect* lifetimeRect_;
-    QCPLegend* massLegend_;
-    QCPLegend* lifetimeLegend_;
+    QCPLegend* legend_;
+    QString massTitle_, lifetimeTitle_;
     QCPTextElement* massText_;
     QCPTextElement* lifetimeText_;
     QCPGraph* total_ = nullptr;

@@ -11,8 +11,8 @@ struct ClassResultsTexts {
     QString languagesTitle, folderTitle, chooseFolder, noFolder, folderUnreadable;
     QString exportPlots, exportTable, exportFailed, exported;
     QString studentsTab, unusedTab, lifetimesTab;
-    QStringList studentColumns;  // name, surname, grade, combination, entries, lifetimes saved
-    QStringList unusedColumns;   // file, reason, details
+    QStringList studentColumns; // name, surname, grade, combination, entries, lifetimes saved
+    QStringList unusedColumns;  // file, reason, details
     QString trendLabel;
     // "%1 files used, %2 not used; %3 students; %4 entries; %5 of %6 combinations"
     QString status;

@@ -64,7 +64,8 @@ QString q(const std::string& s) {
 
 // Class labels are remembered by folder between runs.
 QString labelKey(const QString& folder) {
-    return "classLabels/" + QString::fromLatin1(folder.toUtf8().toBase64(QByteArray::Base64UrlEncoding));
+    return "classLabels/" +
+           QString::fromLatin1(folder.toUtf8().toBase64(QByteArray::Base64UrlEncoding));
 }
 
 classroom::ClassLabel rememberedLabel(const QString& folder) {
@@ -144,8 +145,7 @@ QWidget* ClassResultsWindow::buildSourcesBox(QWidget* parent) {
         recombine();
         showResults();
     });
-    connect(sourceList_, &QListWidget::currentRowChanged, this,
-            &ClassResultsWindow::sourceChosen);
+    connect(sourceList_, &QListWidget::currentRowChanged, this, &ClassResultsWindow::sourceChosen);
     return classesBox_;
 }
 
@@ -248,6 +248,7 @@ void ClassResultsWindow::buildGui() {
     split->addWidget(right);
     split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 3);
+    split->setSizes({2000, 3000});
     outer->addWidget(split, 1);
 
     status_ = new QLabel(this);
@@ -364,16 +365,17 @@ void ClassResultsWindow::setCountEveryFile(bool every) {
 }
 
 void ClassResultsWindow::labelEdited() {
-    setLabel(sourceList_->currentRow(), {school_->text().trimmed().toStdString(),
-                                         className_->text().trimmed().toStdString(),
-                                         date_->text().trimmed().toStdString()});
+    setLabel(sourceList_->currentRow(),
+             {school_->text().trimmed().toStdString(), className_->text().trimmed().toStdString(),
+              date_->text().trimmed().toStdString()});
 }
 
 void ClassResultsWindow::sourceChosen() {
     const int i = sourceList_->currentRow();
     const bool folder = i >= 0 && i < static_cast<int>(sources_.sources().size()) &&
                         !sources_.sources()[i].isExport;
-    const classroom::ClassLabel label = folder ? sources_.sources()[i].label : classroom::ClassLabel{};
+    const classroom::ClassLabel label =
+        folder ? sources_.sources()[i].label : classroom::ClassLabel{};
     school_->setText(q(label.school));
     className_->setText(q(label.className));
     date_->setText(q(label.date));
@@ -434,9 +436,9 @@ void ClassResultsWindow::showResults() {
     if (projector_)
         projector_->draw(day_, trend_, texts_, lesson_);
     const auto& s = day_.total;
-    ruleText_->setText((day_.rule == classroom::DuplicateRule::CountOnce ? lesson_.ruleOnce
-                                                                     : lesson_.ruleEvery) +
-                   "\n" + lesson_.lifetimeRule);
+    ruleText_->setText(
+        (day_.rule == classroom::DuplicateRule::CountOnce ? lesson_.ruleOnce : lesson_.ruleEvery) +
+        "\n" + lesson_.lifetimeRule);
     status_->setText(texts_.status.arg(s.used.size())
                          .arg(day_.unused.size())
                          .arg(s.students.size())
@@ -446,7 +448,8 @@ void ClassResultsWindow::showResults() {
     QString combinations =
         texts_.combinationsUsed.arg(q(classroom::combinationList(s.combinationsUsed)));
     if (!s.combinationsTwice.empty())
-        combinations += "\n" + lesson_.twice.arg(q(classroom::combinationList(s.combinationsTwice)));
+        combinations +=
+            "\n" + lesson_.twice.arg(q(classroom::combinationList(s.combinationsTwice)));
     combinations_->setText(combinations);
 }
 
@@ -484,14 +487,18 @@ void ClassResultsWindow::fillClasses() {
         classes_->setItem(r, 1, numberItem(static_cast<double>(s.students.size())));
         classes_->setItem(r, 2, numberItem(s.totalEntries()));
         const auto& f = s.massFit.fit;
-        classes_->setItem(r, 3, textItem(f.valid ? QString("%1 ± %2")
-                                                       .arg(f.parameters[1], 0, 'f', 2)
-                                                       .arg(f.errors[1], 0, 'f', 2)
-                                                 : texts_.noFit));
-        classes_->setItem(r, 4, textItem(f.valid ? QString("%1 ± %2")
-                                                       .arg(f.parameters[2], 0, 'f', 2)
-                                                       .arg(f.errors[2], 0, 'f', 2)
-                                                 : QString()));
+        classes_->setItem(
+            r, 3,
+            textItem(
+                f.valid
+                    ? QString("%1 ± %2").arg(f.parameters[1], 0, 'f', 2).arg(f.errors[1], 0, 'f', 2)
+                    : texts_.noFit));
+        classes_->setItem(
+            r, 4,
+            textItem(
+                f.valid
+                    ? QString("%1 ± %2").arg(f.parameters[2], 0, 'f', 2).arg(f.errors[2], 0, 'f', 2)
+                    : QString()));
         QStringList cells;
         for (const auto& t : s.trends)
             if (t.trend == trend_)
@@ -547,9 +554,10 @@ void ClassResultsWindow::fillUnused() {
     int r = 0;
     for (const auto& u : day_.unused) {
         unused_->setItem(r, 0, textItem(shown(u.path)));
-        unused_->setItem(r, 1, textItem(u.reason == classroom::UnusedReason::NewerFormat
-                                            ? lesson_.newerFormat
-                                            : texts_.reason(u.reason)));
+        unused_->setItem(r, 1,
+                         textItem(u.reason == classroom::UnusedReason::NewerFormat
+                                      ? lesson_.newerFormat
+                                      : texts_.reason(u.reason)));
         unused_->setItem(r, 2, textItem(q(u.detail)));
         ++r;
     }
@@ -579,9 +587,10 @@ void ClassResultsWindow::fillLifetimes() {
                 lifetimes_->setItem(r, 2, numberItem(c.cut, 2));
                 lifetimes_->setItem(r, 3, numberItem(c.mean, 4));
                 lifetimes_->setItem(r, 4, numberItem(c.spread, 4));
-                lifetimes_->setItem(r, 5, textItem(QString("%1 ... %2")
-                                                       .arg(c.lowest, 0, 'f', 4)
-                                                       .arg(c.highest, 0, 'f', 4)));
+                lifetimes_->setItem(
+                    r, 5,
+                    textItem(
+                        QString("%1 ... %2").arg(c.lowest, 0, 'f', 4).arg(c.highest, 0, 'f', 4)));
                 lifetimes_->setItem(r, 6, numberItem(c.analysisError, 4));
                 lifetimes_->setItem(r, 7, numberItem(c.students));
                 ++r;

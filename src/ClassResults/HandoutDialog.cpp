@@ -140,7 +140,8 @@ bool HandoutDialog::saveList(const QString& path, QString* error) {
 }
 
 void HandoutDialog::saveSheetAs() {
-    QString path = QFileDialog::getSaveFileName(this, texts_.saveSheet, "data-sets.pdf", "PDF (*.pdf)");
+    QString path =
+        QFileDialog::getSaveFileName(this, texts_.saveSheet, "data-sets.pdf", "PDF (*.pdf)");
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -151,7 +152,8 @@ void HandoutDialog::saveSheetAs() {
 }
 
 void HandoutDialog::saveListAs() {
-    QString path = QFileDialog::getSaveFileName(this, texts_.saveList, "data-sets.csv", "CSV (*.csv)");
+    QString path =
+        QFileDialog::getSaveFileName(this, texts_.saveList, "data-sets.csv", "CSV (*.csv)");
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -12,21 +12,22 @@ LessonDayTexts make(const char* const t[]) {
     LessonDayTexts x;
     int i = 0;
     auto next = [&] { return QString::fromUtf8(t[i++]); };
-    for (QString* s : {&x.classesTitle, &x.addFolder, &x.addExport, &x.removeClass, &x.labelTitle,
-                       &x.school, &x.className, &x.date, &x.exportClass,
-                       &x.exportClassNeedsFolder, &x.classExported, &x.handOut, &x.projector,
-                       &x.closeProjector, &x.countEveryFile, &x.ruleOnce, &x.ruleEvery,
-                       &x.lifetimeRule, &x.classesTab})
+    for (QString* s :
+         {&x.classesTitle, &x.addFolder, &x.addExport, &x.removeClass, &x.labelTitle, &x.school,
+          &x.className, &x.date, &x.exportClass, &x.exportClassNeedsFolder, &x.classExported,
+          &x.handOut, &x.projector, &x.closeProjector, &x.countEveryFile, &x.ruleOnce, &x.ruleEvery,
+          &x.lifetimeRule, &x.classesTab})
         *s = next();
     x.classColumns = split(t[i++]);
     x.lifetimeColumns = split(t[i++]);
     for (QString* s : {&x.studentClass, &x.sameCombination, &x.sharedCounted, &x.sharedNotCounted,
-                       &x.allClasses, &x.twice, &x.totalFit, &x.classFit, &x.spreadLegend,
-                       &x.lifetimeCell, &x.newerFormat, &x.fitLegend, &x.handOutTitle, &x.namesPrompt,
-                       &x.groupsPrompt, &x.assignNames, &x.assignGroups, &x.groupWord,
-                       &x.saveSheet, &x.saveList, &x.sheetTitle, &x.sheetNote, &x.nameColumn,
-                       &x.combinationColumn, &x.noNames, &x.duplicateNames, &x.tooManyNames,
-                       &x.tooManyGroups, &x.blankLines, &x.reused, &x.assigned})
+                       &x.allClasses,   &x.twice,           &x.totalFit,      &x.classFit,
+                       &x.spreadLegend, &x.lifetimeCell,    &x.newerFormat,   &x.fitLegend,
+                       &x.handOutTitle, &x.namesPrompt,     &x.groupsPrompt,  &x.assignNames,
+                       &x.assignGroups, &x.groupWord,       &x.saveSheet,     &x.saveList,
+                       &x.sheetTitle,   &x.sheetNote,       &x.nameColumn,    &x.combinationColumn,
+                       &x.noNames,      &x.duplicateNames,  &x.tooManyNames,  &x.tooManyGroups,
+                       &x.blankLines,   &x.reused,          &x.assigned})
         *s = next();
     return x;
 }

@@ -12,15 +12,16 @@ struct LessonDayTexts {
     QString handOut, projector, closeProjector;
     QString countEveryFile, ruleOnce, ruleEvery, lifetimeRule;
     QString classesTab;
-    QStringList classColumns;    // class, students, entries, mass, width, lifetime at each cut
-    QStringList lifetimeColumns; // class, trend, cut, mean, spread, lowest-highest, one analysis, students
+    QStringList classColumns; // class, students, entries, mass, width, lifetime at each cut
+    QStringList
+        lifetimeColumns; // class, trend, cut, mean, spread, lowest-highest, one analysis, students
     QString studentClass, sameCombination, sharedCounted, sharedNotCounted;
     QString allClasses, twice;
-    QString totalFit;      // "All classes: %1 = %2 ± %3 MeV/c², σ = %4 ± %5 MeV/c²"
-    QString classFit;      // "%1: %2 ± %3 MeV/c²"
-    QString spreadLegend;  // what the bars on the lifetime plot are
-    QString lifetimeCell;  // "%1: %2 (spread %3)"
-    QString newerFormat;   // the reason of an export in a newer format
+    QString totalFit;     // "All classes: %1 = %2 ± %3 MeV/c², σ = %4 ± %5 MeV/c²"
+    QString classFit;     // "%1: %2 ± %3 MeV/c²"
+    QString spreadLegend; // what the bars on the lifetime plot are
+    QString lifetimeCell; // "%1: %2 (spread %3)"
+    QString newerFormat;  // the reason of an export in a newer format
     QString fitLegend;
     // Handing out data sets.
     QString handOutTitle, namesPrompt, groupsPrompt, assignNames, assignGroups, groupWord;

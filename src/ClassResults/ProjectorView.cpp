@@ -36,16 +36,16 @@ void ProjectorView::resizeEvent(QResizeEvent* event) {
     }
 }
 
-void ProjectorView::draw(const classroom::LessonDay& day, int trend,
-                         const ClassResultsTexts& texts, const LessonDayTexts& lesson) {
+void ProjectorView::draw(const classroom::LessonDay& day, int trend, const ClassResultsTexts& texts,
+                         const LessonDayTexts& lesson) {
     QStringList names;
     for (const auto& c : day.classes)
         names << QString::fromStdString(c.name);
     setWindowTitle(lesson.projector);
-    header_->setText(names.join(" · ") + "\n" +
-                     (day.rule == classroom::DuplicateRule::CountOnce ? lesson.ruleOnce
-                                                                      : lesson.ruleEvery) +
-                     "   " + lesson.closeProjector);
+    header_->setText(
+        names.join(" · ") + "\n" +
+        (day.rule == classroom::DuplicateRule::CountOnce ? lesson.ruleOnce : lesson.ruleEvery) +
+        "   " + lesson.closeProjector);
     plot_->draw(day, trend, texts, lesson);
 }
 

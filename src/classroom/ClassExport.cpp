@@ -43,10 +43,10 @@ void writeMassFit(rootio::FileWriter& writer, const ClassSummary& summary) {
             curve.y.push_back(summary.fittedMassModel(x));
         }
         writer.addGraph(curve);
-        addRow(massFit, {double(summary.histogramsUsed), summary.totalEntries(),
-                         fit.fit.parameters[1], fit.fit.errors[1], fit.fit.parameters[2],
-                         fit.fit.errors[2], double(fit.signal), double(fit.background),
-                         kTrueD0Mass});
+        addRow(massFit,
+               {double(summary.histogramsUsed), summary.totalEntries(), fit.fit.parameters[1],
+                fit.fit.errors[1], fit.fit.parameters[2], fit.fit.errors[2], double(fit.signal),
+                double(fit.background), kTrueD0Mass});
     }
     writer.addDoubleTree("ClassMassFit", "Fit of the class's D0 mass peak", massFit);
 }
@@ -67,9 +67,9 @@ StudentRow rowFor(const std::string& identity, int combination) {
     StudentRow r;
     r.identity = identity;
     r.combination = combination;
-    const auto n = studentfiles::parseStudentFileName(
-        std::string(studentfiles::kMassHistogramPrefix) + std::to_string(combination) + "_" +
-        identity + ".root");
+    const auto n =
+        studentfiles::parseStudentFileName(std::string(studentfiles::kMassHistogramPrefix) +
+                                           std::to_string(combination) + "_" + identity + ".root");
     if (n) {
         r.name = n->name;
         r.surname = n->surname;
@@ -86,7 +86,9 @@ bool finite(const std::vector<double>& v) {
 }
 
 ClassExportContent readContent(const rootio::FileReader& file) {
-    const auto damaged = [](const std::string& what) { return ExportProblem{UnusedReason::Damaged, what}; };
+    const auto damaged = [](const std::string& what) {
+        return ExportProblem{UnusedReason::Damaged, what};
+    };
     ClassExportContent c;
     c.label = {file.readObjString("school"), file.readObjString("className"),
                file.readObjString("date")};
@@ -148,8 +150,8 @@ ClassExportContent readContent(const rootio::FileReader& file) {
 
 } // namespace
 
-void writeClassExport(const std::string& path, const ClassSummary& summary,
-                      const ClassLabel& label, long long written) {
+void writeClassExport(const std::string& path, const ClassSummary& summary, const ClassLabel& label,
+                      long long written) {
     rootio::FileWriter writer(path, 1);
     writer.addObjString(kClassExportKey, std::to_string(kClassExportFormat));
     writer.addObjString("school", oneLine(label.school));
@@ -186,8 +188,8 @@ void writeClassExport(const std::string& path, const ClassSummary& summary,
         }
     writer.leaveDirectory();
 
-    Columns means = named({"trend", "cut", "mean", "spread", "lowest", "highest",
-                           "analysisError", "students", "trueLifetime"});
+    Columns means = named({"trend", "cut", "mean", "spread", "lowest", "highest", "analysisError",
+                           "students", "trueLifetime"});
     Columns points = named({"student", "trend", "combination", "cut", "lifetime", "error"});
     for (const auto& t : summary.trends) {
         for (const auto& c : t.classMeans)
@@ -228,8 +230,7 @@ ClassExportRead readClassExport(const std::string& path) {
         if (format > kClassExportFormat) {
             out.reason = UnusedReason::NewerFormat;
             out.detail = "format version " + std::to_string(format) +
-                         "; this program reads up to version " +
-                         std::to_string(kClassExportFormat);
+                         "; this program reads up to version " + std::to_string(kClassExportFormat);
             return out;
         }
         if (format < 1) {

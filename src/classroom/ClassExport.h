@@ -43,8 +43,8 @@ struct ClassExportContent {
 //   tree "StudentLifetimes"   one entry per saved point: student (entry of "Students"), trend,
 //                             combination, cut, lifetime, error
 // Written atomically; throws rootio::Error on failure.
-void writeClassExport(const std::string& path, const ClassSummary& summary,
-                      const ClassLabel& label, long long written);
+void writeClassExport(const std::string& path, const ClassSummary& summary, const ClassLabel& label,
+                      long long written);
 
 // A class export read back, or why it cannot be used (NotRootFile, Damaged, ForeignFile,
 // NewerFormat, Unreadable) with the detail in English. Never throws.

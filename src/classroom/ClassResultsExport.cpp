@@ -27,8 +27,8 @@ std::string lifetimeLines(const std::string& name, const ClassSummary& s) {
     std::string out;
     for (const auto& t : s.trends)
         for (const auto& c : t.classMeans)
-            out += csvField(name) + "," + csvField(trendName(t.trend)) + "," + number(c.cut) +
-                   "," + number(c.mean) + "," + number(c.spread) + "," + number(c.lowest) + "," +
+            out += csvField(name) + "," + csvField(trendName(t.trend)) + "," + number(c.cut) + "," +
+                   number(c.mean) + "," + number(c.spread) + "," + number(c.lowest) + "," +
                    number(c.highest) + "," + number(c.analysisError) + "," +
                    std::to_string(c.students) + "\n";
     return out;

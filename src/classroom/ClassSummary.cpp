@@ -61,8 +61,7 @@ TrendSummary trendSummary(int trend, std::vector<StudentLifetimePoint> points) {
 
 // Flags the rows whose histograms are on the same combination; under CountOnce only the
 // first saved of them (of two as early, the first in class and identity order) counts.
-void applyDuplicateRule(std::vector<StudentRow>& rows, DuplicateRule rule,
-                        std::set<int>& twice) {
+void applyDuplicateRule(std::vector<StudentRow>& rows, DuplicateRule rule, std::set<int>& twice) {
     std::map<int, std::vector<StudentRow*>> byCombination;
     for (auto& r : rows) {
         r.sharesCombination = false;

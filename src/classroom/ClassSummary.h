@@ -29,7 +29,7 @@ struct StudentRow {
     int combination = 0;
     std::optional<double> entries; // of the mass histogram, when there is one
     int lifetimesSaved = 0;
-    std::string massFile, lifetimeFile; // paths of the files used, or empty
+    std::string massFile, lifetimeFile;           // paths of the files used, or empty
     std::optional<rootio::Histogram1D> histogram; // the student's mass histogram
     long long saved = 0; // when the mass histogram was saved, nanoseconds since the epoch
     // Another student's mass histogram is on the same combination.

@@ -90,8 +90,8 @@ std::string summaryText(const ClassSummary& s, const std::string& root) {
         for (const auto& c : t.classMeans)
             out += format("  cut %7.2f: mean %.4f ps, spread %.4f ps (%.4f ... %.4f), "
                           "error of one analysis %.4f ps (%d student%s)\n",
-                          c.cut, c.mean, c.spread, c.lowest, c.highest, c.analysisError,
-                          c.students, c.students == 1 ? "" : "s");
+                          c.cut, c.mean, c.spread, c.lowest, c.highest, c.analysisError, c.students,
+                          c.students == 1 ? "" : "s");
     }
     return out;
 }

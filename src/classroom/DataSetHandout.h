@@ -15,10 +15,10 @@ struct HandoutLine {
 struct Handout {
     enum class Problem {
         None,
-        NoNames,          // nothing but blank lines
-        DuplicateNames,   // `names` lists them
-        TooManyNames,     // more than kCombinations: `count` is their number
-        TooManyGroups,    // a number of groups outside 1 ... kCombinations: `count`
+        NoNames,        // nothing but blank lines
+        DuplicateNames, // `names` lists them
+        TooManyNames,   // more than kCombinations: `count` is their number
+        TooManyGroups,  // a number of groups outside 1 ... kCombinations: `count`
     };
     Problem problem = Problem::None;
     std::vector<std::string> names; // the duplicated names, for DuplicateNames

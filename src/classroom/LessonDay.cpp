@@ -17,8 +17,8 @@ void leaveOutOlderExports(std::vector<ClassInput>& inputs, std::vector<UnusedFil
             continue;
         auto [it, first] = newest.emplace(key(inputs[i].label), i);
         const ClassInput& best = inputs[it->second];
-        if (!first && std::tie(inputs[i].written, inputs[i].source) >
-                          std::tie(best.written, best.source))
+        if (!first &&
+            std::tie(inputs[i].written, inputs[i].source) > std::tie(best.written, best.source))
             it->second = i;
     }
     std::vector<ClassInput> kept;

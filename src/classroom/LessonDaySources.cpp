@@ -141,8 +141,11 @@ LessonDay LessonDaySources::combine(DuplicateRule rule) const {
                 studentFiles.emplace(path, f);
         }
         in.rows = collectRows(studentFiles, s.path);
-        // A folder holding only exports is no class of its own.
-        if (!in.rows.rows.empty() || !in.rows.unused.empty() || studentFiles.size() == folder.files().size())
+        // A folder where exports are collected is no class of its own unless students saved
+        // there too; its other files are listed as not used all the same.
+        if (in.rows.rows.empty() && studentFiles.size() != folder.files().size())
+            unusedExports.insert(unusedExports.end(), in.rows.unused.begin(), in.rows.unused.end());
+        else
             inputs.push_back(std::move(in));
     }
     return combineLessonDay(std::move(inputs), std::move(unusedExports), rule);

@@ -99,7 +99,8 @@ void FileWriter::save() {
                 classes.push_back("TGraph");
             } else if (kind == 's') {
                 const auto& [name, text] = strings_[index];
-                WriteBuffer b(FileAssembler::objectKeyLength("TObjString", name, "Collectable string class"));
+                WriteBuffer b(
+                    FileAssembler::objectKeyLength("TObjString", name, "Collectable string class"));
                 const auto top = b.openByteCount();
                 b.i16(1);
                 b.tobject();

@@ -69,11 +69,11 @@ int main(int argc, char** argv) {
     bool every = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        std::string* target = a == "--csv"                        ? &csv
+        std::string* target = a == "--csv"                       ? &csv
                               : a == "--export" || a == "--root" ? &exportFile
-                              : a == "--label"                    ? &label
-                              : a == "--png"                      ? &png
-                                                                  : nullptr;
+                              : a == "--label"                   ? &label
+                              : a == "--png"                     ? &png
+                                                                 : nullptr;
         if (target) {
             if (i + 1 >= argc)
                 return usage();
@@ -99,8 +99,9 @@ int main(int argc, char** argv) {
         }
         if (firstFolder < 0)
             firstFolder = static_cast<int>(day.sources().size());
-        day.addFolder(s, firstFolder == static_cast<int>(day.sources().size()) ? parseLabel(label)
-                                                                                : classroom::ClassLabel{});
+        day.addFolder(s, firstFolder == static_cast<int>(day.sources().size())
+                             ? parseLabel(label)
+                             : classroom::ClassLabel{});
     }
     day.rescan();
     for (std::size_t i = 0; i < day.sources().size(); ++i)
@@ -112,7 +113,8 @@ int main(int argc, char** argv) {
     const auto rule =
         every ? classroom::DuplicateRule::CountEveryFile : classroom::DuplicateRule::CountOnce;
     const classroom::LessonDay lesson = day.combine(rule);
-    std::cout << classroom::duplicateRuleText(rule) << "\n" << classroom::lifetimeRuleText() << "\n";
+    std::cout << classroom::duplicateRuleText(rule) << "\n"
+              << classroom::lifetimeRuleText() << "\n";
     for (const auto& c : lesson.classes)
         std::cout << "\n== " << c.name << " ==\n"
                   << classroom::summaryText(c.summary, c.fromExport ? std::string() : c.source);
