@@ -42,7 +42,7 @@ std::string nameOf(const ClassInput& in) {
 } // namespace
 
 LessonDay combineLessonDay(std::vector<ClassInput> inputs, std::vector<UnusedFile> unusedExports,
-                           DuplicateRule rule) {
+                           DuplicateRule rule, ClassSummaryCache* cache) {
     LessonDay day;
     day.rule = rule;
     day.unused = std::move(unusedExports);
@@ -66,7 +66,16 @@ LessonDay combineLessonDay(std::vector<ClassInput> inputs, std::vector<UnusedFil
                 p.identity = c.name + '/' + p.identity;
                 allPoints[trend].push_back(std::move(p));
             }
-        c.summary = summarizeRows(std::move(in.rows.rows), std::move(in.rows.points), rule);
+        const std::string stamp = c.name + '\n' + std::to_string(in.version) + '\n' +
+                                  std::to_string(static_cast<int>(rule));
+        const auto cached = cache ? cache->find(in.source) : ClassSummaryCache::iterator{};
+        if (cache && cached != cache->end() && cached->second.first == stamp) {
+            c.summary = cached->second.second;
+        } else {
+            c.summary = summarizeRows(std::move(in.rows.rows), std::move(in.rows.points), rule);
+            if (cache)
+                (*cache)[in.source] = {stamp, c.summary};
+        }
         c.summary.used = std::move(in.rows.used);
         c.summary.unused = in.rows.unused;
         day.unused.insert(day.unused.end(), in.rows.unused.begin(), in.rows.unused.end());

@@ -15,6 +15,9 @@ struct ClassInput {
     std::string source; // the folder or the export's path
     bool fromExport = false;
     long long written = 0; // exports: when written (of two exports of a class the newer counts)
+    // Changes whenever the source's files change: a class whose source and version are as
+    // in the cache is not added up again.
+    long long version = 0;
     ClassRows rows;
 };
 
@@ -40,8 +43,12 @@ struct LessonDay {
     std::vector<UnusedFile> unused;
 };
 
-// Combines the classes; `unusedExports` are exports that could not be read.
+// Each class added up on its own, by source, with what it was added up from.
+using ClassSummaryCache = std::map<std::string, std::pair<std::string, ClassSummary>>;
+
+// Combines the classes; `unusedExports` are exports that could not be read. With a cache,
+// classes unchanged since the last call are taken from it (and it is brought up to date).
 LessonDay combineLessonDay(std::vector<ClassInput> inputs, std::vector<UnusedFile> unusedExports,
-                           DuplicateRule rule);
+                           DuplicateRule rule, ClassSummaryCache* cache = nullptr);
 
 } // namespace classroom

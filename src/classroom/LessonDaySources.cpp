@@ -26,7 +26,7 @@ bool mayBeExport(const CheckedFile& f) {
            fs::path(f.path).extension() == ".root";
 }
 
-void takeInExport(const std::string& path, const ClassExportRead& read,
+void takeInExport(const std::string& path, const ClassExportRead& read, long long version,
                   std::vector<ClassInput>& inputs, std::vector<UnusedFile>& unused) {
     if (!read.content) {
         unused.push_back({path, read.reason, read.detail});
@@ -37,6 +37,7 @@ void takeInExport(const std::string& path, const ClassExportRead& read,
     in.source = path;
     in.fromExport = true;
     in.written = read.content->written;
+    in.version = version;
     in.rows.rows = read.content->students;
     in.rows.points = read.content->points;
     inputs.push_back(std::move(in));
@@ -63,6 +64,8 @@ void LessonDaySources::remove(std::size_t index) {
             return;
     folders_.erase(s.path);
     exports_.erase(s.path);
+    folderVersions_.erase(s.path);
+    cache_.erase(s.path);
 }
 
 void LessonDaySources::setLabel(std::size_t index, const ClassLabel& label) {
@@ -83,6 +86,7 @@ bool LessonDaySources::refresh(const std::string& path, long long size, long lon
     e.size = size;
     e.modified = modified;
     e.read = readClassExport(path);
+    e.version = nextVersion_++;
     return true;
 }
 
@@ -98,7 +102,10 @@ bool LessonDaySources::rescan() {
             continue;
         }
         ClassFolder& folder = *folders_.at(s.path);
-        changed = folder.rescan() || changed;
+        if (folder.rescan() || !folderVersions_.count(s.path)) {
+            folderVersions_[s.path] = nextVersion_++;
+            changed = true;
+        }
         for (const auto& [path, f] : folder.files())
             if (mayBeExport(f)) {
                 changed = refresh(path, f.size, f.modified) || changed;
@@ -122,13 +129,15 @@ LessonDay LessonDaySources::combine(DuplicateRule rule) const {
         if (s.isExport) {
             const auto e = exports_.find(s.path);
             if (e != exports_.end())
-                takeInExport(s.path, e->second.read, inputs, unusedExports);
+                takeInExport(s.path, e->second.read, e->second.version, inputs, unusedExports);
             continue;
         }
         const ClassFolder& folder = *folders_.at(s.path);
         ClassInput in;
         in.label = s.label;
         in.source = s.path;
+        const auto version = folderVersions_.find(s.path);
+        in.version = version == folderVersions_.end() ? 0 : version->second;
         std::map<std::string, CheckedFile> studentFiles;
         for (const auto& [path, f] : folder.files()) {
             const auto e = exports_.find(path);
@@ -136,7 +145,7 @@ LessonDay LessonDaySources::combine(DuplicateRule rule) const {
             // stays among the folder's files not used.
             if (mayBeExport(f) && e != exports_.end() &&
                 e->second.read.reason != UnusedReason::ForeignFile)
-                takeInExport(path, e->second.read, inputs, unusedExports);
+                takeInExport(path, e->second.read, e->second.version, inputs, unusedExports);
             else
                 studentFiles.emplace(path, f);
         }
@@ -148,7 +157,7 @@ LessonDay LessonDaySources::combine(DuplicateRule rule) const {
         else
             inputs.push_back(std::move(in));
     }
-    return combineLessonDay(std::move(inputs), std::move(unusedExports), rule);
+    return combineLessonDay(std::move(inputs), std::move(unusedExports), rule, &cache_);
 }
 
 } // namespace classroom

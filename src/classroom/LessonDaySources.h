@@ -39,6 +39,7 @@ public:
 private:
     struct ReadExport {
         long long size = -1, modified = 0;
+        long long version = 0;
         ClassExportRead read;
     };
     // Reads the export at path unless size and time are as last read. True when read.
@@ -47,6 +48,9 @@ private:
     std::vector<Source> sources_;
     std::map<std::string, std::unique_ptr<ClassFolder>> folders_; // by path
     std::map<std::string, ReadExport> exports_;                   // by path
+    std::map<std::string, long long> folderVersions_;             // by path
+    long long nextVersion_ = 1;
+    mutable ClassSummaryCache cache_;
 };
 
 } // namespace classroom
