@@ -71,9 +71,10 @@ ClassResultsPlot::ClassResultsPlot(QWidget* parent)
         r->setRangeDrag(Qt::Orientations());
         r->setRangeZoom(Qt::Orientations());
     }
-    // Take the extra layout elements into the plot's ownership.
     arrange();
     applyFonts();
+    // Ticks follow the plots' sizes whenever they are drawn.
+    connect(plot_, &QCustomPlot::beforeReplot, this, &ClassResultsPlot::chooseTicks);
 }
 
 void ClassResultsPlot::setFontPixels(int pixels) {
@@ -193,11 +194,12 @@ void ClassResultsPlot::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     plot_->setGeometry(rect());
     arrange();
-    chooseTicks();
     plot_->replot();
 }
 
 void ClassResultsPlot::chooseTicks() {
+    // The layout as it will be drawn, to know the plots' sizes in pixels.
+    plot_->setViewport(plot_->rect());
     plot_->plotLayout()->update(QCPLayoutElement::upPreparation);
     plot_->plotLayout()->setOuterRect(plot_->viewport());
     plot_->plotLayout()->update(QCPLayoutElement::upMargins);
@@ -212,7 +214,7 @@ void ClassResultsPlot::chooseTicks() {
                                      ? m.horizontalAdvance(a == massRect_->axis(QCPAxis::atBottom)
                                                                ? QStringLiteral("1880")
                                                                : QStringLiteral("-0.25"))
-                                     : m.height();
+                                     : m.height() * 1.5;
             QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
             ticker->setTickStep(tickStep(range, std::max(1.0, pixels), label));
             ticker->setScaleStrategy(QCPAxisTickerFixed::ssNone);
@@ -234,7 +236,6 @@ void ClassResultsPlot::draw(const classroom::LessonDay& day, int trend,
     drawLifetimes(day, trend, texts, lesson);
     applyFonts();
     arrange();
-    chooseTicks();
     plot_->replot();
 }
 

@@ -313,6 +313,13 @@ QString ClassResultsWindow::folder() const {
     return QString();
 }
 
+QStringList ClassResultsWindow::sourcePaths() const {
+    QStringList out;
+    for (const auto& s : sources_.sources())
+        out << QFile::decodeName(s.path.c_str());
+    return out;
+}
+
 void ClassResultsWindow::setFolder(const QString& folder) {
     while (!sources_.sources().empty())
         sources_.remove(0);

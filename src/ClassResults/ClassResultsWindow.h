@@ -36,6 +36,8 @@ public:
     void setFolder(const QString& folder);
     // The first class folder, or empty.
     QString folder() const;
+    // Every class folder and class export, in the order given.
+    QStringList sourcePaths() const;
     // Adds a class folder (with the label remembered for it) or a class export.
     void addFolder(const QString& folder);
     void addExport(const QString& file);

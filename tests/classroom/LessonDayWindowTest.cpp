@@ -130,7 +130,9 @@ TEST(LessonDay, ThreeClassesWatchedExportedAndShownOnTheProjector) {
     ASSERT_EQ(handout->handout().lines.size(), 3u);
     for (const auto& l : handout->handout().lines)
         EXPECT_FALSE(w.day().total.combinationsUsed.count(l.combination));
-    const QString pdf = QString::fromStdString((dir / "sheet.pdf").string());
+    handout->show();
+    vexel::test::saveScreenshot(handout, "lesson_day_handout");
+    const QString pdf = QString::fromStdString((exports / "sheet.pdf").string());
     ASSERT_TRUE(handout->saveSheet(pdf));
     QProcess gs;
     gs.start("gs", {"-q", "-dNOPAUSE", "-dBATCH", "-sDEVICE=txtwrite", "-sOutputFile=-", pdf});
