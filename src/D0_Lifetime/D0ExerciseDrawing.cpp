@@ -25,7 +25,7 @@ vexel::DrawStyle markers(const QColor& colour, int markerStyle) {
     style.look = vexel::DrawStyle::Look::Markers;
     style.color = colour;
     style.markerStyle = markerStyle;
-    style.markerSize = 6;
+    style.markerSize = vexel::markerPixels(0.5);
     return style;
 }
 
@@ -46,7 +46,7 @@ QString lifetimeText(double tau, double tauError) {
 
 void drawMassHistogram(vexel::Canvas& canvas, const analysis::Hist1D& mass) {
     canvas.cd(1);
-    canvas.drawHistogram(mass, markers(Qt::black, 20));
+    canvas.drawHistogram(mass, markers(Qt::black, 24));
     canvas.setYRange(0, 1000);
 }
 
@@ -132,7 +132,7 @@ void drawTrend(vexel::Canvas& canvas, const analysis::TrendPlot& plot, unsigned 
         y.push_back(p.y);
         yErrors.push_back(p.yError);
     }
-    canvas.drawGraph(QString("Trend%1").arg(plot.id), x, y, yErrors, markers(Qt::black, 20));
+    canvas.drawGraph(QString("Trend%1").arg(plot.id), x, y, yErrors, markers(Qt::black, 24));
     canvas.setXRange(plot.trend->axisMin, plot.trend->axisMax);
     canvas.setYRange(analysis::kTrendYMin, analysis::kTrendYMax);
     canvas.setAxisTitles(QString::fromStdString(plot.trend->title), analysis::kTrendYTitle);

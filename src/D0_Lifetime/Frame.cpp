@@ -413,11 +413,11 @@ void Frame::Draw() {
 void Frame::drawMassHistogram() {
     const analysis::Hist1D& a = exercise_.histogram();
     fHistCanvas->cd(1);
-    fHistCanvas->drawHistogram(a);
-    // The title above the frame and the number of entries in its corner.
+    // The title above the frame and the statistics box in its corner.
+    vexel::DrawStyle style;
+    style.statistics = true;
+    fHistCanvas->drawHistogram(a, style);
     fHistCanvas->drawText(0.12, 0.95, QString::fromStdString(a.title()), 0.04);
-    fHistCanvas->drawText(0.74, 0.88, QString("%1  %2").arg(notices_.entries).arg(a.entries()),
-                          0.035);
     fHistCanvas->update();
 }
 

@@ -172,7 +172,6 @@ FrameNoticeTexts frameNoticeTexts(int lang) {
     switch (lang) {
     case FR:
         return {"Vexel Lumora : affichage des événements",
-                "Entrées",
                 "Les traces du jeu de données %1 ne peuvent pas être lues (%2). Le détecteur "
                 "est affiché sans traces.",
                 "Le jeu de données %1 ne contient aucun événement.",
@@ -187,7 +186,6 @@ FrameNoticeTexts frameNoticeTexts(int lang) {
                 "Non"};
     case DE:
         return {"Vexel Lumora : Ereignisanzeige",
-                "Einträge",
                 "Die Teilchenspuren des Datensatzes %1 können nicht gelesen werden (%2). Der "
                 "Detektor wird ohne Spuren gezeigt.",
                 "Der Datensatz %1 enthält keine Ereignisse.",
@@ -201,7 +199,6 @@ FrameNoticeTexts frameNoticeTexts(int lang) {
                 "Nein"};
     case IT:
         return {"Vexel Lumora : visualizzazione degli eventi",
-                "Voci",
                 "Le tracce dell'insieme di dati %1 non possono essere lette (%2). Il rivelatore "
                 "è mostrato senza tracce.",
                 "L'insieme di dati %1 non contiene eventi.",
@@ -215,7 +212,6 @@ FrameNoticeTexts frameNoticeTexts(int lang) {
                 "No"};
     case RO:
         return {"Vexel Lumora : afișarea evenimentelor",
-                "Intrări",
                 "Urmele particulelor din setul de date %1 nu pot fi citite (%2). Detectorul este "
                 "afișat fără urme.",
                 "Setul de date %1 nu conține niciun eveniment.",
@@ -229,7 +225,6 @@ FrameNoticeTexts frameNoticeTexts(int lang) {
                 "Nu"};
     default:
         return {"Vexel Lumora : event display",
-                "Entries",
                 "The particle tracks of data set %1 cannot be read (%2). The detector is shown "
                 "without tracks.",
                 "The data set %1 holds no events.",

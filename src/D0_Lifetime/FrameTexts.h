@@ -18,7 +18,6 @@ struct FrameMessageTexts {
 // The window's own notices, in the same five languages.
 struct FrameNoticeTexts {
     QString windowTitle;
-    QString entries;            // beside the number of entries on the histogram
     QString dataSetUnreadable;  // %1 data set, %2 reason
     QString noEvents;           // %1 data set
     QString eventUnreadable;    // %1 event, %2 reason

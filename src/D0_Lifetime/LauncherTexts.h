@@ -10,6 +10,7 @@ struct LauncherTexts {
     QString aboutText;
     QString folderMissing;     // %1: the folder
     QString folderNotWritable; // %1: the folder
+    QString folderCreated;     // %1: the folder
 
     // Texts of language code 1 (EN) to 5 (RO); any other code gives English.
     static LauncherTexts forLanguage(int code);

@@ -26,13 +26,20 @@ OutputDirectoryCheck checkOutputDirectory(const QString& typed, const QString& h
         return {OutputDirectoryCheck::TooShort, QString()};
     if (directory->startsWith("~/"))
         *directory = (home.endsWith('/') ? home.chopped(1) : home) + directory->mid(1);
-    if (!QFileInfo(*directory).isDir())
-        return {OutputDirectoryCheck::Missing, *directory};
+    auto outcome = OutputDirectoryCheck::Accepted;
+    const QFileInfo folder(QDir::cleanPath(*directory));
+    if (!folder.isDir()) {
+        if (folder.exists() || !QFileInfo(folder.absolutePath()).isDir())
+            return {OutputDirectoryCheck::Missing, *directory};
+        if (!QDir().mkdir(folder.filePath()))
+            return {OutputDirectoryCheck::NotWritable, *directory};
+        outcome = OutputDirectoryCheck::Created;
+    }
     // Permission bits do not tell (read-only mounts, the administrator's account): try.
     QTemporaryFile probe(QDir(*directory).filePath(".vexel-write-test-XXXXXX"));
     if (!probe.open())
         return {OutputDirectoryCheck::NotWritable, *directory};
-    return {OutputDirectoryCheck::Accepted, *directory};
+    return {outcome, *directory};
 }
 
 } // namespace StudentDetails

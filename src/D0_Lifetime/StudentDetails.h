@@ -19,12 +19,13 @@ std::optional<QString> outputDirectory(const QString& typed);
 
 // An output directory checked before it is accepted.
 struct OutputDirectoryCheck {
-    enum Outcome { Accepted, TooShort, Missing, NotWritable } outcome;
+    enum Outcome { Accepted, Created, TooShort, Missing, NotWritable } outcome;
     QString directory; // "~" expanded, ending with "/"; empty when too short
 };
 
-// The typed text by the rule above, "~" and "~/..." taken from home; a folder that does not
-// exist, or where no file can be made, is refused.
+// The typed text by the rule above, "~" and "~/..." taken from home. A missing folder whose
+// parent folder exists is created; one whose parent is missing too is refused, and so is a
+// folder that cannot be created or where no file can be made.
 OutputDirectoryCheck checkOutputDirectory(const QString& typed, const QString& home);
 
 } // namespace StudentDetails

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -154,6 +155,9 @@ void launcher::gui() {
     auto* ok = textButton("OK", outputGroup, 216, 24, 56, 24);
     fTextEntry1141 = new QLineEdit(outputGroup);
     fTextEntry1141->setMaxLength(4096);
+    QFont entryFont("Helvetica");
+    entryFont.setPixelSize(12);
+    fTextEntry1141->setFont(entryFont);
     fTextEntry1141->setGeometry(16, 25, 192, 22);
 
     fGroupFrame781 = group("Exit", inner, 8, 480, 288, 70);
@@ -301,6 +305,11 @@ void launcher::setOutputDir() {
         return;
     case StudentDetails::OutputDirectoryCheck::Accepted:
         pathSave1 = check.directory;
+        return;
+    case StudentDetails::OutputDirectoryCheck::Created:
+        pathSave1 = check.directory;
+        vexel::showMessage("Info",
+                           texts.folderCreated.arg(QDir(check.directory).absolutePath() + '/'));
         return;
     }
 }

@@ -1,9 +1,11 @@
 #include "Canvas.h"
 
+#include "CanvasAxis.h"
 #include "CanvasExport.h"
 #include "CanvasPad.h"
 #include "CanvasTextItem.h"
 #include "LatexText.h"
+#include "PadStatisticsBox.h"
 #include "analysis/Hist1D.h"
 #include "analysis/RootHistogramConversion.h"
 
@@ -52,10 +54,13 @@ QCPScatterStyle markerOf(const DrawStyle& style) {
     return scatter;
 }
 
-QCPErrorBars* errorBarsOf(QCPGraph* graph, const QColor& color, double whiskerWidth) {
+// Error bars start at the edge of the marker.
+QCPErrorBars* errorBarsOf(QCPGraph* graph, const QColor& color, double whiskerWidth,
+                          double markerSize) {
     auto* errors = new QCPErrorBars(graph->keyAxis(), graph->valueAxis());
     errors->setPen(QPen(color, 1));
     errors->setWhiskerWidth(whiskerWidth);
+    errors->setSymbolGap(markerSize);
     errors->removeFromLegend();
     errors->setDataPlottable(graph);
     return errors;
@@ -63,6 +68,10 @@ QCPErrorBars* errorBarsOf(QCPGraph* graph, const QColor& color, double whiskerWi
 
 QVector<double> toVector(const std::vector<double>& v) {
     return QVector<double>(v.begin(), v.end());
+}
+
+CanvasAxis* titleAxis(QCPAxisRect* rect, QCPAxis::AxisType type) {
+    return static_cast<CanvasAxis*>(rect->axis(type));
 }
 
 } // namespace
@@ -105,20 +114,23 @@ const Canvas::Pad* Canvas::padAt(int padNumber) const {
     return pads_[static_cast<std::size_t>(padNumber - 1)].get();
 }
 
-void Canvas::divide(int cols, int rows) {
+void Canvas::divide(int cols, int rows, double xMargin, double yMargin) {
     cols = std::max(1, cols);
     rows = std::max(1, rows);
+    const bool single = cols * rows == 1;
+    xMargin_ = single ? 0.0 : std::clamp(xMargin, 0.0, 0.4 / cols);
+    yMargin_ = single ? 0.0 : std::clamp(yMargin, 0.0, 0.4 / rows);
     for (auto& p : pads_)
         clearPad(*p);
     pads_.clear();
     plot_->clearItems();
     plot_->clearPlottables();
     plot_->plotLayout()->clear(); // deletes the axis rects and the default legend
-    plot_->plotLayout()->setRowSpacing(0);
-    plot_->plotLayout()->setColumnSpacing(0);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c) {
-            auto* rect = new QCPAxisRect(plot_);
+            auto* rect = new QCPAxisRect(plot_, false);
+            for (auto type : {QCPAxis::atBottom, QCPAxis::atLeft, QCPAxis::atTop, QCPAxis::atRight})
+                rect->addAxis(type, new CanvasAxis(rect, type));
             plot_->plotLayout()->addElement(r, c, rect);
             styleAxisRect(rect);
             auto p = std::make_unique<Pad>();
@@ -152,15 +164,27 @@ void Canvas::styleAxisRect(QCPAxisRect* rect) {
     rect->axis(QCPAxis::atLeft)->setRange(0, 1);
 }
 
+QSizeF Canvas::padSize() const {
+    const QCPLayoutGrid* grid = plot_->plotLayout();
+    const int cols = std::max(1, grid->columnCount());
+    const int rows = std::max(1, grid->rowCount());
+    const double width = std::max(plot_->width(), 100), height = std::max(plot_->height(), 100);
+    return QSizeF(width / cols - 2 * xMargin_ * width, height / rows - 2 * yMargin_ * height);
+}
+
 void Canvas::applyFontSizes() {
     if (pads_.empty())
         return;
     using namespace padstyle;
-    const QCPLayoutGrid* grid = plot_->plotLayout();
-    const int cols = std::max(1, grid->columnCount());
-    const int rows = std::max(1, grid->rowCount());
-    const double padWidth = double(std::max(plot_->width(), 100)) / cols;
-    const double padHeight = double(std::max(plot_->height(), 100)) / rows;
+    // Room around the pads: half of it at the canvas edges, all of it between two pads.
+    const double width = std::max(plot_->width(), 100), height = std::max(plot_->height(), 100);
+    const int xRoom = static_cast<int>(std::lround(xMargin_ * width));
+    const int yRoom = static_cast<int>(std::lround(yMargin_ * height));
+    plot_->plotLayout()->setMargins(QMargins(xRoom, yRoom, xRoom, yRoom));
+    plot_->plotLayout()->setColumnSpacing(2 * xRoom);
+    plot_->plotLayout()->setRowSpacing(2 * yRoom);
+    const double padWidth = padSize().width();
+    const double padHeight = padSize().height();
     QFont labelFont(kFontFamily);
     labelFont.setPixelSize(std::max(9, static_cast<int>(std::lround(kLabelSize * padHeight))));
     QFont titleFont(kFontFamily);
@@ -168,14 +192,25 @@ void Canvas::applyFontSizes() {
     const QMargins margins(
         static_cast<int>(kLeftMargin * padWidth), static_cast<int>(kTopMargin * padHeight),
         static_cast<int>(kRightMargin * padWidth), static_cast<int>(kBottomMargin * padHeight));
+    // The style's offsets in QCustomPlot's terms: a label offset is the gap between the axis
+    // and its tick labels. A title offset of 1, the standard distance, puts the title right
+    // beside the tick labels; what an offset has above 1 becomes the gap between them, in
+    // standard distances.
+    auto padding = [&](double fraction) {
+        return std::max(1, static_cast<int>(std::lround(fraction * padHeight)));
+    };
+    const int xLabelPadding = padding(kXLabelOffset), yLabelPadding = padding(kYLabelOffset);
+    const int xTitlePadding = padding((kXTitleOffset - 1) * kStandardTitleDistance * kTitleSize);
+    const int yTitlePadding = padding((kYTitleOffset - 1) * kStandardTitleDistance * kTitleSize);
     for (auto& p : pads_) {
         p->rect->setMargins(margins);
         p->rect->setMinimumMargins(margins);
         for (QCPAxis* axis : p->rect->axes()) {
+            const bool horizontal = axis->orientation() == Qt::Horizontal;
             axis->setTickLabelFont(labelFont);
             axis->setLabelFont(titleFont);
-            axis->setTickLabelPadding(3);
-            axis->setLabelPadding(2);
+            axis->setTickLabelPadding(horizontal ? xLabelPadding : yLabelPadding);
+            axis->setLabelPadding(horizontal ? xTitlePadding : yTitlePadding);
         }
     }
 }
@@ -208,8 +243,8 @@ void Canvas::clearPad(Pad& p) {
         p.rect->insetLayout()->remove(legend);
     p.legends.clear();
     p.model.clear();
-    p.rect->axis(QCPAxis::atBottom)->setLabel(QString());
-    p.rect->axis(QCPAxis::atLeft)->setLabel(QString());
+    titleAxis(p.rect, QCPAxis::atBottom)->setTitle(QString());
+    titleAxis(p.rect, QCPAxis::atLeft)->setTitle(QString());
     rescale(p);
 }
 
@@ -239,9 +274,12 @@ void Canvas::drawHistogram(const rootio::Histogram1D& h, const DrawStyle& style,
     if (!same)
         clearPad(p);
     const bool first = p.model.empty();
+    const bool hadStatistics = p.model.statistics().has_value();
     p.model.addHistogram(h, style);
     if (first)
         setAxisTitles(p.model.xTitle(), p.model.yTitle());
+    if (!hadStatistics && p.model.statistics())
+        p.texts.push_back(new PadStatisticsBox(plot_, p.rect, *p.model.statistics()));
     auto* graph = new QCPGraph(p.rect->axis(QCPAxis::atBottom), p.rect->axis(QCPAxis::atLeft));
     graph->setName(QString::fromStdString(h.name));
     graph->setPen(QPen(style.color, style.lineWidth));
@@ -250,7 +288,7 @@ void Canvas::drawHistogram(const rootio::Histogram1D& h, const DrawStyle& style,
         graph->setLineStyle(QCPGraph::lsNone);
         graph->setScatterStyle(markerOf(style));
         if (style.errors)
-            errors = errorBarsOf(graph, style.color, 0);
+            errors = errorBarsOf(graph, style.color, 0, style.markerSize);
     } else {
         graph->setLineStyle(QCPGraph::lsStepLeft);
     }
@@ -295,7 +333,7 @@ void Canvas::drawGraph(const QString& name, const std::vector<double>& x,
     graph->setName(name);
     graph->setLineStyle(QCPGraph::lsNone);
     graph->setScatterStyle(markerOf(style));
-    addDrawn(p, graph, errorBarsOf(graph, style.color, 6));
+    addDrawn(p, graph, errorBarsOf(graph, style.color, 6, style.markerSize));
 }
 
 void Canvas::setLogY(bool log) {
@@ -336,8 +374,8 @@ void Canvas::setYRange(double min, double max) {
 void Canvas::setAxisTitles(const QString& xTitle, const QString& yTitle) {
     Pad& p = pad();
     p.model.setAxisTitles(xTitle, yTitle);
-    p.rect->axis(QCPAxis::atBottom)->setLabel(LatexText::toPlainText(xTitle));
-    p.rect->axis(QCPAxis::atLeft)->setLabel(LatexText::toPlainText(yTitle));
+    titleAxis(p.rect, QCPAxis::atBottom)->setTitle(xTitle);
+    titleAxis(p.rect, QCPAxis::atLeft)->setTitle(yTitle);
 }
 
 QString Canvas::xTitle() const {
@@ -364,17 +402,13 @@ void Canvas::addLegend(double x1, double y1, double x2, double y2,
     p.rect->insetLayout()->setInsetPlacement(p.rect->insetLayout()->elementCount() - 1,
                                              QCPLayoutInset::ipFree);
     // Normalised pad coordinates to fractions of the frame inside the margins (from its top).
-    const QRectF inset(frameX(x1), 1.0 - frameY(y2), frameX(x2) - frameX(x1),
-                       frameY(y2) - frameY(y1));
-    p.rect->insetLayout()->setInsetRect(p.rect->insetLayout()->elementCount() - 1, inset);
+    QRectF inset(frameX(x1), 1.0 - frameY(y2), frameX(x2) - frameX(x1), frameY(y2) - frameY(y1));
     legend->setLayer(QLatin1String("legend"));
     legend->setBorderPen(Qt::NoPen);
     legend->setBrush(Qt::NoBrush);
     // The text size of the style, made smaller when the entries would not fit the box.
-    const double padHeight =
-        double(std::max(plot_->height(), 100)) / std::max(1, plot_->plotLayout()->rowCount());
-    const double padWidth =
-        double(std::max(plot_->width(), 100)) / std::max(1, plot_->plotLayout()->columnCount());
+    const double padHeight = padSize().height();
+    const double padWidth = padSize().width();
     const double boxWidth = (x2 - x1) * padWidth, boxHeight = (y2 - y1) * padHeight;
     QFont font(kFontFamily);
     int pixels = std::max(9, static_cast<int>(std::lround(textSize * padHeight)));
@@ -400,6 +434,13 @@ void Canvas::addLegend(double x1, double y1, double x2, double y2,
         graph->setName(label);
         graph->addToLegend(legend);
     }
+    // Entries wider than the box widen it to the left, so that it stays inside the frame.
+    const double frameWidth =
+        p.rect->width() > 0 ? p.rect->width() : padWidth * (1.0 - kLeftMargin - kRightMargin);
+    const double missing = legend->minimumOuterSizeHint().width() / frameWidth - inset.width();
+    if (missing > 0)
+        inset.setLeft(std::max(0.0, inset.left() - missing));
+    p.rect->insetLayout()->setInsetRect(p.rect->insetLayout()->elementCount() - 1, inset);
     p.legends.push_back(legend);
     p.model.addLegend();
 }
@@ -456,6 +497,11 @@ QStringList Canvas::padTexts(int padNumber) const {
 int Canvas::padLegendCount(int padNumber) const {
     const Pad* p = padAt(padNumber);
     return p ? p->model.legendCount() : 0;
+}
+
+std::optional<HistogramStatistics> Canvas::padStatistics(int padNumber) const {
+    const Pad* p = padAt(padNumber);
+    return p ? p->model.statistics() : std::nullopt;
 }
 
 bool Canvas::saveAs(const QString& path, QString* error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CanvasPad.h"
 #include "DrawStyle.h"
 #include "rootio/Graph.h"
 #include "rootio/Histogram1D.h"
@@ -36,8 +37,10 @@ public:
 
     QCustomPlot* plot() const { return plot_; }
 
-    // Replaces the pads by cols x rows empty pads; pad 1 becomes current.
-    void divide(int cols, int rows);
+    // Replaces the pads by cols x rows empty pads with room of xMargin and yMargin (fractions
+    // of the canvas) on each side; a single pad fills the canvas. Pad 1 becomes current.
+    void divide(int cols, int rows, double xMargin = padstyle::kDivideMargin,
+                double yMargin = padstyle::kDivideMargin);
     int padCount() const { return static_cast<int>(pads_.size()); }
     // Makes pad i (1 ... N) current; false (and nothing changes) when there is no such pad.
     bool cd(int pad);
@@ -90,6 +93,7 @@ public:
     // Texts drawn on pad i (LaTeX-style, as given).
     QStringList padTexts(int pad) const;
     int padLegendCount(int pad) const;
+    std::optional<HistogramStatistics> padStatistics(int pad) const;
 
     // Saves the whole canvas; the format follows the extension (.png, .pdf, .eps, .root).
     // On failure returns false and puts the reason into *error.
@@ -107,6 +111,8 @@ private:
     Pad& pad();
     const Pad& pad() const;
     const Pad* padAt(int pad) const;
+    // The size of one pad in pixels.
+    QSizeF padSize() const;
     void styleAxisRect(QCPAxisRect* rect);
     void applyFontSizes();
     void rescale(Pad& p);
@@ -117,6 +123,7 @@ private:
     QCustomPlot* plot_;
     std::vector<std::unique_ptr<Pad>> pads_;
     int current_ = 0;
+    double xMargin_ = 0, yMargin_ = 0;
     bool editable_ = false;
 };
 

@@ -140,6 +140,9 @@ bool pdfToEps(const QString& pdf, const QString& eps, const QString& shownPath, 
     cairo_ps_surface_set_eps(surface.get(), 1);
     {
         const OwnedCairo cr(cairo_create(surface.get()));
+        // White behind the picture, as on screen: the bounding box is then the whole page.
+        cairo_set_source_rgb(cr.get(), 1, 1, 1);
+        cairo_paint(cr.get());
         cairo_scale(cr.get(), scale, scale);
         poppler_page_render_for_printing(page.get(), cr.get());
         cairo_show_page(cr.get());

@@ -53,10 +53,37 @@ Extent extentOf(const CanvasPad& pad) {
 
 } // namespace
 
+std::vector<std::pair<QString, QString>> HistogramStatistics::rows() const {
+    return {{"Entries", QString::number(entries, 'f', 0)},
+            {"Mean", QString::number(mean, 'g', 4)},
+            {"RMS", QString::number(rms, 'g', 4)}};
+}
+
+HistogramStatistics statisticsOf(const rootio::Histogram1D& h) {
+    HistogramStatistics s;
+    s.name = QString::fromStdString(h.name);
+    s.entries = h.entries;
+    double sumw = 0, sumwx = 0, sumwx2 = 0;
+    const double width = (h.xmax - h.xmin) / h.nbins;
+    for (int b = 1; b <= h.nbins && b < static_cast<int>(h.contents.size()); ++b) {
+        const double w = h.contents[static_cast<std::size_t>(b)];
+        const double x = h.xmin + (b - 0.5) * width;
+        sumw += w;
+        sumwx += w * x;
+        sumwx2 += w * x * x;
+    }
+    if (sumw != 0) {
+        s.mean = sumwx / sumw;
+        s.rms = std::sqrt(std::max(0.0, sumwx2 / sumw - s.mean * s.mean));
+    }
+    return s;
+}
+
 void CanvasPad::clear() {
     items_.clear();
     texts_.clear();
     legends_ = 0;
+    statistics_.reset();
     xRange_.reset();
     yRange_.reset();
     xTitle_.clear();
@@ -68,6 +95,8 @@ void CanvasPad::addHistogram(const rootio::Histogram1D& h, const DrawStyle& styl
         setXRange(h.xmin, h.xmax);
         setAxisTitles(QString::fromStdString(h.xTitle), QString::fromStdString(h.yTitle));
     }
+    if (style.statistics && !statistics_)
+        statistics_ = statisticsOf(h);
     PadItem item;
     item.kind = PadItem::Kind::Histogram;
     item.histogram = h;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace vexel {
@@ -21,6 +22,21 @@ constexpr double kTopMargin = 0.06;
 constexpr double kLabelSize = 0.0425;
 constexpr double kTitleSize = 0.0425;
 constexpr const char* kFontFamily = "Helvetica";
+// Distance of the tick labels from their axis, as a fraction of the pad height (the style
+// sets x; y keeps the framework's default).
+constexpr double kXLabelOffset = 0.015;
+constexpr double kYLabelOffset = 0.005;
+// Title offsets: 1 is the standard distance of a title from its axis, about 1.6 title heights.
+constexpr double kXTitleOffset = 1.2;
+constexpr double kYTitleOffset = 1.5;
+constexpr double kStandardTitleDistance = 1.6;
+// Room around each pad of a divided canvas, as a fraction of the canvas width and height.
+constexpr double kDivideMargin = 0.01;
+// The statistics box: its top right corner (x, y), width and height in the pad.
+constexpr double kStatX = 0.98;
+constexpr double kStatY = 0.995;
+constexpr double kStatW = 0.20;
+constexpr double kStatH = 0.16;
 
 // Normalised pad coordinates (0 ... 1 over the whole pad) to fractions of the frame inside
 // the margins, counted from its left and from its bottom edge.
@@ -50,6 +66,16 @@ struct PadPoints {
 struct AxisRange {
     double min = 0, max = 1;
 };
+
+// What the statistics box of a histogram shows: the number of fills, and the mean and RMS of
+// bins 1 ... N taken at their centres, as the sums stored with a histogram.
+struct HistogramStatistics {
+    QString name;
+    double entries = 0, mean = 0, rms = 0;
+    // Label and value of each row under the name.
+    std::vector<std::pair<QString, QString>> rows() const;
+};
+HistogramStatistics statisticsOf(const rootio::Histogram1D& h);
 
 // What one pad of a canvas shows, and the arithmetic of its axes: which points are drawn and
 // over which ranges. No widget: the canvas draws what this says.
@@ -82,6 +108,8 @@ public:
     const QStringList& texts() const { return texts_; }
     void addLegend() { ++legends_; }
     int legendCount() const { return legends_; }
+    // The statistics box of the first histogram drawn with one.
+    const std::optional<HistogramStatistics>& statistics() const { return statistics_; }
 
     // The points item i is drawn with. Histograms as steps give the left bin edges and, last,
     // the right edge again; as markers the bin centres, without empty bins. On a log scale
@@ -97,6 +125,7 @@ private:
     std::vector<PadItem> items_;
     QStringList texts_;
     int legends_ = 0;
+    std::optional<HistogramStatistics> statistics_;
     bool logY_ = false;
     std::optional<AxisRange> xRange_, yRange_;
     QString xTitle_, yTitle_;

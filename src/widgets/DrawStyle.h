@@ -16,6 +16,13 @@ struct DrawStyle {
     double lineWidth = 1.0;
     // Error bars on markers.
     bool errors = true;
+    // A statistics box (name, Entries, Mean, RMS) in the pad's top right corner.
+    bool statistics = false;
 };
+
+// A marker size of the plot style in pixels: size 1 is a marker 8 pixels across.
+constexpr double markerPixels(double size) {
+    return 8.0 * size;
+}
 
 } // namespace vexel

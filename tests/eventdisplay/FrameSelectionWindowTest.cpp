@@ -376,7 +376,14 @@ TEST_F(FrameSelection, DrawAndSaveHistogram) {
     EXPECT_EQ(shown[0].nbins, 50);
     EXPECT_EQ(shown[0].contents[25], 1);
     EXPECT_EQ(shown[0].contents[0], 1);
-    EXPECT_EQ(canvas->padTexts(1), QStringList({"My histogram", "Entries  2"}));
+    EXPECT_EQ(canvas->padTexts(1), QStringList({"My histogram"}));
+    // The statistics box: both masses counted, the one in the underflow not averaged.
+    const auto stats = canvas->padStatistics(1);
+    ASSERT_TRUE(stats);
+    EXPECT_EQ(stats->name, "hist");
+    EXPECT_EQ(stats->rows()[0].second, "2");
+    EXPECT_EQ(stats->rows()[1].second, "1864");
+    EXPECT_EQ(stats->rows()[2].second, "0");
     QApplication::processEvents();
     vexel::test::saveScreenshot(f.browser(), "selection_my_histogram");
 

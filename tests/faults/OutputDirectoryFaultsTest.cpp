@@ -3,11 +3,13 @@
 #include "FileSizeLimit.h"
 #include "Frame.h"
 #include "GuiTestSupport.h"
+#include "LauncherTexts.h"
 #include "Vexel_D0_Exercise.h"
 #include "launcher.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -94,4 +96,22 @@ TEST(OutputDirectoryFaults, AFullDiskKeepsTheFilesSavedBeforeAndTellsTheStudent)
     for (const char* name : {"mass.root", "mass.eps", "mass.pdf", "mass.png"})
         EXPECT_TRUE(vexel::test::messages()[0].text.contains(name)) << name;
     EXPECT_EQ(filesIn(out.path()), before);
+}
+
+TEST(OutputDirectoryFaults, AFolderNotMadeYetIsCreatedAtOkAndTheHistogramLandsThere) {
+    QTemporaryDir parent;
+    const QString results = parent.path() + "/results/";
+    launcher l;
+    l.FR();
+    vexel::test::clearMessages();
+    l.fTextEntry1141->setText(parent.path() + "/results");
+    l.setOutputDir();
+    EXPECT_EQ(l.pathSave1, results);
+    ASSERT_EQ(vexel::test::messages().size(), 1u);
+    EXPECT_EQ(vexel::test::messages()[0].text,
+              LauncherTexts::forLanguage(2).folderCreated.arg(results));
+
+    Frame frame(l.lang, "Ann_Lee_3b", l.pathSave1, 1, nullptr);
+    frame.SaveHist();
+    EXPECT_TRUE(QFileInfo(results + "MassHistogram_1_Ann_Lee_3b.root").isFile());
 }

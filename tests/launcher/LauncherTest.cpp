@@ -251,12 +251,12 @@ TEST_F(LauncherTest, OutputDirectoryIsExpandedAndMustBeAWritableFolder) {
 
     // Refused at OK, in the student's language; the folder in force stays.
     QTest::mouseClick(languageButton(l, "DE"), Qt::LeftButton);
-    set("~/missing");
+    set("~/missing/deeper");
     set("/proc/self/");
     EXPECT_EQ(l.pathSave1, run.path() + "/results/");
     ASSERT_EQ(vexel::test::messages().size(), 2u);
     EXPECT_EQ(vexel::test::messages()[0].text,
-              LauncherTexts::forLanguage(3).folderMissing.arg(run.path() + "/missing/"));
+              LauncherTexts::forLanguage(3).folderMissing.arg(run.path() + "/missing/deeper/"));
     EXPECT_EQ(vexel::test::messages()[1].text,
               LauncherTexts::forLanguage(3).folderNotWritable.arg("/proc/self/"));
     EXPECT_TRUE(vexel::test::messages()[0].text.startsWith("Der Ordner"));

@@ -2,6 +2,8 @@
 #include "LauncherTexts.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(StudentDetails, CompletenessNeedsAllThreeTextsAndACombination) {
@@ -51,4 +53,21 @@ TEST(StudentDetails, OutputDirectoryCheckExpandsHomeAndRefusesWhatCannotBeWritte
     EXPECT_EQ(StudentDetails::checkOutputDirectory("/proc/self/status", home).outcome, C::Missing);
     EXPECT_EQ(StudentDetails::checkOutputDirectory("/proc", home).outcome, C::NotWritable);
     EXPECT_EQ(StudentDetails::checkOutputDirectory("a~/b", home).directory, "a~/b/");
+}
+
+TEST(StudentDetails, AMissingFolderIsCreatedWhenItsParentExists) {
+    using C = StudentDetails::OutputDirectoryCheck;
+    QTemporaryDir work;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(work.path());
+    // As a class is told to type it: made in the working folder, and only once.
+    EXPECT_EQ(StudentDetails::checkOutputDirectory("results/", work.path()).outcome, C::Created);
+    EXPECT_TRUE(QFileInfo(work.filePath("results")).isDir());
+    EXPECT_EQ(StudentDetails::checkOutputDirectory("results", work.path()).outcome, C::Accepted);
+    // Two missing levels, a folder that cannot be made: refused, nothing left behind.
+    EXPECT_EQ(StudentDetails::checkOutputDirectory("a/b/", work.path()).outcome, C::Missing);
+    EXPECT_FALSE(QFileInfo::exists(work.filePath("a")));
+    EXPECT_EQ(StudentDetails::checkOutputDirectory("/proc/results", work.path()).outcome,
+              C::NotWritable);
+    QDir::setCurrent(before);
 }

@@ -272,3 +272,18 @@ TEST(Canvas, EmptyPadsAreBlank) {
     canvas.clearPad(2);
     EXPECT_FALSE(canvas.plot()->axisRect(1)->axis(QCPAxis::atBottom)->visible());
 }
+
+TEST(CanvasPad, StatisticsBoxCountsEveryFillButAveragesTheBinsInRange) {
+    rootio::Histogram1D h;
+    h.name = "hist";
+    h.nbins = 4;
+    h.xmin = 0;
+    h.xmax = 4;
+    h.contents = {5, 1, 0, 3, 0, 2}; // under- and overflow at the ends
+    h.entries = 11;
+    const auto rows = vexel::statisticsOf(h).rows();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], std::make_pair(QString("Entries"), QString("11")));
+    EXPECT_EQ(rows[1], std::make_pair(QString("Mean"), QString("2")));
+    EXPECT_EQ(rows[2], std::make_pair(QString("RMS"), QString("0.866")));
+}
