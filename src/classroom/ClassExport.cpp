@@ -6,7 +6,6 @@
 #include "rootio/FileWriter.h"
 
 #include <cmath>
-#include <fstream>
 
 namespace classroom {
 
@@ -206,18 +205,9 @@ void writeClassExport(const std::string& path, const ClassSummary& summary, cons
 
 ClassExportRead readClassExport(const std::string& path) {
     ClassExportRead out;
-    {
-        std::ifstream in(path, std::ios::binary);
-        char magic[4] = {};
-        if (!in) {
-            out.reason = UnusedReason::Unreadable;
-            return out;
-        }
-        if (!in.read(magic, 4) || std::string(magic, 4) != "root") {
-            out.reason = UnusedReason::NotRootFile;
-            return out;
-        }
-    }
+    out.reason = rootFileStart(path);
+    if (out.reason != UnusedReason::None)
+        return out;
     try {
         const rootio::FileReader file(path);
         if (!file.has(kClassExportKey)) {

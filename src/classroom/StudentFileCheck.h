@@ -45,6 +45,9 @@ constexpr int kMassBins = analysis::ExerciseRanges::eventMassHistogramBins;
 constexpr double kMassMin = analysis::ExerciseRanges::eventMassHistogram.min;
 constexpr double kMassMax = analysis::ExerciseRanges::eventMassHistogram.max;
 
+// Whether the file can be opened and starts like a ROOT file: None, Unreadable or NotRootFile.
+UnusedReason rootFileStart(const std::string& path);
+
 // Reads and judges one file. Never throws: every problem becomes the reason.
 CheckedFile checkStudentFile(const std::string& path);
 

@@ -117,6 +117,11 @@ TEST(LessonDay, ThreeClassesWatchedExportedAndShownOnTheProjector) {
         json << "]}\n";
     }
 
+    {
+        ClassResultsWindow later; // a class's label is remembered
+        later.addFolder(QString::fromStdString((dir / "A").string()));
+        EXPECT_EQ(later.day().classes.at(0).name, "School, 9A, 2026-03-12");
+    }
     // The exports alone give the same total as the folders.
     ClassResultsWindow fromExports;
     for (int c = 0; c < 3; ++c)
