@@ -27,7 +27,6 @@ ClassResultsTexts make(const char* const t[], const char* const reasons[8]) {
     x.lifetimesTab = next();
     x.studentColumns = split(t[i++]);
     x.unusedColumns = split(t[i++]);
-    x.lifetimeColumns = split(t[i++]);
     x.trendLabel = next();
     x.status = next();
     x.noFit = next();
@@ -64,7 +63,6 @@ const char* const kEnglish[] = {
     "Class lifetime",
     "Name|Surname|Grade|Combination|Entries|Lifetimes saved",
     "File|Reason|Details",
-    "Trend|Cut|Class mean (ps)|Standard error (ps)|Students",
     "Trend:",
     "%1 files used, %2 not used; %3 students; %4 entries; %5 of %6 combinations",
     "No fit: too few entries",
@@ -106,7 +104,6 @@ const char* const kFrench[] = {
     "Durée de vie de la classe",
     "Nom|Prénom|Classe|Combinaison|Entrées|Durées de vie enregistrées",
     "Fichier|Raison|Détails",
-    "Tendance|Coupure|Moyenne de la classe (ps)|Erreur standard (ps)|Élèves",
     "Tendance :",
     "%1 fichiers utilisés, %2 non utilisés ; %3 élèves ; %4 entrées ; %5 combinaisons sur %6",
     "Pas d'ajustement : trop peu d'entrées",
@@ -148,7 +145,6 @@ const char* const kGerman[] = {
     "Lebensdauer der Klasse",
     "Vorname|Nachname|Klasse|Kombination|Einträge|Gespeicherte Lebensdauern",
     "Datei|Grund|Einzelheiten",
-    "Trend|Schnitt|Mittelwert der Klasse (ps)|Standardfehler (ps)|Schüler",
     "Trend:",
     "%1 Dateien verwendet, %2 nicht verwendet; %3 Schüler; %4 Einträge; %5 von %6 Kombinationen",
     "Kein Fit: zu wenige Einträge",
@@ -186,7 +182,6 @@ const char* const kItalian[] = {
     "Vita media della classe",
     "Nome|Cognome|Classe|Combinazione|Voci|Vite medie salvate",
     "File|Motivo|Dettagli",
-    "Andamento|Taglio|Media della classe (ps)|Errore standard (ps)|Studenti",
     "Andamento:",
     "%1 file usati, %2 non usati; %3 studenti; %4 voci; %5 combinazioni su %6",
     "Nessun fit: troppo poche voci",
@@ -228,7 +223,6 @@ const char* const kRomanian[] = {
     "Timpul de viață al clasei",
     "Prenume|Nume|Clasa|Combinația|Intrări|Timpi de viață salvați",
     "Fișier|Motiv|Detalii",
-    "Tendință|Tăietură|Media clasei (ps)|Eroarea standard (ps)|Elevi",
     "Tendință:",
     "%1 fișiere folosite, %2 nefolosite; %3 elevi; %4 intrări; %5 din %6 combinații",
     "Fără fit: prea puține intrări",
@@ -254,7 +248,7 @@ const char* const kRomanianReasons[] = {"folosit",
                                         "nu poate fi citit",
                                         "înlocuit de o copie mai nouă"};
 
-constexpr std::size_t kTexts = 31;
+constexpr std::size_t kTexts = 30;
 static_assert(std::size(kEnglish) == kTexts && std::size(kFrench) == kTexts &&
               std::size(kGerman) == kTexts && std::size(kItalian) == kTexts &&
               std::size(kRomanian) == kTexts);
