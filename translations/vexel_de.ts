@@ -67,11 +67,6 @@
         <translation>Datei|Grund|Einzelheiten</translation>
     </message>
     <message>
-        <source>Trend|Cut|Class mean (ps)|Standard error (ps)|Students</source>
-        <extracomment>Column titles of the class lifetime table, separated by |.</extracomment>
-        <translation>Trend|Schnitt|Mittelwert der Klasse (ps)|Standardfehler (ps)|Schüler</translation>
-    </message>
-    <message>
         <source>Trend:</source>
         <translation>Trend:</translation>
     </message>
@@ -1172,6 +1167,226 @@ please visit the Vexel pages at:
         <source>Dismiss</source>
         <extracomment>The one button of the launcher&apos;s message boxes.</extracomment>
         <translation>Dismiss</translation>
+    </message>
+</context>
+<context>
+    <name>LessonDay</name>
+    <message>
+        <source>Classes of the day</source>
+        <translation>Klassen des Tages</translation>
+    </message>
+    <message>
+        <source>Add class folder...</source>
+        <translation>Klassenordner hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add class export...</source>
+        <translation>Klassenexport hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Class label</source>
+        <translation>Bezeichnung der Klasse</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Schule</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Export class...</source>
+        <translation>Klasse exportieren...</translation>
+    </message>
+    <message>
+        <source>Choose a class folder in the list first.</source>
+        <translation>Wählen Sie zuerst einen Klassenordner in der Liste.</translation>
+    </message>
+    <message>
+        <source>Class exported: %1</source>
+        <translation>Klasse exportiert: %1</translation>
+    </message>
+    <message>
+        <source>Hand out data sets...</source>
+        <translation>Datensätze verteilen...</translation>
+    </message>
+    <message>
+        <source>Projector view</source>
+        <translation>Ansicht für den Beamer</translation>
+    </message>
+    <message>
+        <source>Esc: back to the window</source>
+        <translation>Esc: zurück zum Fenster</translation>
+    </message>
+    <message>
+        <source>Count every file (also a combination analysed twice)</source>
+        <translation>Jede Datei zählen (auch eine zweimal analysierte Kombination)</translation>
+    </message>
+    <message>
+        <source>Rule: a combination analysed by two students counts once (the first saved).</source>
+        <translation>Regel: eine von zwei Schülern analysierte Kombination zählt einmal (die zuerst gespeicherte).</translation>
+    </message>
+    <message>
+        <source>Rule: every file counts, also a combination analysed twice.</source>
+        <translation>Regel: jede Datei zählt, auch eine zweimal analysierte Kombination.</translation>
+    </message>
+    <message>
+        <source>Class lifetime: the mean of the students&apos; values, their spread (standard deviation, lowest and highest) and the statistical error of one analysis. All students analyse the same candidates, so no error of the mean is given.</source>
+        <translation>Lebensdauer der Klasse: der Mittelwert der Werte der Schüler, ihre Streuung (Standardabweichung, kleinster und größter Wert) und der statistische Fehler einer Analyse. Alle Schüler analysieren dieselben Kandidaten, daher wird kein Fehler des Mittelwerts angegeben.</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Klassen</translation>
+    </message>
+    <message>
+        <source>Class|Students|Entries|Mass (MeV/c²)|Width σ (MeV/c²)|Lifetime at each cut (ps)</source>
+        <extracomment>Column titles of the classes table, separated by |.</extracomment>
+        <translation>Klasse|Schüler|Einträge|Masse (MeV/c²)|Breite σ (MeV/c²)|Lebensdauer bei jedem Schnitt (ps)</translation>
+    </message>
+    <message>
+        <source>Class|Trend|Cut|Mean (ps)|Spread: standard deviation (ps)|Lowest ... highest (ps)|Error of one analysis (ps)|Students</source>
+        <extracomment>Column titles of the class lifetime table, separated by |.</extracomment>
+        <translation>Klasse|Trend|Schnitt|Mittelwert (ps)|Streuung: Standardabweichung (ps)|Kleinster ... größter (ps)|Fehler einer Analyse (ps)|Schüler</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <comment>column of the students&apos; table</comment>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Same combination as another</source>
+        <translation>Gleiche Kombination wie ein anderer</translation>
+    </message>
+    <message>
+        <source>yes, counted</source>
+        <translation>ja, gezählt</translation>
+    </message>
+    <message>
+        <source>yes, not counted</source>
+        <translation>ja, nicht gezählt</translation>
+    </message>
+    <message>
+        <source>All classes</source>
+        <translation>Alle Klassen</translation>
+    </message>
+    <message>
+        <source>Analysed more than once: %1</source>
+        <translation>Mehr als einmal analysiert: %1</translation>
+    </message>
+    <message>
+        <source>All classes: mass %1 ± %2 MeV/c², σ %3 ± %4 MeV/c²</source>
+        <extracomment>%1 the mass, %2 its error, %3 the width, %4 its error.</extracomment>
+        <translation>Alle Klassen: Masse %1 ± %2 MeV/c², σ %3 ± %4 MeV/c²</translation>
+    </message>
+    <message>
+        <source>%1: %2 ± %3 MeV/c²</source>
+        <extracomment>%1 the class, %2 its mass, %3 the error.</extracomment>
+        <translation>%1: %2 ± %3 MeV/c²</translation>
+    </message>
+    <message>
+        <source>Bars: spread of the students&apos; values (standard deviation)</source>
+        <translation>Balken: Streuung der Werte der Schüler (Standardabweichung)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (spread %3)</source>
+        <extracomment>%1 the cut, %2 the class mean, %3 the spread.</extracomment>
+        <translation>%1: %2 (Streuung %3)</translation>
+    </message>
+    <message>
+        <source>written by a newer version of the program</source>
+        <translation>von einer neueren Version des Programms geschrieben</translation>
+    </message>
+    <message>
+        <source>Fit (Gaussian and straight line)</source>
+        <translation>Fit (Gauß-Kurve und Gerade)</translation>
+    </message>
+    <message>
+        <source>Hand out data sets</source>
+        <translation>Datensätze verteilen</translation>
+    </message>
+    <message>
+        <source>Students&apos; names, one a line:</source>
+        <translation>Namen der Schüler, einer pro Zeile:</translation>
+    </message>
+    <message>
+        <source>Or a number of groups:</source>
+        <translation>Oder eine Anzahl von Gruppen:</translation>
+    </message>
+    <message>
+        <source>Assign to the names</source>
+        <translation>Den Namen zuteilen</translation>
+    </message>
+    <message>
+        <source>Assign to the groups</source>
+        <translation>Den Gruppen zuteilen</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Save sheet (PDF)...</source>
+        <translation>Blatt speichern (PDF)...</translation>
+    </message>
+    <message>
+        <source>Save list (CSV)...</source>
+        <translation>Liste speichern (CSV)...</translation>
+    </message>
+    <message>
+        <source>Data sets: %1</source>
+        <extracomment>%1 the class.</extracomment>
+        <translation>Datensätze: %1</translation>
+    </message>
+    <message>
+        <source>Open the data set with your combination number in the event exercise.</source>
+        <translation>Öffnen Sie in der Ereignisübung den Datensatz mit Ihrer Kombinationsnummer.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Combination</source>
+        <translation>Kombination</translation>
+    </message>
+    <message>
+        <source>There are no names: type one name a line.</source>
+        <translation>Es gibt keine Namen: tippen Sie einen Namen pro Zeile.</translation>
+    </message>
+    <message>
+        <source>These names appear more than once: %1. Make each name unique, for example with an initial.</source>
+        <translation>Diese Namen kommen mehr als einmal vor: %1. Machen Sie jeden Namen eindeutig, zum Beispiel mit einer Initiale.</translation>
+    </message>
+    <message>
+        <source>%1 names, but there are only %2 data sets: let students work in groups.</source>
+        <extracomment>%1 the names, %2 the data sets.</extracomment>
+        <translation>%1 Namen, aber es gibt nur %2 Datensätze: lassen Sie die Schüler in Gruppen arbeiten.</translation>
+    </message>
+    <message>
+        <source>The number of groups must be from 1 to %1.</source>
+        <translation>Die Anzahl der Gruppen muss zwischen 1 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>%1 blank lines skipped.</source>
+        <translation>%1 leere Zeilen übersprungen.</translation>
+    </message>
+    <message>
+        <source>Only %1 data sets were not analysed yet today: %2 are handed out again.</source>
+        <extracomment>%1 the data sets not analysed yet, %2 those handed out again.</extracomment>
+        <translation>Nur %1 Datensätze wurden heute noch nicht analysiert: %2 werden ein zweites Mal verteilt.</translation>
+    </message>
+    <message>
+        <source>%1 data sets handed out.</source>
+        <translation>%1 Datensätze verteilt.</translation>
     </message>
 </context>
 <context>

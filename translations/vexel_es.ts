@@ -67,11 +67,6 @@
         <translation>Archivo|Motivo|Detalles</translation>
     </message>
     <message>
-        <source>Trend|Cut|Class mean (ps)|Standard error (ps)|Students</source>
-        <extracomment>Column titles of the class lifetime table, separated by |.</extracomment>
-        <translation>Tendencia|Corte|Media de la clase (ps)|Error estándar (ps)|Alumnos</translation>
-    </message>
-    <message>
         <source>Trend:</source>
         <translation>Tendencia:</translation>
     </message>
@@ -1184,6 +1179,226 @@ visita las páginas de Vexel:
         <source>Dismiss</source>
         <extracomment>The one button of the launcher&apos;s message boxes.</extracomment>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>LessonDay</name>
+    <message>
+        <source>Classes of the day</source>
+        <translation>Clases del día</translation>
+    </message>
+    <message>
+        <source>Add class folder...</source>
+        <translation>Añadir carpeta de clase...</translation>
+    </message>
+    <message>
+        <source>Add class export...</source>
+        <translation>Añadir exportación de clase...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Class label</source>
+        <translation>Etiqueta de la clase</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Export class...</source>
+        <translation>Exportar clase...</translation>
+    </message>
+    <message>
+        <source>Choose a class folder in the list first.</source>
+        <translation>Elige primero una carpeta de clase en la lista.</translation>
+    </message>
+    <message>
+        <source>Class exported: %1</source>
+        <translation>Clase exportada: %1</translation>
+    </message>
+    <message>
+        <source>Hand out data sets...</source>
+        <translation>Repartir conjuntos de datos...</translation>
+    </message>
+    <message>
+        <source>Projector view</source>
+        <translation>Vista para el proyector</translation>
+    </message>
+    <message>
+        <source>Esc: back to the window</source>
+        <translation>Esc: volver a la ventana</translation>
+    </message>
+    <message>
+        <source>Count every file (also a combination analysed twice)</source>
+        <translation>Contar todos los archivos (también una combinación analizada dos veces)</translation>
+    </message>
+    <message>
+        <source>Rule: a combination analysed by two students counts once (the first saved).</source>
+        <translation>Regla: una combinación analizada por dos alumnos cuenta una sola vez (la primera guardada).</translation>
+    </message>
+    <message>
+        <source>Rule: every file counts, also a combination analysed twice.</source>
+        <translation>Regla: cuentan todos los archivos, también una combinación analizada dos veces.</translation>
+    </message>
+    <message>
+        <source>Class lifetime: the mean of the students&apos; values, their spread (standard deviation, lowest and highest) and the statistical error of one analysis. All students analyse the same candidates, so no error of the mean is given.</source>
+        <translation>Tiempo de vida de la clase: la media de los valores de los alumnos, su dispersión (desviación típica, el menor y el mayor) y el error estadístico de un análisis. Todos los alumnos analizan los mismos candidatos, por eso no se da un error de la media.</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Clases</translation>
+    </message>
+    <message>
+        <source>Class|Students|Entries|Mass (MeV/c²)|Width σ (MeV/c²)|Lifetime at each cut (ps)</source>
+        <extracomment>Column titles of the classes table, separated by |.</extracomment>
+        <translation>Clase|Alumnos|Entradas|Masa (MeV/c²)|Anchura σ (MeV/c²)|Tiempo de vida en cada corte (ps)</translation>
+    </message>
+    <message>
+        <source>Class|Trend|Cut|Mean (ps)|Spread: standard deviation (ps)|Lowest ... highest (ps)|Error of one analysis (ps)|Students</source>
+        <extracomment>Column titles of the class lifetime table, separated by |.</extracomment>
+        <translation>Clase|Tendencia|Corte|Media (ps)|Dispersión: desviación típica (ps)|Menor ... mayor (ps)|Error de un análisis (ps)|Alumnos</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <comment>column of the students&apos; table</comment>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Same combination as another</source>
+        <translation>Misma combinación que otro</translation>
+    </message>
+    <message>
+        <source>yes, counted</source>
+        <translation>sí, contada</translation>
+    </message>
+    <message>
+        <source>yes, not counted</source>
+        <translation>sí, no contada</translation>
+    </message>
+    <message>
+        <source>All classes</source>
+        <translation>Todas las clases</translation>
+    </message>
+    <message>
+        <source>Analysed more than once: %1</source>
+        <translation>Analizadas más de una vez: %1</translation>
+    </message>
+    <message>
+        <source>All classes: mass %1 ± %2 MeV/c², σ %3 ± %4 MeV/c²</source>
+        <extracomment>%1 the mass, %2 its error, %3 the width, %4 its error.</extracomment>
+        <translation>Todas las clases: masa %1 ± %2 MeV/c², σ %3 ± %4 MeV/c²</translation>
+    </message>
+    <message>
+        <source>%1: %2 ± %3 MeV/c²</source>
+        <extracomment>%1 the class, %2 its mass, %3 the error.</extracomment>
+        <translation>%1: %2 ± %3 MeV/c²</translation>
+    </message>
+    <message>
+        <source>Bars: spread of the students&apos; values (standard deviation)</source>
+        <translation>Barras: dispersión de los valores de los alumnos (desviación típica)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (spread %3)</source>
+        <extracomment>%1 the cut, %2 the class mean, %3 the spread.</extracomment>
+        <translation>%1: %2 (dispersión %3)</translation>
+    </message>
+    <message>
+        <source>written by a newer version of the program</source>
+        <translation>escrito por una versión más reciente del programa</translation>
+    </message>
+    <message>
+        <source>Fit (Gaussian and straight line)</source>
+        <translation>Ajuste (gaussiana y recta)</translation>
+    </message>
+    <message>
+        <source>Hand out data sets</source>
+        <translation>Repartir conjuntos de datos</translation>
+    </message>
+    <message>
+        <source>Students&apos; names, one a line:</source>
+        <translation>Nombres de los alumnos, uno por línea:</translation>
+    </message>
+    <message>
+        <source>Or a number of groups:</source>
+        <translation>O un número de grupos:</translation>
+    </message>
+    <message>
+        <source>Assign to the names</source>
+        <translation>Asignar a los nombres</translation>
+    </message>
+    <message>
+        <source>Assign to the groups</source>
+        <translation>Asignar a los grupos</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Save sheet (PDF)...</source>
+        <translation>Guardar hoja (PDF)...</translation>
+    </message>
+    <message>
+        <source>Save list (CSV)...</source>
+        <translation>Guardar lista (CSV)...</translation>
+    </message>
+    <message>
+        <source>Data sets: %1</source>
+        <extracomment>%1 the class.</extracomment>
+        <translation>Conjuntos de datos: %1</translation>
+    </message>
+    <message>
+        <source>Open the data set with your combination number in the event exercise.</source>
+        <translation>Abre en el ejercicio de eventos el conjunto de datos con tu número de combinación.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Combination</source>
+        <translation>Combinación</translation>
+    </message>
+    <message>
+        <source>There are no names: type one name a line.</source>
+        <translation>No hay nombres: escribe un nombre por línea.</translation>
+    </message>
+    <message>
+        <source>These names appear more than once: %1. Make each name unique, for example with an initial.</source>
+        <translation>Estos nombres aparecen más de una vez: %1. Haz que cada nombre sea único, por ejemplo con una inicial.</translation>
+    </message>
+    <message>
+        <source>%1 names, but there are only %2 data sets: let students work in groups.</source>
+        <extracomment>%1 the names, %2 the data sets.</extracomment>
+        <translation>%1 nombres, pero solo hay %2 conjuntos de datos: deja que los alumnos trabajen en grupos.</translation>
+    </message>
+    <message>
+        <source>The number of groups must be from 1 to %1.</source>
+        <translation>El número de grupos debe estar entre 1 y %1.</translation>
+    </message>
+    <message>
+        <source>%1 blank lines skipped.</source>
+        <translation>Se han saltado %1 líneas en blanco.</translation>
+    </message>
+    <message>
+        <source>Only %1 data sets were not analysed yet today: %2 are handed out again.</source>
+        <extracomment>%1 the data sets not analysed yet, %2 those handed out again.</extracomment>
+        <translation>Solo %1 conjuntos de datos no se han analizado todavía hoy: %2 se reparten de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 data sets handed out.</source>
+        <translation>%1 conjuntos de datos repartidos.</translation>
     </message>
 </context>
 <context>

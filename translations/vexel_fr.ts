@@ -67,11 +67,6 @@
         <translation>Fichier|Raison|Détails</translation>
     </message>
     <message>
-        <source>Trend|Cut|Class mean (ps)|Standard error (ps)|Students</source>
-        <extracomment>Column titles of the class lifetime table, separated by |.</extracomment>
-        <translation>Tendance|Coupure|Moyenne de la classe (ps)|Erreur standard (ps)|Élèves</translation>
-    </message>
-    <message>
         <source>Trend:</source>
         <translation>Tendance :</translation>
     </message>
@@ -1171,6 +1166,226 @@ please visit the Vexel pages at:
         <source>Dismiss</source>
         <extracomment>The one button of the launcher&apos;s message boxes.</extracomment>
         <translation>Dismiss</translation>
+    </message>
+</context>
+<context>
+    <name>LessonDay</name>
+    <message>
+        <source>Classes of the day</source>
+        <translation>Classes de la journée</translation>
+    </message>
+    <message>
+        <source>Add class folder...</source>
+        <translation>Ajouter un dossier de classe...</translation>
+    </message>
+    <message>
+        <source>Add class export...</source>
+        <translation>Ajouter un export de classe...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Class label</source>
+        <translation>Étiquette de la classe</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>École</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Export class...</source>
+        <translation>Exporter la classe...</translation>
+    </message>
+    <message>
+        <source>Choose a class folder in the list first.</source>
+        <translation>Choisissez d&apos;abord un dossier de classe dans la liste.</translation>
+    </message>
+    <message>
+        <source>Class exported: %1</source>
+        <translation>Classe exportée : %1</translation>
+    </message>
+    <message>
+        <source>Hand out data sets...</source>
+        <translation>Distribuer les jeux de données...</translation>
+    </message>
+    <message>
+        <source>Projector view</source>
+        <translation>Vue pour le projecteur</translation>
+    </message>
+    <message>
+        <source>Esc: back to the window</source>
+        <translation>Échap : retour à la fenêtre</translation>
+    </message>
+    <message>
+        <source>Count every file (also a combination analysed twice)</source>
+        <translation>Compter chaque fichier (aussi une combinaison analysée deux fois)</translation>
+    </message>
+    <message>
+        <source>Rule: a combination analysed by two students counts once (the first saved).</source>
+        <translation>Règle : une combinaison analysée par deux élèves compte une fois (la première enregistrée).</translation>
+    </message>
+    <message>
+        <source>Rule: every file counts, also a combination analysed twice.</source>
+        <translation>Règle : chaque fichier compte, aussi une combinaison analysée deux fois.</translation>
+    </message>
+    <message>
+        <source>Class lifetime: the mean of the students&apos; values, their spread (standard deviation, lowest and highest) and the statistical error of one analysis. All students analyse the same candidates, so no error of the mean is given.</source>
+        <translation>Durée de vie de la classe : la moyenne des valeurs des élèves, leur dispersion (écart type, plus petite et plus grande) et l&apos;erreur statistique d&apos;une analyse. Tous les élèves analysent les mêmes candidats : aucune erreur de la moyenne n&apos;est donnée.</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Classes</translation>
+    </message>
+    <message>
+        <source>Class|Students|Entries|Mass (MeV/c²)|Width σ (MeV/c²)|Lifetime at each cut (ps)</source>
+        <extracomment>Column titles of the classes table, separated by |.</extracomment>
+        <translation>Classe|Élèves|Entrées|Masse (MeV/c²)|Largeur σ (MeV/c²)|Durée de vie à chaque coupure (ps)</translation>
+    </message>
+    <message>
+        <source>Class|Trend|Cut|Mean (ps)|Spread: standard deviation (ps)|Lowest ... highest (ps)|Error of one analysis (ps)|Students</source>
+        <extracomment>Column titles of the class lifetime table, separated by |.</extracomment>
+        <translation>Classe|Tendance|Coupure|Moyenne (ps)|Dispersion : écart type (ps)|Plus petite ... plus grande (ps)|Erreur d&apos;une analyse (ps)|Élèves</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <comment>column of the students&apos; table</comment>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Same combination as another</source>
+        <translation>Même combinaison qu&apos;un autre</translation>
+    </message>
+    <message>
+        <source>yes, counted</source>
+        <translation>oui, comptée</translation>
+    </message>
+    <message>
+        <source>yes, not counted</source>
+        <translation>oui, non comptée</translation>
+    </message>
+    <message>
+        <source>All classes</source>
+        <translation>Toutes les classes</translation>
+    </message>
+    <message>
+        <source>Analysed more than once: %1</source>
+        <translation>Analysées plus d&apos;une fois : %1</translation>
+    </message>
+    <message>
+        <source>All classes: mass %1 ± %2 MeV/c², σ %3 ± %4 MeV/c²</source>
+        <extracomment>%1 the mass, %2 its error, %3 the width, %4 its error.</extracomment>
+        <translation>Toutes les classes : masse %1 ± %2 MeV/c², σ %3 ± %4 MeV/c²</translation>
+    </message>
+    <message>
+        <source>%1: %2 ± %3 MeV/c²</source>
+        <extracomment>%1 the class, %2 its mass, %3 the error.</extracomment>
+        <translation>%1 : %2 ± %3 MeV/c²</translation>
+    </message>
+    <message>
+        <source>Bars: spread of the students&apos; values (standard deviation)</source>
+        <translation>Barres : dispersion des valeurs des élèves (écart type)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (spread %3)</source>
+        <extracomment>%1 the cut, %2 the class mean, %3 the spread.</extracomment>
+        <translation>%1 : %2 (dispersion %3)</translation>
+    </message>
+    <message>
+        <source>written by a newer version of the program</source>
+        <translation>écrit par une version plus récente du programme</translation>
+    </message>
+    <message>
+        <source>Fit (Gaussian and straight line)</source>
+        <translation>Ajustement (gaussienne et droite)</translation>
+    </message>
+    <message>
+        <source>Hand out data sets</source>
+        <translation>Distribuer les jeux de données</translation>
+    </message>
+    <message>
+        <source>Students&apos; names, one a line:</source>
+        <translation>Noms des élèves, un par ligne :</translation>
+    </message>
+    <message>
+        <source>Or a number of groups:</source>
+        <translation>Ou un nombre de groupes :</translation>
+    </message>
+    <message>
+        <source>Assign to the names</source>
+        <translation>Attribuer aux noms</translation>
+    </message>
+    <message>
+        <source>Assign to the groups</source>
+        <translation>Attribuer aux groupes</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Save sheet (PDF)...</source>
+        <translation>Enregistrer la feuille (PDF)...</translation>
+    </message>
+    <message>
+        <source>Save list (CSV)...</source>
+        <translation>Enregistrer la liste (CSV)...</translation>
+    </message>
+    <message>
+        <source>Data sets: %1</source>
+        <extracomment>%1 the class.</extracomment>
+        <translation>Jeux de données : %1</translation>
+    </message>
+    <message>
+        <source>Open the data set with your combination number in the event exercise.</source>
+        <translation>Ouvrez le jeu de données de votre numéro de combinaison dans l&apos;exercice des événements.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Combination</source>
+        <translation>Combinaison</translation>
+    </message>
+    <message>
+        <source>There are no names: type one name a line.</source>
+        <translation>Il n&apos;y a aucun nom : tapez un nom par ligne.</translation>
+    </message>
+    <message>
+        <source>These names appear more than once: %1. Make each name unique, for example with an initial.</source>
+        <translation>Ces noms apparaissent plus d&apos;une fois : %1. Rendez chaque nom unique, par exemple avec une initiale.</translation>
+    </message>
+    <message>
+        <source>%1 names, but there are only %2 data sets: let students work in groups.</source>
+        <extracomment>%1 the names, %2 the data sets.</extracomment>
+        <translation>%1 noms, mais il n&apos;y a que %2 jeux de données : faites travailler les élèves en groupes.</translation>
+    </message>
+    <message>
+        <source>The number of groups must be from 1 to %1.</source>
+        <translation>Le nombre de groupes doit être de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>%1 blank lines skipped.</source>
+        <translation>%1 lignes vides ignorées.</translation>
+    </message>
+    <message>
+        <source>Only %1 data sets were not analysed yet today: %2 are handed out again.</source>
+        <extracomment>%1 the data sets not analysed yet, %2 those handed out again.</extracomment>
+        <translation>Seuls %1 jeux de données n&apos;ont pas encore été analysés aujourd&apos;hui : %2 sont distribués une deuxième fois.</translation>
+    </message>
+    <message>
+        <source>%1 data sets handed out.</source>
+        <translation>%1 jeux de données distribués.</translation>
     </message>
 </context>
 <context>

@@ -67,11 +67,6 @@
         <translation>File|Motivo|Dettagli</translation>
     </message>
     <message>
-        <source>Trend|Cut|Class mean (ps)|Standard error (ps)|Students</source>
-        <extracomment>Column titles of the class lifetime table, separated by |.</extracomment>
-        <translation>Andamento|Taglio|Media della classe (ps)|Errore standard (ps)|Studenti</translation>
-    </message>
-    <message>
         <source>Trend:</source>
         <translation>Andamento:</translation>
     </message>
@@ -1151,6 +1146,226 @@ please visit the Vexel pages at:
         <source>Dismiss</source>
         <extracomment>The one button of the launcher&apos;s message boxes.</extracomment>
         <translation>Dismiss</translation>
+    </message>
+</context>
+<context>
+    <name>LessonDay</name>
+    <message>
+        <source>Classes of the day</source>
+        <translation>Classi della giornata</translation>
+    </message>
+    <message>
+        <source>Add class folder...</source>
+        <translation>Aggiungi una cartella di classe...</translation>
+    </message>
+    <message>
+        <source>Add class export...</source>
+        <translation>Aggiungi un&apos;esportazione di classe...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Class label</source>
+        <translation>Etichetta della classe</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Scuola</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Export class...</source>
+        <translation>Esporta la classe...</translation>
+    </message>
+    <message>
+        <source>Choose a class folder in the list first.</source>
+        <translation>Scegli prima una cartella di classe nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Class exported: %1</source>
+        <translation>Classe esportata: %1</translation>
+    </message>
+    <message>
+        <source>Hand out data sets...</source>
+        <translation>Distribuisci i dati...</translation>
+    </message>
+    <message>
+        <source>Projector view</source>
+        <translation>Vista per il proiettore</translation>
+    </message>
+    <message>
+        <source>Esc: back to the window</source>
+        <translation>Esc: torna alla finestra</translation>
+    </message>
+    <message>
+        <source>Count every file (also a combination analysed twice)</source>
+        <translation>Conta ogni file (anche una combinazione analizzata due volte)</translation>
+    </message>
+    <message>
+        <source>Rule: a combination analysed by two students counts once (the first saved).</source>
+        <translation>Regola: una combinazione analizzata da due studenti conta una volta (la prima salvata).</translation>
+    </message>
+    <message>
+        <source>Rule: every file counts, also a combination analysed twice.</source>
+        <translation>Regola: ogni file conta, anche una combinazione analizzata due volte.</translation>
+    </message>
+    <message>
+        <source>Class lifetime: the mean of the students&apos; values, their spread (standard deviation, lowest and highest) and the statistical error of one analysis. All students analyse the same candidates, so no error of the mean is given.</source>
+        <translation>Vita media della classe: la media dei valori degli studenti, la loro dispersione (deviazione standard, minimo e massimo) e l&apos;errore statistico di un&apos;analisi. Tutti gli studenti analizzano gli stessi candidati, quindi non si dà un errore della media.</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Classi</translation>
+    </message>
+    <message>
+        <source>Class|Students|Entries|Mass (MeV/c²)|Width σ (MeV/c²)|Lifetime at each cut (ps)</source>
+        <extracomment>Column titles of the classes table, separated by |.</extracomment>
+        <translation>Classe|Studenti|Voci|Massa (MeV/c²)|Larghezza σ (MeV/c²)|Vita media a ogni taglio (ps)</translation>
+    </message>
+    <message>
+        <source>Class|Trend|Cut|Mean (ps)|Spread: standard deviation (ps)|Lowest ... highest (ps)|Error of one analysis (ps)|Students</source>
+        <extracomment>Column titles of the class lifetime table, separated by |.</extracomment>
+        <translation>Classe|Andamento|Taglio|Media (ps)|Dispersione: deviazione standard (ps)|Minimo ... massimo (ps)|Errore di un&apos;analisi (ps)|Studenti</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <comment>column of the students&apos; table</comment>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Same combination as another</source>
+        <translation>Stessa combinazione di un altro</translation>
+    </message>
+    <message>
+        <source>yes, counted</source>
+        <translation>sì, contata</translation>
+    </message>
+    <message>
+        <source>yes, not counted</source>
+        <translation>sì, non contata</translation>
+    </message>
+    <message>
+        <source>All classes</source>
+        <translation>Tutte le classi</translation>
+    </message>
+    <message>
+        <source>Analysed more than once: %1</source>
+        <translation>Analizzate più di una volta: %1</translation>
+    </message>
+    <message>
+        <source>All classes: mass %1 ± %2 MeV/c², σ %3 ± %4 MeV/c²</source>
+        <extracomment>%1 the mass, %2 its error, %3 the width, %4 its error.</extracomment>
+        <translation>Tutte le classi: massa %1 ± %2 MeV/c², σ %3 ± %4 MeV/c²</translation>
+    </message>
+    <message>
+        <source>%1: %2 ± %3 MeV/c²</source>
+        <extracomment>%1 the class, %2 its mass, %3 the error.</extracomment>
+        <translation>%1: %2 ± %3 MeV/c²</translation>
+    </message>
+    <message>
+        <source>Bars: spread of the students&apos; values (standard deviation)</source>
+        <translation>Barre: dispersione dei valori degli studenti (deviazione standard)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (spread %3)</source>
+        <extracomment>%1 the cut, %2 the class mean, %3 the spread.</extracomment>
+        <translation>%1: %2 (dispersione %3)</translation>
+    </message>
+    <message>
+        <source>written by a newer version of the program</source>
+        <translation>scritto da una versione più recente del programma</translation>
+    </message>
+    <message>
+        <source>Fit (Gaussian and straight line)</source>
+        <translation>Fit (gaussiana e retta)</translation>
+    </message>
+    <message>
+        <source>Hand out data sets</source>
+        <translation>Distribuisci i dati</translation>
+    </message>
+    <message>
+        <source>Students&apos; names, one a line:</source>
+        <translation>Nomi degli studenti, uno per riga:</translation>
+    </message>
+    <message>
+        <source>Or a number of groups:</source>
+        <translation>Oppure un numero di gruppi:</translation>
+    </message>
+    <message>
+        <source>Assign to the names</source>
+        <translation>Assegna ai nomi</translation>
+    </message>
+    <message>
+        <source>Assign to the groups</source>
+        <translation>Assegna ai gruppi</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>Save sheet (PDF)...</source>
+        <translation>Salva il foglio (PDF)...</translation>
+    </message>
+    <message>
+        <source>Save list (CSV)...</source>
+        <translation>Salva l&apos;elenco (CSV)...</translation>
+    </message>
+    <message>
+        <source>Data sets: %1</source>
+        <extracomment>%1 the class.</extracomment>
+        <translation>Dati: %1</translation>
+    </message>
+    <message>
+        <source>Open the data set with your combination number in the event exercise.</source>
+        <translation>Apri nell&apos;esercizio sugli eventi i dati con il tuo numero di combinazione.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Combination</source>
+        <translation>Combinazione</translation>
+    </message>
+    <message>
+        <source>There are no names: type one name a line.</source>
+        <translation>Non ci sono nomi: scrivi un nome per riga.</translation>
+    </message>
+    <message>
+        <source>These names appear more than once: %1. Make each name unique, for example with an initial.</source>
+        <translation>Questi nomi compaiono più di una volta: %1. Rendi unico ogni nome, per esempio con un&apos;iniziale.</translation>
+    </message>
+    <message>
+        <source>%1 names, but there are only %2 data sets: let students work in groups.</source>
+        <extracomment>%1 the names, %2 the data sets.</extracomment>
+        <translation>%1 nomi, ma ci sono solo %2 insiemi di dati: fai lavorare gli studenti in gruppi.</translation>
+    </message>
+    <message>
+        <source>The number of groups must be from 1 to %1.</source>
+        <translation>Il numero di gruppi deve essere da 1 a %1.</translation>
+    </message>
+    <message>
+        <source>%1 blank lines skipped.</source>
+        <translation>%1 righe vuote saltate.</translation>
+    </message>
+    <message>
+        <source>Only %1 data sets were not analysed yet today: %2 are handed out again.</source>
+        <extracomment>%1 the data sets not analysed yet, %2 those handed out again.</extracomment>
+        <translation>Solo %1 insiemi di dati non sono ancora stati analizzati oggi: %2 vengono distribuiti di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1 data sets handed out.</source>
+        <translation>%1 insiemi di dati distribuiti.</translation>
     </message>
 </context>
 <context>

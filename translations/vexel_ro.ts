@@ -67,11 +67,6 @@
         <translation>Fișier|Motiv|Detalii</translation>
     </message>
     <message>
-        <source>Trend|Cut|Class mean (ps)|Standard error (ps)|Students</source>
-        <extracomment>Column titles of the class lifetime table, separated by |.</extracomment>
-        <translation>Tendință|Tăietură|Media clasei (ps)|Eroarea standard (ps)|Elevi</translation>
-    </message>
-    <message>
         <source>Trend:</source>
         <translation>Tendință:</translation>
     </message>
@@ -1184,6 +1179,226 @@ va rugam sa vizitati pagina web la adresa: %1 and %2 </translation>
         <source>Dismiss</source>
         <extracomment>The one button of the launcher&apos;s message boxes.</extracomment>
         <translation>Dismiss</translation>
+    </message>
+</context>
+<context>
+    <name>LessonDay</name>
+    <message>
+        <source>Classes of the day</source>
+        <translation>Clasele zilei</translation>
+    </message>
+    <message>
+        <source>Add class folder...</source>
+        <translation>Adaugă dosarul unei clase...</translation>
+    </message>
+    <message>
+        <source>Add class export...</source>
+        <translation>Adaugă exportul unei clase...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Elimină</translation>
+    </message>
+    <message>
+        <source>Class label</source>
+        <translation>Eticheta clasei</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Școala</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clasa</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Export class...</source>
+        <translation>Exportă clasa...</translation>
+    </message>
+    <message>
+        <source>Choose a class folder in the list first.</source>
+        <translation>Alegeți mai întâi un dosar de clasă din listă.</translation>
+    </message>
+    <message>
+        <source>Class exported: %1</source>
+        <translation>Clasă exportată: %1</translation>
+    </message>
+    <message>
+        <source>Hand out data sets...</source>
+        <translation>Împarte seturile de date...</translation>
+    </message>
+    <message>
+        <source>Projector view</source>
+        <translation>Vedere pentru proiector</translation>
+    </message>
+    <message>
+        <source>Esc: back to the window</source>
+        <translation>Esc: înapoi la fereastră</translation>
+    </message>
+    <message>
+        <source>Count every file (also a combination analysed twice)</source>
+        <translation>Numără fiecare fișier (și o combinație analizată de două ori)</translation>
+    </message>
+    <message>
+        <source>Rule: a combination analysed by two students counts once (the first saved).</source>
+        <translation>Regulă: o combinație analizată de doi elevi contează o dată (prima salvată).</translation>
+    </message>
+    <message>
+        <source>Rule: every file counts, also a combination analysed twice.</source>
+        <translation>Regulă: fiecare fișier contează, și o combinație analizată de două ori.</translation>
+    </message>
+    <message>
+        <source>Class lifetime: the mean of the students&apos; values, their spread (standard deviation, lowest and highest) and the statistical error of one analysis. All students analyse the same candidates, so no error of the mean is given.</source>
+        <translation>Timpul de viață al clasei: media valorilor elevilor, împrăștierea lor (abaterea standard, cea mai mică și cea mai mare) și eroarea statistică a unei analize. Toți elevii analizează aceiași candidați, deci nu se dă o eroare a mediei.</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Class|Students|Entries|Mass (MeV/c²)|Width σ (MeV/c²)|Lifetime at each cut (ps)</source>
+        <extracomment>Column titles of the classes table, separated by |.</extracomment>
+        <translation>Clasa|Elevi|Intrări|Masa (MeV/c²)|Lățimea σ (MeV/c²)|Timpul de viață la fiecare tăietură (ps)</translation>
+    </message>
+    <message>
+        <source>Class|Trend|Cut|Mean (ps)|Spread: standard deviation (ps)|Lowest ... highest (ps)|Error of one analysis (ps)|Students</source>
+        <extracomment>Column titles of the class lifetime table, separated by |.</extracomment>
+        <translation>Clasa|Tendință|Tăietură|Media (ps)|Împrăștiere: abaterea standard (ps)|Cea mai mică ... cea mai mare (ps)|Eroarea unei analize (ps)|Elevi</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <comment>column of the students&apos; table</comment>
+        <translation>Clasa</translation>
+    </message>
+    <message>
+        <source>Same combination as another</source>
+        <translation>Aceeași combinație ca altul</translation>
+    </message>
+    <message>
+        <source>yes, counted</source>
+        <translation>da, numărată</translation>
+    </message>
+    <message>
+        <source>yes, not counted</source>
+        <translation>da, nenumărată</translation>
+    </message>
+    <message>
+        <source>All classes</source>
+        <translation>Toate clasele</translation>
+    </message>
+    <message>
+        <source>Analysed more than once: %1</source>
+        <translation>Analizate de mai multe ori: %1</translation>
+    </message>
+    <message>
+        <source>All classes: mass %1 ± %2 MeV/c², σ %3 ± %4 MeV/c²</source>
+        <extracomment>%1 the mass, %2 its error, %3 the width, %4 its error.</extracomment>
+        <translation>Toate clasele: masa %1 ± %2 MeV/c², σ %3 ± %4 MeV/c²</translation>
+    </message>
+    <message>
+        <source>%1: %2 ± %3 MeV/c²</source>
+        <extracomment>%1 the class, %2 its mass, %3 the error.</extracomment>
+        <translation>%1: %2 ± %3 MeV/c²</translation>
+    </message>
+    <message>
+        <source>Bars: spread of the students&apos; values (standard deviation)</source>
+        <translation>Bare: împrăștierea valorilor elevilor (abaterea standard)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (spread %3)</source>
+        <extracomment>%1 the cut, %2 the class mean, %3 the spread.</extracomment>
+        <translation>%1: %2 (împrăștiere %3)</translation>
+    </message>
+    <message>
+        <source>written by a newer version of the program</source>
+        <translation>scris de o versiune mai nouă a programului</translation>
+    </message>
+    <message>
+        <source>Fit (Gaussian and straight line)</source>
+        <translation>Fit (gaussiană și dreaptă)</translation>
+    </message>
+    <message>
+        <source>Hand out data sets</source>
+        <translation>Împarte seturile de date</translation>
+    </message>
+    <message>
+        <source>Students&apos; names, one a line:</source>
+        <translation>Numele elevilor, câte unul pe rând:</translation>
+    </message>
+    <message>
+        <source>Or a number of groups:</source>
+        <translation>Sau un număr de grupe:</translation>
+    </message>
+    <message>
+        <source>Assign to the names</source>
+        <translation>Atribuie numelor</translation>
+    </message>
+    <message>
+        <source>Assign to the groups</source>
+        <translation>Atribuie grupelor</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupa</translation>
+    </message>
+    <message>
+        <source>Save sheet (PDF)...</source>
+        <translation>Salvează foaia (PDF)...</translation>
+    </message>
+    <message>
+        <source>Save list (CSV)...</source>
+        <translation>Salvează lista (CSV)...</translation>
+    </message>
+    <message>
+        <source>Data sets: %1</source>
+        <extracomment>%1 the class.</extracomment>
+        <translation>Seturi de date: %1</translation>
+    </message>
+    <message>
+        <source>Open the data set with your combination number in the event exercise.</source>
+        <translation>Deschideți în exercițiul cu evenimente setul de date cu numărul combinației voastre.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>Combination</source>
+        <translation>Combinația</translation>
+    </message>
+    <message>
+        <source>There are no names: type one name a line.</source>
+        <translation>Nu există nume: scrieți câte un nume pe rând.</translation>
+    </message>
+    <message>
+        <source>These names appear more than once: %1. Make each name unique, for example with an initial.</source>
+        <translation>Aceste nume apar de mai multe ori: %1. Faceți fiecare nume unic, de exemplu cu o inițială.</translation>
+    </message>
+    <message>
+        <source>%1 names, but there are only %2 data sets: let students work in groups.</source>
+        <extracomment>%1 the names, %2 the data sets.</extracomment>
+        <translation>%1 nume, dar există doar %2 seturi de date: lăsați elevii să lucreze în grupe.</translation>
+    </message>
+    <message>
+        <source>The number of groups must be from 1 to %1.</source>
+        <translation>Numărul de grupe trebuie să fie de la 1 la %1.</translation>
+    </message>
+    <message>
+        <source>%1 blank lines skipped.</source>
+        <translation>%1 rânduri goale sărite.</translation>
+    </message>
+    <message>
+        <source>Only %1 data sets were not analysed yet today: %2 are handed out again.</source>
+        <extracomment>%1 the data sets not analysed yet, %2 those handed out again.</extracomment>
+        <translation>Doar %1 seturi de date nu au fost încă analizate azi: %2 sunt împărțite din nou.</translation>
+    </message>
+    <message>
+        <source>%1 data sets handed out.</source>
+        <translation>%1 seturi de date împărțite.</translation>
     </message>
 </context>
 <context>

@@ -14,19 +14,26 @@ ClassFolderWatcher::ClassFolderWatcher(QObject* parent) : QObject(parent) {
     connect(&poll_, &QTimer::timeout, this, &ClassFolderWatcher::mayHaveChanged);
 }
 
-void ClassFolderWatcher::follow(const QString& root) {
-    root_ = root;
+void ClassFolderWatcher::follow(const QStringList& roots) {
+    roots_ = roots;
     poll_.start();
 }
 
 void ClassFolderWatcher::refresh() {
     QStringList wanted;
-    if (!root_.isEmpty() && QFileInfo(root_).isDir()) {
-        wanted << root_;
-        QDirIterator it(root_, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    for (const QString& root : roots_) {
+        if (QFileInfo(root).isFile()) {
+            wanted << QFileInfo(root).absolutePath();
+            continue;
+        }
+        if (root.isEmpty() || !QFileInfo(root).isDir())
+            continue;
+        wanted << root;
+        QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
         while (it.hasNext())
             wanted << it.next();
     }
+    wanted.removeDuplicates();
     const QStringList watched = watcher_.directories();
     for (const QString& d : watched)
         if (!wanted.contains(d))

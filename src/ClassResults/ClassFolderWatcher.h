@@ -5,7 +5,7 @@
 #include <QString>
 #include <QTimer>
 
-// Follows a class folder and its subfolders while students save: tells when something in
+// Follows class folders and their subfolders while students save: tells when something in
 // them may have changed, after a folder event and a short quiet time, and every second
 // (a file copied in place changes without a folder event).
 class ClassFolderWatcher : public QObject {
@@ -13,9 +13,10 @@ class ClassFolderWatcher : public QObject {
 public:
     explicit ClassFolderWatcher(QObject* parent = nullptr);
 
-    // Starts following root; refresh() chooses the folders to watch.
-    void follow(const QString& root);
-    // Watches root and its (not hidden) subfolders as they are now.
+    // Starts following the folders (files: their folders); refresh() chooses the folders to
+    // watch.
+    void follow(const QStringList& roots);
+    // Watches the roots and their (not hidden) subfolders as they are now.
     void refresh();
     QStringList watchedFolders() const { return watcher_.directories(); }
 
@@ -23,7 +24,7 @@ signals:
     void mayHaveChanged();
 
 private:
-    QString root_;
+    QStringList roots_;
     QFileSystemWatcher watcher_;
     QTimer debounce_, poll_;
 };

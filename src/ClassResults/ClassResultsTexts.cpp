@@ -32,9 +32,6 @@ ClassResultsTexts ClassResultsTexts::forLanguage(const vexel::Language& l) {
         l.translated("ClassResults", "Name|Surname|Grade|Combination|Entries|Lifetimes saved"));
     //: Column titles of the table of files not used, separated by |.
     x.unusedColumns = split(l.translated("ClassResults", "File|Reason|Details"));
-    //: Column titles of the class lifetime table, separated by |.
-    x.lifetimeColumns = split(
-        l.translated("ClassResults", "Trend|Cut|Class mean (ps)|Standard error (ps)|Students"));
     x.trendLabel = l.translated("ClassResults", "Trend:");
     x.status =
         l.translated("ClassResults",

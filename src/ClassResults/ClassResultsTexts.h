@@ -12,9 +12,8 @@ struct ClassResultsTexts {
     QString languagesTitle, folderTitle, chooseFolder, noFolder, folderUnreadable;
     QString exportPlots, exportTable, exportFailed, exported, dismiss;
     QString studentsTab, unusedTab, lifetimesTab;
-    QStringList studentColumns;  // name, surname, grade, combination, entries, lifetimes saved
-    QStringList unusedColumns;   // file, reason, details
-    QStringList lifetimeColumns; // trend, cut, class mean, standard error, students
+    QStringList studentColumns; // name, surname, grade, combination, entries, lifetimes saved
+    QStringList unusedColumns;  // file, reason, details
     QString trendLabel;
     // "%1 files used, %2 not used; %3 students; %4 entries; %5 of %6 combinations"
     QString status;
@@ -32,7 +31,10 @@ struct ClassResultsTexts {
     // The reasons a file is not used, by classroom::UnusedReason.
     QString reasons[8];
 
-    QString reason(classroom::UnusedReason r) const { return reasons[static_cast<int>(r)]; }
+    QString reason(classroom::UnusedReason r) const {
+        const int i = static_cast<int>(r);
+        return i < 8 ? reasons[i] : QString();
+    }
 
     static ClassResultsTexts forLanguage(const vexel::Language& language);
     // By the number at the windows' boundary, among the installed languages.

@@ -1,8 +1,10 @@
-// vexel-class-results [FOLDER]: the teacher's window of the class's results.
+// vexel-class-results [SOURCE...]: the teacher's window of the classes' results; a SOURCE is
+// a class folder or a class export. Without any, the classes of the last run.
 #include "ClassResultsWindow.h"
 #include "HighDensityDisplay.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QSettings>
 
@@ -18,13 +20,17 @@ int main(int argc, char** argv) {
         "vexel-class-results", QIcon("share/icons/hicolor/48x48/apps/vexel-class-results.png")));
     ClassResultsWindow window;
     QSettings settings;
-    const QStringList args = QApplication::arguments();
-    const QString folder = args.size() > 1 ? args[1] : settings.value("folder").toString();
-    if (!folder.isEmpty())
-        window.setFolder(folder);
+    QStringList sources = QApplication::arguments().mid(1);
+    if (sources.isEmpty())
+        sources = settings.value("sources", settings.value("folder")).toStringList();
+    for (const QString& s : sources) {
+        if (QFileInfo(s).isFile())
+            window.addExport(s);
+        else if (!s.isEmpty())
+            window.addFolder(s);
+    }
     window.show();
     const int status = app.exec();
-    if (!window.folder().isEmpty())
-        settings.setValue("folder", window.folder());
+    settings.setValue("sources", window.sourcePaths());
     return status;
 }

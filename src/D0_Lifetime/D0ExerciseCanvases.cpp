@@ -34,7 +34,9 @@ void TVSDReader::CloseWin() {
 }
 
 bool TVSDReader::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::Close && event->spontaneous()) {
+    // The event's type first: events sent while the window is being destroyed (it is then no
+    // Browser any more) must not reach the comparison, which casts.
+    if (event->type() == QEvent::Close && event->spontaneous() && watched == window_) {
         event->ignore();
         return true;
     }

@@ -45,8 +45,10 @@ TVSDReader::TVSDReader(const char* file_name)
 
 TVSDReader::~TVSDReader() {
     // At the program's end the window goes with the event loop (see browser()).
-    if (window_ && !QCoreApplication::closingDown())
+    if (window_ && !QCoreApplication::closingDown()) {
+        window_->removeEventFilter(this);
         delete window_;
+    }
 }
 
 void TVSDReader::LoadD0Ntuple(const char* file_name) {

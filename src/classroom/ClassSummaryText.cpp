@@ -67,6 +67,8 @@ std::string summaryText(const ClassSummary& s, const std::string& root) {
                (u.detail.empty() ? "" : " (" + u.detail + ")") + "\n";
     out += format("Students: %zu, combinations used: %zu of %d\n", s.students.size(),
                   s.combinationsUsed.size(), kCombinations);
+    if (!s.combinationsTwice.empty())
+        out += "Analysed more than once: " + combinationList(s.combinationsTwice) + "\n";
     if (!s.combinationsUsed.empty())
         out += "Combinations used: " + combinationList(s.combinationsUsed) + "\n";
     out += format("Mass histograms: %d, total entries: %.0f\n", s.histogramsUsed, s.totalEntries());
@@ -86,8 +88,10 @@ std::string summaryText(const ClassSummary& s, const std::string& root) {
         out += "Class lifetime vs " + trendName(t.trend) +
                format(" (true %.4f ps):\n", kTrueD0Lifetime);
         for (const auto& c : t.classMeans)
-            out += format("  cut %7.2f: %.4f +- %.4f ps (%d student%s)\n", c.cut, c.mean,
-                          c.standardError, c.students, c.students == 1 ? "" : "s");
+            out += format("  cut %7.2f: mean %.4f ps, spread %.4f ps (%.4f ... %.4f), "
+                          "error of one analysis %.4f ps (%d student%s)\n",
+                          c.cut, c.mean, c.spread, c.lowest, c.highest, c.analysisError, c.students,
+                          c.students == 1 ? "" : "s");
     }
     return out;
 }

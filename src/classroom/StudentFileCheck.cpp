@@ -78,6 +78,16 @@ void checkLifetimes(const rootio::FileReader& file, CheckedFile& out) {
 
 } // namespace
 
+UnusedReason rootFileStart(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    char magic[4] = {};
+    if (!in)
+        return UnusedReason::Unreadable;
+    if (!in.read(magic, 4) || std::string(magic, 4) != "root")
+        return UnusedReason::NotRootFile;
+    return UnusedReason::None;
+}
+
 CheckedFile checkStudentFile(const std::string& path) {
     CheckedFile out;
     out.path = path;
@@ -86,18 +96,9 @@ CheckedFile checkStudentFile(const std::string& path) {
         out.reason = UnusedReason::NotNamedLikeStudentFile;
         return out;
     }
-    {
-        std::ifstream in(path, std::ios::binary);
-        char magic[4] = {};
-        if (!in) {
-            out.reason = UnusedReason::Unreadable;
-            return out;
-        }
-        if (!in.read(magic, 4) || std::string(magic, 4) != "root") {
-            out.reason = UnusedReason::NotRootFile;
-            return out;
-        }
-    }
+    out.reason = rootFileStart(path);
+    if (out.reason != UnusedReason::None)
+        return out;
     try {
         const rootio::FileReader file(path);
         if (out.name->kind == studentfiles::StudentFileKind::MassHistogram)
@@ -131,6 +132,8 @@ const char* reasonText(UnusedReason reason) {
         return "cannot be read";
     case UnusedReason::Superseded:
         return "superseded by a newer copy";
+    case UnusedReason::NewerFormat:
+        return "written in a newer format";
     }
     return "";
 }

@@ -20,7 +20,10 @@ enum class UnusedReason {
     ForeignFile,  // a ROOT file without the objects a student's file holds
     Unreadable,   // cannot be opened (permissions)
     Superseded,   // an older copy of the same student's file for the same combination
+                  // (or an older export of the same class)
+    NewerFormat,  // a class export written in a format newer than this program reads
 };
+constexpr int kUnusedReasons = 10;
 
 // A file as found on disk and judged.
 struct CheckedFile {
@@ -41,6 +44,9 @@ struct CheckedFile {
 constexpr int kMassBins = analysis::ExerciseRanges::eventMassHistogramBins;
 constexpr double kMassMin = analysis::ExerciseRanges::eventMassHistogram.min;
 constexpr double kMassMax = analysis::ExerciseRanges::eventMassHistogram.max;
+
+// Whether the file can be opened and starts like a ROOT file: None, Unreadable or NotRootFile.
+UnusedReason rootFileStart(const std::string& path);
 
 // Reads and judges one file. Never throws: every problem becomes the reason.
 CheckedFile checkStudentFile(const std::string& path);

@@ -32,6 +32,13 @@ void FileWriter::addGraph(const Graph& g) {
     graphs_.push_back(g);
 }
 
+void FileWriter::addObjString(const std::string& name, const std::string& text) {
+    if (name.empty() || name.find('/') != std::string::npos)
+        throw Error(path_, "invalid string name \"" + name + "\"");
+    order_.emplace_back('s', strings_.size());
+    strings_.emplace_back(name, text);
+}
+
 void FileWriter::addDoubleTree(
     const std::string& name, const std::string& title,
     const std::vector<std::pair<std::string, std::vector<double>>>& columns) {
@@ -90,6 +97,17 @@ void FileWriter::save() {
                 histogramwriter::writeGraph(b, g);
                 file.addObject("TGraph", g.name, g.title, b.bytes());
                 classes.push_back("TGraph");
+            } else if (kind == 's') {
+                const auto& [name, text] = strings_[index];
+                WriteBuffer b(
+                    FileAssembler::objectKeyLength("TObjString", name, "Collectable string class"));
+                const auto top = b.openByteCount();
+                b.i16(1);
+                b.tobject();
+                b.string(text);
+                b.closeByteCount(top);
+                file.addObject("TObjString", name, "Collectable string class", b.bytes());
+                classes.push_back("TObjString");
             } else if (kind == 'd') {
                 const DoubleTree& t = doubleTrees_[index];
                 TreeWriter tree(file, t.name, t.title);

@@ -18,6 +18,8 @@ public:
 
     void addHistogram(const Histogram1D& h);
     void addGraph(const Graph& g);
+    // A TObjString under key `name` holding `text`.
+    void addObjString(const std::string& name, const std::string& text);
     // Flat double branches; several baskets when the tree is large.
     void addDoubleTree(const std::string& name, const std::string& title,
                        const std::vector<std::pair<std::string, std::vector<double>>>& columns);
@@ -45,6 +47,7 @@ private:
     long long entriesPerBasket_ = 0; // 0: chosen from the basket size
     std::vector<Histogram1D> histograms_;
     std::vector<Graph> graphs_;
+    std::vector<std::pair<std::string, std::string>> strings_;
     struct DoubleTree {
         std::string name, title;
         std::vector<std::pair<std::string, std::vector<double>>> columns;

@@ -2,6 +2,7 @@
 #include "TemporaryFolder.h"
 
 #include "MassHistogram.h"
+#include "classroom/ClassExport.h"
 #include "classroom/ClassFolder.h"
 #include "classroom/ClassResultsExport.h"
 #include "classroom/ClassSummary.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <set>
@@ -33,14 +35,15 @@ std::set<std::pair<std::string, UnusedReason>> unusedOf(const ClassSummary& s) {
     return out;
 }
 
-// Mean and standard error of the class at one cut, computed here from the students' values.
-std::pair<double, double> meanAndError(const std::vector<double>& v) {
+// Mean and spread (standard deviation) of the class at one cut, computed here from the
+// students' values.
+std::pair<double, double> meanAndSpread(const std::vector<double>& v) {
     double m = 0, sq = 0;
     for (double x : v)
         m += x / v.size();
     for (double x : v)
         sq += (x - m) * (x - m);
-    return {m, std::sqrt(sq / (v.size() - 1) / v.size())};
+    return {m, std::sqrt(sq / (v.size() - 1))};
 }
 
 } // namespace
@@ -144,11 +147,13 @@ TEST(ClassFolder, TheTestClassAddsUpWithEveryFileAccountedFor) {
         std::vector<double> v;
         for (int i = 0; i < 10; ++i)
             v.push_back(i == 3 && k == 1 ? 0.45 : 0.395 + 0.004 * k + 0.002 * i);
-        const auto [m, e] = meanAndError(v);
+        const auto [m, spread] = meanAndSpread(v);
         EXPECT_EQ(ip.classMeans[k].cut, cuts[k]);
         EXPECT_EQ(ip.classMeans[k].students, 10);
         EXPECT_NEAR(ip.classMeans[k].mean, m, 1e-12);
-        EXPECT_NEAR(ip.classMeans[k].standardError, e, 1e-12);
+        EXPECT_NEAR(ip.classMeans[k].spread, spread, 1e-12);
+        EXPECT_EQ(ip.classMeans[k].lowest, *std::min_element(v.begin(), v.end()));
+        EXPECT_EQ(ip.classMeans[k].highest, *std::max_element(v.begin(), v.end()));
     }
     ASSERT_EQ(s.trends[0].classMeans.size(), 1u);
     EXPECT_EQ(s.trends[0].classMeans[0].cut, 3.0);
@@ -157,19 +162,23 @@ TEST(ClassFolder, TheTestClassAddsUpWithEveryFileAccountedFor) {
     // Exports: the ROOT file holds the sums, the CSV one line per student.
     const vexel::test::TemporaryFolder outFolder("vexel-class-export");
     const std::filesystem::path out = outFolder.path();
-    writeClassRoot((out / "class.root").string(), s);
+    writeClassExport((out / "class.root").string(), s, {}, 0);
     const rootio::FileReader back((out / "class.root").string());
     const rootio::Histogram1D h = back.readHistogram("classMass");
     for (int bin = 0; bin <= 51; ++bin)
         EXPECT_EQ(h.contents[bin], want.binContent(bin));
     EXPECT_EQ(back.readColumn("ClassMassFit", "mean"), std::vector<double>{mean});
     EXPECT_EQ(back.readColumn("ClassLifetimes", "students"), (std::vector<double>{4, 10, 10, 10}));
-    writeStudentsCsv((out / "class.csv").string(), s);
+    ClassInput in;
+    in.source = root.string();
+    in.rows = collectRows(folder.files(), root.string());
+    writeLessonDayCsv((out / "class.csv").string(),
+                      combineLessonDay({in}, {}, DuplicateRule::CountOnce));
     std::ifstream csv(out / "class.csv");
     std::string line, all;
     int lines = 0;
-    while (std::getline(csv, line))
-        ++lines, all += line + "\n";
+    while (std::getline(csv, line) && !line.empty())
+        lines += line[0] != '#', all += line + "\n";
     EXPECT_EQ(lines, 26);
     EXPECT_NE(all.find("Chloé,Student2,11,Chloé_Student2_11,15,44,4,"), std::string::npos);
     fs::remove_all(out);

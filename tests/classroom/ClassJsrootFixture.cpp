@@ -4,8 +4,8 @@
 #include "JsonText.h"
 #include "TemporaryFolder.h"
 #include "analysis/LifetimeResultsFile.h"
+#include "classroom/ClassExport.h"
 #include "classroom/ClassFolder.h"
-#include "classroom/ClassResultsExport.h"
 #include "classroom/ClassSummary.h"
 
 #include <filesystem>
@@ -68,7 +68,7 @@ void writeClassFile(const std::string& dir) {
     classroom::ClassFolder classFolder(folder.string());
     classFolder.rescan();
     const classroom::ClassSummary summary = classroom::summarize(classFolder.files());
-    classroom::writeClassRoot(dir + "/class.root", summary);
+    classroom::writeClassExport(dir + "/class.root", summary, {}, 0);
     std::filesystem::remove_all(folder);
 
     std::vector<double> contents, sumw2;

@@ -3,7 +3,6 @@
 #include "GuiTestSupport.h"
 #include "TemporaryFolder.h"
 
-#include "Canvas.h"
 #include "rootio/FileReader.h"
 
 #include <QApplication>
@@ -35,16 +34,9 @@ bool waitUntil(const std::function<bool()>& done, int ms) {
     return done();
 }
 
-double shownEntries(vexel::Canvas* canvas) {
-    const auto hists = canvas->padHistograms(1);
-    if (hists.empty())
-        return -1;
-    return std::accumulate(hists[0].contents.begin(), hists[0].contents.end(), 0.0);
-}
-
-std::size_t shownStudentPoints(vexel::Canvas* canvas) {
-    const auto curves = canvas->padCurves(2);
-    return curves.empty() ? 0 : curves[0].x.size();
+double shownEntries(ClassResultsPlot* plot) {
+    const auto bins = plot->shownTotal();
+    return std::accumulate(bins.begin(), bins.end(), 0.0);
 }
 
 } // namespace
@@ -62,9 +54,9 @@ TEST(ClassResultsWindow, FollowsTheFolderWhileStudentsSave) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     EXPECT_EQ(w.studentsTable()->rowCount(), 3);
     EXPECT_EQ(w.unusedTable()->rowCount(), 0);
-    const double before = shownEntries(w.canvas());
+    const double before = shownEntries(w.plot());
     EXPECT_EQ(before, w.summary().totalEntries());
-    EXPECT_EQ(shownStudentPoints(w.canvas()), 0u);
+    EXPECT_EQ(w.plot()->shownLifetimePoints(), 0u);
 
     // Students save: a new student with lifetimes (in a new subfolder), and a bad file.
     students[0].subfolder = "late/arrivals";
@@ -72,23 +64,23 @@ TEST(ClassResultsWindow, FollowsTheFolderWhileStudentsSave) {
     std::ofstream(root / "MassHistogram_99_Not_Root_9.root") << "text\n";
     EXPECT_TRUE(waitUntil([&] { return w.studentsTable()->rowCount() == 4; }, kPatience));
     EXPECT_TRUE(waitUntil([&] { return w.unusedTable()->rowCount() == 1; }, kPatience));
-    EXPECT_EQ(shownEntries(w.canvas()), before + students[0].masses.size());
-    EXPECT_EQ(shownStudentPoints(w.canvas()), students[0].lifetimes.lifetimes.size() - 1);
-    EXPECT_EQ(w.lifetimesTable()->rowCount(), 4); // three IP cuts, one PT cut
+    EXPECT_EQ(shownEntries(w.plot()), before + students[0].masses.size());
+    EXPECT_EQ(w.plot()->shownLifetimePoints(), 3u); // the class at three IP cuts
+    EXPECT_EQ(w.lifetimesTable()->rowCount(), 4);   // three IP cuts, one PT cut
     EXPECT_EQ(w.combinationsLabel()->text(), "Combinations used: 1, 71, 78, 85");
     vexel::test::saveScreenshot(&w, "class_results_growing");
 
     // A student in the new subfolder saves again; then a file is removed.
     students[0].masses.resize(5);
     classtest::writeStudentWork(root, students[0]);
-    EXPECT_TRUE(waitUntil([&] { return shownEntries(w.canvas()) == before + 5; }, kPatience));
+    EXPECT_TRUE(waitUntil([&] { return shownEntries(w.plot()) == before + 5; }, kPatience));
     fs::remove(root / "MassHistogram_99_Not_Root_9.root");
     fs::remove(root / "MassHistogram_71_Ana_Student10_11.root");
     EXPECT_TRUE(waitUntil([&] { return w.studentsTable()->rowCount() == 3; }, kPatience));
     EXPECT_EQ(w.unusedTable()->rowCount(), 0);
-    EXPECT_EQ(shownEntries(w.canvas()), before + 5 - students[10].masses.size());
+    EXPECT_EQ(shownEntries(w.plot()), before + 5 - students[10].masses.size());
 
-    // Exports: plots as PNG, PDF and ROOT, the table as CSV.
+    // Exports: plots as PNG and PDF, the class as ROOT, the table as CSV.
     const vexel::test::TemporaryFolder outFolder("vexel-class-window-export");
     const std::filesystem::path out = outFolder.path();
     for (const char* name : {"plots.png", "plots.pdf", "plots.root", "table.csv"}) {
@@ -115,7 +107,7 @@ TEST(ClassResultsWindow, FollowsTheFolderWhileStudentsSave) {
         auto* button = w.findChild<QPushButton*>(code);
         ASSERT_TRUE(button) << code;
         QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_EQ(w.findChild<QTabWidget*>()->tabText(0), QString::fromUtf8(studentsTab));
+        EXPECT_EQ(w.findChild<QTabWidget*>()->tabText(1), QString::fromUtf8(studentsTab));
         EXPECT_EQ(w.studentsTable()->rowCount(), 3);
         QTest::qWait(50); // let the layout follow the new texts
         vexel::test::saveScreenshot(&w, QString("class_results_") + code);

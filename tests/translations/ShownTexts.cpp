@@ -7,6 +7,7 @@
 #include "FrameTexts.h"
 #include "HelpPage.h"
 #include "LauncherTexts.h"
+#include "LessonDayTexts.h"
 #include "MissingDataFile.h"
 #include "StudentFilesFolder.h"
 #include "analysis/TrendAxis.h"
@@ -222,7 +223,6 @@ std::map<QString, QString> shownTexts(const vexel::Language& l) {
              {"lifetimesTab", c.lifetimesTab},
              {"studentColumns", c.studentColumns.join('|')},
              {"unusedColumns", c.unusedColumns.join('|')},
-             {"lifetimeColumns", c.lifetimeColumns.join('|')},
              {"trendLabel", c.trendLabel},
              {"status", c.status},
              {"noFit", c.noFit},
@@ -241,6 +241,64 @@ std::map<QString, QString> shownTexts(const vexel::Language& l) {
         t[QString("class.") + key] = text;
     for (int r = 0; r < 8; ++r)
         t[QString("class.reason%1").arg(r)] = c.reasons[r];
+
+    {
+        const LessonDayTexts d = LessonDayTexts::forLanguage(l);
+        for (const auto& [key, text] : std::initializer_list<std::pair<const char*, QString>>{
+                 {"classesTitle", d.classesTitle},
+                 {"addFolder", d.addFolder},
+                 {"addExport", d.addExport},
+                 {"removeClass", d.removeClass},
+                 {"labelTitle", d.labelTitle},
+                 {"school", d.school},
+                 {"className", d.className},
+                 {"date", d.date},
+                 {"exportClass", d.exportClass},
+                 {"exportClassNeedsFolder", d.exportClassNeedsFolder},
+                 {"classExported", d.classExported},
+                 {"handOut", d.handOut},
+                 {"projector", d.projector},
+                 {"closeProjector", d.closeProjector},
+                 {"countEveryFile", d.countEveryFile},
+                 {"ruleOnce", d.ruleOnce},
+                 {"ruleEvery", d.ruleEvery},
+                 {"lifetimeRule", d.lifetimeRule},
+                 {"classesTab", d.classesTab},
+                 {"classColumns", d.classColumns.join('|')},
+                 {"lifetimeColumns", d.lifetimeColumns.join('|')},
+                 {"studentClass", d.studentClass},
+                 {"sameCombination", d.sameCombination},
+                 {"sharedCounted", d.sharedCounted},
+                 {"sharedNotCounted", d.sharedNotCounted},
+                 {"allClasses", d.allClasses},
+                 {"twice", d.twice},
+                 {"totalFit", d.totalFit},
+                 {"classFit", d.classFit},
+                 {"spreadLegend", d.spreadLegend},
+                 {"lifetimeCell", d.lifetimeCell},
+                 {"newerFormat", d.newerFormat},
+                 {"fitLegend", d.fitLegend},
+                 {"handOutTitle", d.handOutTitle},
+                 {"namesPrompt", d.namesPrompt},
+                 {"groupsPrompt", d.groupsPrompt},
+                 {"assignNames", d.assignNames},
+                 {"assignGroups", d.assignGroups},
+                 {"groupWord", d.groupWord},
+                 {"saveSheet", d.saveSheet},
+                 {"saveList", d.saveList},
+                 {"sheetTitle", d.sheetTitle},
+                 {"sheetNote", d.sheetNote},
+                 {"nameColumn", d.nameColumn},
+                 {"combinationColumn", d.combinationColumn},
+                 {"noNames", d.noNames},
+                 {"duplicateNames", d.duplicateNames},
+                 {"tooManyNames", d.tooManyNames},
+                 {"tooManyGroups", d.tooManyGroups},
+                 {"blankLines", d.blankLines},
+                 {"reused", d.reused},
+                 {"assigned", d.assigned}})
+            t[QString("lesson.") + key] = text;
+    }
 
     const auto h = vexelgen::HelpPage::texts(l);
     t["help.title"] = h.title;
