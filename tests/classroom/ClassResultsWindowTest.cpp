@@ -97,12 +97,10 @@ TEST(ClassResultsWindow, FollowsTheFolderWhileStudentsSave) {
     EXPECT_FALSE(w.exportTable(QString::fromStdString((out / "missing/t.csv").string()), &error));
     EXPECT_FALSE(error.isEmpty());
 
-    // Every language, switched like the launcher.
-    const std::pair<const char*, const char*> languages[] = {{"FR", "Élèves"},
-                                                             {"DE", "Schüler"},
-                                                             {"RO", "Elevi"},
-                                                             {"IT", "Studenti"},
-                                                             {"EN", "Students"}};
+    // Every language, switched like the launcher; Spanish from its catalogue.
+    const std::pair<const char*, const char*> languages[] = {{"FR", "Élèves"},  {"DE", "Schüler"},
+                                                             {"RO", "Elevi"},   {"IT", "Studenti"},
+                                                             {"ES", "Alumnos"}, {"EN", "Students"}};
     for (const auto& [code, studentsTab] : languages) {
         auto* button = w.findChild<QPushButton*>(code);
         ASSERT_TRUE(button) << code;
