@@ -151,8 +151,8 @@ TEST(LessonDay, ThreeClassesWatchedExportedAndShownOnTheProjector) {
     delete handout;
 
     // The window and the projector, at a laptop's and a full HD projector's size, in two
-    // languages: no text over the data, tick labels apart, the plots using their area.
-    for (const char* language : {"EN", "FR"}) {
+    // languages and Spanish: no text over the data, tick labels apart, the plots using their area.
+    for (const char* language : {"EN", "FR", "ES"}) {
         QTest::mouseClick(w.findChild<QPushButton*>(language), Qt::LeftButton);
         for (QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
             const QString tag =
