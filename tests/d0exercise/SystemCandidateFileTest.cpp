@@ -12,7 +12,7 @@ namespace {
 QString candidateFile() {
     return QString::fromStdString(DataFiles::candidates());
 }
-}
+} // namespace
 
 TEST(CandidateFileLookup, TheSystemWideFileIsUsedWhenTheRunDirectoryHasNone) {
     const QString systemDir = "/usr/local/share/VexelLumora";
