@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>True D^{0} mass: 1864.84 MeV/c^{2}</source>
-        <translation>Masa real del D^{0}: 1864,84 MeV/c^{2}</translation>
+        <translation>Masa real del D^{0}: 1864.84 MeV/c^{2}</translation>
     </message>
     <message>
         <source>True lifetime: 0.4101 ps</source>
-        <translation>Tiempo de vida real: 0,4101 ps</translation>
+        <translation>Tiempo de vida real: 0.4101 ps</translation>
     </message>
     <message>
         <source>Class mean</source>
