@@ -1,5 +1,9 @@
 #include "HandoutSheet.h"
 
+#include "rootio/AtomicFile.h"
+#include "rootio/Error.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QTextDocument>
@@ -21,18 +25,24 @@ bool writeHandoutSheet(const QString& path, const classroom::Handout& handout,
         html += "<tr><td>" + QString::fromStdString(l.name).toHtmlEscaped() +
                 "</td><td align='right'>" + QString::number(l.combination) + "</td></tr>";
     html += "</table>";
-    QPdfWriter pdf(path);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
-    pdf.setTitle(texts.sheetTitle.arg(forWhom));
-    pdf.setCreator("Vexel Lumora");
-    QTextDocument doc;
-    QFont f = doc.defaultFont();
-    f.setPointSize(12);
-    doc.setDefaultFont(f);
-    doc.setHtml(html);
-    doc.print(&pdf);
-    if (QFileInfo(path).size() <= 0) {
+    // Written beside the sheet and renamed over it: an earlier sheet stays whole if this fails.
+    try {
+        rootio::AtomicFile file(QFile::encodeName(path).toStdString());
+        {
+            QPdfWriter pdf(QFile::decodeName(file.temporaryPath().c_str()));
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+            pdf.setTitle(texts.sheetTitle.arg(forWhom));
+            pdf.setCreator("Vexel Lumora");
+            QTextDocument doc;
+            QFont f = doc.defaultFont();
+            f.setPointSize(12);
+            doc.setDefaultFont(f);
+            doc.setHtml(html);
+            doc.print(&pdf);
+        }
+        file.commit();
+    } catch (const rootio::Error&) {
         if (error)
             *error = QStringLiteral("cannot write %1").arg(path);
         return false;

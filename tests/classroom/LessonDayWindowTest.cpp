@@ -146,6 +146,8 @@ TEST(LessonDay, ThreeClassesWatchedExportedAndShownOnTheProjector) {
     EXPECT_NE(text.indexOf("Data sets: School, 9A, 2026-03-12"), -1) << text.toStdString();
     EXPECT_NE(text.indexOf(QString("Ion %1").arg(handout->handout().lines[1].combination)), -1)
         << text.toStdString();
+    for (const auto& entry : std::filesystem::directory_iterator(exports))
+        EXPECT_NE(entry.path().filename().string().rfind(".vx", 0), 0u) << entry.path();
     handout->assignNames("Ana\nAna\n");
     EXPECT_NE(handout->message().indexOf("more than once: Ana"), -1);
     delete handout;
