@@ -3,6 +3,7 @@
 #include "HandoutDialog.h"
 #include "Languages.h"
 #include "Messages.h"
+#include "SaveFileDialog.h"
 #include "classroom/ClassExport.h"
 #include "classroom/ClassResultsExport.h"
 #include "classroom/ClassSummaryText.h"
@@ -694,13 +695,11 @@ bool ClassResultsWindow::exportTable(const QString& path, QString* error) {
 }
 
 void ClassResultsWindow::exportPlotsAs() {
-    QString path = QFileDialog::getSaveFileName(this, texts_.exportPlots,
-                                                QDir(folder()).filePath("class-results.png"),
-                                                "PNG (*.png);;PDF (*.pdf)");
+    const QString path =
+        askSavePath(this, texts_.exportPlots, QDir(folder()).filePath("class-results.png"),
+                    "PNG (*.png);;PDF (*.pdf)", "png");
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += ".png";
     QString error;
     if (exportPlots(path, &error))
         statusBar()->showMessage(texts_.exported.arg(path), 5000);
@@ -709,12 +708,11 @@ void ClassResultsWindow::exportPlotsAs() {
 }
 
 void ClassResultsWindow::exportTableAs() {
-    QString path = QFileDialog::getSaveFileName(
-        this, texts_.exportTable, QDir(folder()).filePath("class-results.csv"), "CSV (*.csv)");
+    const QString path =
+        askSavePath(this, texts_.exportTable, QDir(folder()).filePath("class-results.csv"),
+                    "CSV (*.csv)", "csv");
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += ".csv";
     QString error;
     if (exportTable(path, &error))
         statusBar()->showMessage(texts_.exported.arg(path), 5000);
@@ -732,13 +730,11 @@ void ClassResultsWindow::exportClassAs() {
     }
     // Beside the class folder, where the other classes' exports are collected.
     const QString folderPath = QFile::decodeName(sources_.sources()[source].path.c_str());
-    QString path = QFileDialog::getSaveFileName(
-        this, lesson_.exportClass, exportPathFor(source, QFileInfo(folderPath).absolutePath()),
-        "ROOT (*.root)");
+    const QString path = askSavePath(this, lesson_.exportClass,
+                                     exportPathFor(source, QFileInfo(folderPath).absolutePath()),
+                                     "ROOT (*.root)", "root");
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += ".root";
     if (exportClass(source, path, &error))
         statusBar()->showMessage(lesson_.classExported.arg(path), 5000);
     else

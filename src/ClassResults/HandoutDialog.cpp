@@ -2,10 +2,9 @@
 
 #include "HandoutSheet.h"
 #include "Messages.h"
+#include "SaveFileDialog.h"
 #include "studentfiles/Combinations.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -140,24 +139,18 @@ bool HandoutDialog::saveList(const QString& path, QString* error) {
 }
 
 void HandoutDialog::saveSheetAs() {
-    QString path =
-        QFileDialog::getSaveFileName(this, texts_.saveSheet, "data-sets.pdf", "PDF (*.pdf)");
+    const QString path = askSavePath(this, texts_.saveSheet, "data-sets.pdf", "PDF (*.pdf)", "pdf");
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += ".pdf";
     QString error;
     if (!saveSheet(path, &error))
         vexel::showMessage(texts_.saveSheet, error);
 }
 
 void HandoutDialog::saveListAs() {
-    QString path =
-        QFileDialog::getSaveFileName(this, texts_.saveList, "data-sets.csv", "CSV (*.csv)");
+    const QString path = askSavePath(this, texts_.saveList, "data-sets.csv", "CSV (*.csv)", "csv");
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += ".csv";
     QString error;
     if (!saveList(path, &error))
         vexel::showMessage(texts_.saveList, error);
