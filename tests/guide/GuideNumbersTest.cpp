@@ -1,5 +1,7 @@
 #include "GuideNumbers.h"
 #include "GuideMarkers.h"
+#include "GuideRenderer.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +11,15 @@
 
 namespace {
 
-std::string sampleGuide() {
-    std::ifstream in(VEXEL_SOURCE_DIR "/tests/guide/sample/en.md");
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::string sampleGuide() {
+    return readFile(VEXEL_SOURCE_DIR "/tests/guide/sample/en.md");
 }
 
 std::vector<std::string> problemsOf(const std::string& text,
@@ -61,4 +67,30 @@ TEST(GuideNumbers, ChangedUnknownOrMissingNumbersAreFound) {
     EXPECT_EQ(problemsOf(replaced(good, "vx:d0-candidates", "vx:d0-candidate"), numbers).size(),
               2u);                                            // unknown, and d0-candidates missing
     EXPECT_EQ(problemsOf(sampleGuide(), numbers).size(), 4u); // four keys unknown here
+}
+
+TEST(GuideRendering, HtmlAndPdfWithoutMarkersWithPicturesAndCaptions) {
+    vexel::test::TemporaryFolder out;
+    const QString html = QString::fromStdString((out.path() / "guide-en.html").string());
+    const QString pdf = QString::fromStdString((out.path() / "guide-en.pdf").string());
+    GuideRenderer renderer;
+    ASSERT_TRUE(renderer.load(VEXEL_SOURCE_DIR "/tests/guide/sample/en.md"))
+        << qPrintable(renderer.error());
+    ASSERT_TRUE(renderer.writeHtml(html));
+    ASSERT_TRUE(renderer.writePdf(pdf));
+
+    const std::string page = readFile(html.toStdString());
+    EXPECT_EQ(page.find("vx:"), std::string::npos);
+    EXPECT_NE(page.find("1864.9 MeV/c"), std::string::npos);
+    EXPECT_NE(page.find("src=\"data:image/png;base64,iVBOR"), std::string::npos);
+    EXPECT_NE(page.find("The launcher</span>"), std::string::npos); // the caption
+    const std::string document = readFile(pdf.toStdString());
+    EXPECT_EQ(document.rfind("%PDF", 0), 0u);
+    EXPECT_NE(document.find("/Type /Page"), std::string::npos);
+
+    // A picture that is not there stops the rendering.
+    const auto broken = out.path() / "broken.md";
+    std::ofstream(broken) << "# Guide\n\n![Gone](no-such-picture.png)\n";
+    EXPECT_FALSE(renderer.load(QString::fromStdString(broken.string())));
+    EXPECT_TRUE(renderer.error().contains("no-such-picture.png"));
 }
