@@ -1168,6 +1168,16 @@ please visit the Vexel pages at:
         <extracomment>The one button of the launcher&apos;s message boxes.</extracomment>
         <translation>Dismiss</translation>
     </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <extracomment>Button of the About box that opens the teacher&apos;s guide (HTML) in the web browser.</extracomment>
+        <translation>Leitfaden für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
+        <extracomment>Added to the About text when the teacher&apos;s guide is not installed; %1 is a folder.</extracomment>
+        <translation>Der Leitfaden für Lehrkräfte ist auf diesem Computer nicht installiert. Er gehört in den Ordner %1. Das Programm funktioniert auch ohne ihn.</translation>
+    </message>
 </context>
 <context>
     <name>LessonDay</name>
@@ -1387,6 +1397,16 @@ please visit the Vexel pages at:
     <message>
         <source>%1 data sets handed out.</source>
         <translation>%1 Datensätze verteilt.</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <extracomment>Button that opens the teacher&apos;s guide (HTML) in the web browser.</extracomment>
+        <translation>Leitfaden für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Der Leitfaden für Lehrkräfte ist auf diesem Computer nicht installiert. Er gehört in den Ordner %1. Das Programm funktioniert auch ohne ihn.</translation>
     </message>
 </context>
 <context>

@@ -1180,6 +1180,16 @@ visita las páginas de Vexel:
         <extracomment>The one button of the launcher&apos;s message boxes.</extracomment>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <extracomment>Button of the About box that opens the teacher&apos;s guide (HTML) in the web browser.</extracomment>
+        <translation>Guía del profesorado</translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
+        <extracomment>Added to the About text when the teacher&apos;s guide is not installed; %1 is a folder.</extracomment>
+        <translation>La guía del profesorado no está instalada en este ordenador. Su sitio es la carpeta %1. El programa funciona sin ella.</translation>
+    </message>
 </context>
 <context>
     <name>LessonDay</name>
@@ -1399,6 +1409,16 @@ visita las páginas de Vexel:
     <message>
         <source>%1 data sets handed out.</source>
         <translation>%1 conjuntos de datos repartidos.</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <extracomment>Button that opens the teacher&apos;s guide (HTML) in the web browser.</extracomment>
+        <translation>Guía del profesorado</translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>La guía del profesorado no está instalada en este ordenador. Su sitio es la carpeta %1. El programa funciona sin ella.</translation>
     </message>
 </context>
 <context>

@@ -1167,6 +1167,16 @@ please visit the Vexel pages at:
         <extracomment>The one button of the launcher&apos;s message boxes.</extracomment>
         <translation>Dismiss</translation>
     </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <extracomment>Button of the About box that opens the teacher&apos;s guide (HTML) in the web browser.</extracomment>
+        <translation>Guide de l&apos;enseignant</translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
+        <extracomment>Added to the About text when the teacher&apos;s guide is not installed; %1 is a folder.</extracomment>
+        <translation>Le guide de l&apos;enseignant n&apos;est pas installé sur cet ordinateur. Sa place est dans le dossier %1. Le programme fonctionne sans lui.</translation>
+    </message>
 </context>
 <context>
     <name>LessonDay</name>
@@ -1386,6 +1396,16 @@ please visit the Vexel pages at:
     <message>
         <source>%1 data sets handed out.</source>
         <translation>%1 jeux de données distribués.</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <extracomment>Button that opens the teacher&apos;s guide (HTML) in the web browser.</extracomment>
+        <translation>Guide de l&apos;enseignant</translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Le guide de l&apos;enseignant n&apos;est pas installé sur cet ordinateur. Sa place est dans le dossier %1. Le programme fonctionne sans lui.</translation>
     </message>
 </context>
 <context>

@@ -1147,6 +1147,16 @@ please visit the Vexel pages at:
         <extracomment>The one button of the launcher&apos;s message boxes.</extracomment>
         <translation>Dismiss</translation>
     </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <extracomment>Button of the About box that opens the teacher&apos;s guide (HTML) in the web browser.</extracomment>
+        <translation>Guida per l&apos;insegnante</translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
+        <extracomment>Added to the About text when the teacher&apos;s guide is not installed; %1 is a folder.</extracomment>
+        <translation>La guida per l&apos;insegnante non è installata su questo computer. Il suo posto è nella cartella %1. Il programma funziona anche senza.</translation>
+    </message>
 </context>
 <context>
     <name>LessonDay</name>
@@ -1366,6 +1376,16 @@ please visit the Vexel pages at:
     <message>
         <source>%1 data sets handed out.</source>
         <translation>%1 insiemi di dati distribuiti.</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <extracomment>Button that opens the teacher&apos;s guide (HTML) in the web browser.</extracomment>
+        <translation>Guida per l&apos;insegnante</translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>La guida per l&apos;insegnante non è installata su questo computer. Il suo posto è nella cartella %1. Il programma funziona anche senza.</translation>
     </message>
 </context>
 <context>

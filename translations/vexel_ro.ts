@@ -1180,6 +1180,16 @@ va rugam sa vizitati pagina web la adresa: %1 and %2 </translation>
         <extracomment>The one button of the launcher&apos;s message boxes.</extracomment>
         <translation>Dismiss</translation>
     </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <extracomment>Button of the About box that opens the teacher&apos;s guide (HTML) in the web browser.</extracomment>
+        <translation>Ghidul profesorului</translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
+        <extracomment>Added to the About text when the teacher&apos;s guide is not installed; %1 is a folder.</extracomment>
+        <translation>Ghidul profesorului nu este instalat pe acest calculator. Locul lui este în dosarul %1. Programul funcționează și fără el.</translation>
+    </message>
 </context>
 <context>
     <name>LessonDay</name>
@@ -1399,6 +1409,16 @@ va rugam sa vizitati pagina web la adresa: %1 and %2 </translation>
     <message>
         <source>%1 data sets handed out.</source>
         <translation>%1 seturi de date împărțite.</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s guide</source>
+        <extracomment>Button that opens the teacher&apos;s guide (HTML) in the web browser.</extracomment>
+        <translation>Ghidul profesorului</translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Ghidul profesorului nu este instalat pe acest calculator. Locul lui este în dosarul %1. Programul funcționează și fără el.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ClassResultsWindow.h"
 
+#include "DataFiles.h"
 #include "HandoutDialog.h"
 #include "Languages.h"
 #include "Messages.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -30,6 +32,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -202,6 +205,10 @@ void ClassResultsWindow::buildGui() {
     actions->addWidget(projectorButton_, 2, 0);
     actions->addWidget(exportPlotsButton_, 0, 1);
     actions->addWidget(exportTableButton_, 1, 1);
+    guideButton_ = new QPushButton(central);
+    guideButton_->setObjectName("teachersGuide");
+    actions->addWidget(guideButton_, 2, 1);
+    connect(guideButton_, &QPushButton::clicked, this, &ClassResultsWindow::openGuide);
     top->addLayout(actions);
     connect(exportPlotsButton_, &QPushButton::clicked, this, &ClassResultsWindow::exportPlotsAs);
     connect(exportTableButton_, &QPushButton::clicked, this, &ClassResultsWindow::exportTableAs);
@@ -288,6 +295,20 @@ void ClassResultsWindow::RO() {
     setLanguage(5);
 }
 
+void ClassResultsWindow::openGuide() {
+    const vexel::Language& language = vexel::Languages::installed().byNumber(lang_);
+    const auto guide = DataFiles::findGuide(language.code().toStdString());
+    if (!guide) {
+        vexel::showMessage(
+            lesson_.guide,
+            lesson_.guideMissing.arg(QString::fromStdString(DataFiles::guideFolder())),
+            texts_.dismiss);
+        return;
+    }
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QFileInfo(QString::fromStdString(*guide)).absoluteFilePath()));
+}
+
 void ClassResultsWindow::setLanguage(int code) {
     lang_ = code;
     const vexel::Language& language = vexel::Languages::installed().byNumber(code);
@@ -313,6 +334,7 @@ void ClassResultsWindow::applyTexts() {
     exportTableButton_->setText(texts_.exportTable);
     handOutButton_->setText(lesson_.handOut);
     projectorButton_->setText(lesson_.projector);
+    guideButton_->setText(lesson_.guide);
     countEvery_->setText(lesson_.countEveryFile);
     tabs_->setTabText(0, lesson_.classesTab);
     tabs_->setTabText(1, texts_.studentsTab);

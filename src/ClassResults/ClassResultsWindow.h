@@ -79,6 +79,8 @@ public slots:
     void exportClassAs();
     HandoutDialog* openHandout();
     void openProjector();
+    // Opens the teacher's guide in the window's language (English where it has none).
+    void openGuide();
     // Reads what changed in the folders and exports and shows the new results.
     void rescan();
 
@@ -132,6 +134,7 @@ private:
     QPushButton* exportTableButton_ = nullptr;
     QPushButton* handOutButton_ = nullptr;
     QPushButton* projectorButton_ = nullptr;
+    QPushButton* guideButton_ = nullptr;
     QCheckBox* countEvery_ = nullptr;
     QLabel* ruleText_ = nullptr;
     QTabWidget* tabs_ = nullptr;

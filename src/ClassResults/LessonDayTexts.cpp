@@ -26,6 +26,13 @@ LessonDayTexts LessonDayTexts::forLanguage(const vexel::Language& l) {
     x.classExported = l.translated("LessonDay", "Class exported: %1");
     x.handOut = l.translated("LessonDay", "Hand out data sets...");
     x.projector = l.translated("LessonDay", "Projector view");
+    //: Button that opens the teacher's guide (HTML) in the web browser.
+    x.guide = l.translated("LessonDay", "Teacher's guide");
+    //: %1 is a folder.
+    x.guideMissing = l.translated(
+        "LessonDay",
+        "The teacher's guide is not installed on this computer. It belongs in the folder %1. "
+        "The program works without it.");
     x.closeProjector = l.translated("LessonDay", "Esc: back to the window");
     x.countEveryFile =
         l.translated("LessonDay", "Count every file (also a combination analysed twice)");

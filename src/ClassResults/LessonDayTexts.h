@@ -12,6 +12,7 @@ struct LessonDayTexts {
     QString labelTitle, school, className, date;
     QString exportClass, exportClassNeedsFolder, classExported;
     QString handOut, projector, closeProjector;
+    QString guide, guideMissing; // guideMissing: %1 the folder it belongs in
     QString countEveryFile, ruleOnce, ruleEvery, lifetimeRule;
     QString classesTab;
     QStringList classColumns; // class, students, entries, mass, width, lifetime at each cut

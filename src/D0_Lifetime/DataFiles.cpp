@@ -11,6 +11,7 @@ namespace {
 
 const std::string kShare = "share/VexelLumora/";
 const std::string kFallbackPrefix = "/usr/local";
+const std::string kGuideFolder = "share/doc/vexel-lumora/guide/";
 
 // Under a prefix the pictures live in the data folder too: Icons/x → share/VexelLumora/Icons/x.
 std::string underPrefix(const std::string& prefix, const std::string& relative) {
@@ -52,6 +53,44 @@ std::string helpPicture(int language) {
 
 std::string translationsFolder() {
     return kShare + "translations";
+}
+
+std::string guide(const std::string& code) {
+    return kGuideFolder + "guide-" + code + ".html";
+}
+
+std::vector<std::string> guidePlaces(const std::string& code, const std::string& program) {
+    const std::string relative = guide(code);
+    std::vector<std::string> places{relative};
+    const fs::path prefix = fs::path(program).parent_path().parent_path();
+    if (!program.empty() && !prefix.empty())
+        places.push_back((prefix / relative).string());
+    const std::string system = "/usr/" + relative;
+    if (places.back() != system)
+        places.push_back(system);
+    return places;
+}
+
+std::optional<std::string> findGuide(const std::string& code, const std::string& program) {
+    for (const std::string& language : {code, std::string("en")})
+        for (const auto& place : guidePlaces(language, program))
+            if (isFile(place))
+                return place;
+    return std::nullopt;
+}
+
+std::optional<std::string> findGuide(const std::string& code) {
+    return findGuide(code, programFile());
+}
+
+std::string guideFolder(const std::string& program) {
+    const fs::path prefix = fs::path(program).parent_path().parent_path();
+    return ((program.empty() || prefix.empty() ? fs::path("/usr") : prefix) / kGuideFolder)
+        .string();
+}
+
+std::string guideFolder() {
+    return guideFolder(programFile());
 }
 
 std::string dataDirectory(const std::string& prefix) {

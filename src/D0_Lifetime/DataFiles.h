@@ -18,6 +18,18 @@ std::string picture(const std::string& name); // Icons/<name>
 std::string helpPicture(int language);        // Icons/help<language>.png
 std::string translationsFolder();             // share/VexelLumora/translations
 
+// The teacher's guide of a language code: share/doc/vexel-lumora/guide/guide-<code>.html, found
+// in the working directory, in the doc folder of the install prefix the program runs from, and
+// in /usr/share/doc/vexel-lumora/guide/.
+std::string guide(const std::string& code);
+std::vector<std::string> guidePlaces(const std::string& code, const std::string& program);
+// The guide of the language where there is one, else the English guide, else none.
+std::optional<std::string> findGuide(const std::string& code, const std::string& program);
+std::optional<std::string> findGuide(const std::string& code);
+// The folder an installed program's guides belong in (ends in "/").
+std::string guideFolder(const std::string& program);
+std::string guideFolder();
+
 // The data folder under an install prefix: <prefix>/share/VexelLumora.
 std::string dataDirectory(const std::string& prefix);
 

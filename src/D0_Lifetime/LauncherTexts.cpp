@@ -28,6 +28,13 @@ LauncherTexts LauncherTexts::forLanguage(const vexel::Language& language) {
         "Launcher", "The folder %1 cannot be written to. Please choose another one.");
     t.folderCreated = language.translated(
         "Launcher", "The folder %1 has been created. Your files will be saved there.");
+    //: Button of the About box that opens the teacher's guide (HTML) in the web browser.
+    t.openGuide = language.translated("Launcher", "Teacher's guide");
+    //: Added to the About text when the teacher's guide is not installed; %1 is a folder.
+    t.guideMissing = language.translated(
+        "Launcher",
+        "The teacher's guide is not installed on this computer. It belongs in the folder %1. "
+        "The program works without it.");
     t.errorTitle = language.translated("Launcher", "Error");
     //: The one button of the launcher's message boxes.
     t.dismiss = language.translated("Launcher", "Dismiss");

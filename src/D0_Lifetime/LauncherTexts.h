@@ -17,6 +17,8 @@ struct LauncherTexts {
     QString number, combination; // combination: %1 its number
     QString eventDisplay, d0Exercise, groupI, groupII, outputTitle, ok, exitTitle;
     QString folderCreated; // %1: the folder
+    QString openGuide;
+    QString guideMissing; // %1: the folder
 
     static LauncherTexts forLanguage(const vexel::Language& language);
     // By the number at the windows' boundary, among the installed languages.

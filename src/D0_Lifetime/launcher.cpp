@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -20,12 +21,14 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QUrl>
 #include <QWidget>
 #include <iostream>
 #include <vector>
@@ -357,9 +360,25 @@ void launcher::setOutputDir() {
     }
 }
 
-void launcher::about() {
+std::unique_ptr<QMessageBox> launcher::makeAboutBox(const std::optional<std::string>& guide) {
     const LauncherTexts texts = LauncherTexts::forLanguage(language());
-    vexel::showMessage(texts.aboutTitle, texts.aboutText, texts.dismiss);
+    QString text = texts.aboutText;
+    if (!guide)
+        text += "\n\n" + texts.guideMissing.arg(QString::fromStdString(DataFiles::guideFolder()));
+    auto box = vexel::makeMessageBox(texts.aboutTitle, text, texts.dismiss);
+    if (guide) {
+        QPushButton* open = box->addButton(texts.openGuide, QMessageBox::ActionRole);
+        open->setObjectName("openGuide");
+        const QUrl url =
+            QUrl::fromLocalFile(QFileInfo(QString::fromStdString(*guide)).absoluteFilePath());
+        connect(open, &QPushButton::clicked, [url] { QDesktopServices::openUrl(url); });
+    }
+    return box;
+}
+
+void launcher::about() {
+    auto box = makeAboutBox(DataFiles::findGuide(language().code().toStdString()));
+    vexel::showMessageBox(*box);
 }
 
 void launcher::Exit() {

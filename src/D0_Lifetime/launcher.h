@@ -2,6 +2,10 @@
 
 #include <QObject>
 #include <QString>
+
+class QMessageBox;
+#include <memory>
+#include <optional>
 #include <string>
 
 class QComboBox;
@@ -69,6 +73,11 @@ public slots:
     void enableII();
     // The language button pressed beyond the five.
     void chooseLanguage();
+
+public:
+    // The About box: with a button opening the teacher's guide found at `guide`, or, when
+    // there is none, a line saying where it belongs.
+    std::unique_ptr<QMessageBox> makeAboutBox(const std::optional<std::string>& guide);
 
 private:
     const vexel::Language& language() const;

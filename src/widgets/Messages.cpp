@@ -37,6 +37,14 @@ void showMessage(const QString& title, const QString& text, const QString& dismi
     makeMessageBox(title, text, dismiss)->exec();
 }
 
+void showMessageBox(QMessageBox& box) {
+    if (currentSink()) {
+        currentSink()(box.windowTitle(), box.text());
+        return;
+    }
+    box.exec();
+}
+
 MessageSink setMessageSink(MessageSink sink) {
     return std::exchange(currentSink(), std::move(sink));
 }

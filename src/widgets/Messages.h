@@ -20,6 +20,10 @@ void showMessage(const QString& title, const QString& text,
 std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text,
                                             const QString& dismiss = QStringLiteral("Dismiss"));
 
+// Shows a box made by makeMessageBox (further buttons added), or gives its title and text to
+// the sink.
+void showMessageBox(QMessageBox& box);
+
 // Installs a sink (an empty function restores the real box); returns the previous one.
 MessageSink setMessageSink(MessageSink sink);
 

@@ -77,3 +77,23 @@ TEST(DataFiles, WorkingDirectoryFirstThenPrefixThenUsrLocal) {
 TEST(DataFiles, ProgramFileIsThisTest) {
     EXPECT_EQ(fs::path(DataFiles::programFile()).filename(), "install_tests");
 }
+
+TEST(DataFiles, TeachersGuideOfTheLanguageElseEnglishElseNone) {
+    Places p;
+    const std::string program = p.program.string();
+    const fs::path folder = p.prefix / "share/doc/vexel-lumora/guide";
+    EXPECT_EQ(DataFiles::guideFolder(program), folder.string() + "/");
+    EXPECT_EQ(DataFiles::guidePlaces("de", program),
+              (std::vector<std::string>{"share/doc/vexel-lumora/guide/guide-de.html",
+                                        (folder / "guide-de.html").string(),
+                                        "/usr/share/doc/vexel-lumora/guide/guide-de.html"}));
+    if (fs::exists("/usr/share/doc/vexel-lumora/guide/guide-en.html"))
+        GTEST_SKIP() << "a teacher's guide is installed system-wide";
+    EXPECT_EQ(DataFiles::findGuide("de", program), std::nullopt);
+    touch(folder / "guide-en.html");
+    EXPECT_EQ(DataFiles::findGuide("de", program), (folder / "guide-en.html").string());
+    touch(folder / "guide-de.html");
+    EXPECT_EQ(DataFiles::findGuide("de", program), (folder / "guide-de.html").string());
+    touch("share/doc/vexel-lumora/guide/guide-de.html"); // a run from the build
+    EXPECT_EQ(DataFiles::findGuide("de", program), "share/doc/vexel-lumora/guide/guide-de.html");
+}

@@ -1,16 +1,21 @@
-// The picture tour: drives both exercises as a student would, in English and in French, and
-// saves what the student sees at each step as <tour folder>/<language>/NN-step.png.
+// The picture tour: drives both exercises as a student would, in every language of the program,
+// and saves what the student sees at each step as <tour folder>/<language>/NN-step.png; last,
+// the teacher's window with a class's results.
 // The tour folder is VEXEL_TOUR_DIR, else <build>/tour.
 #include "Browser.h"
+#include "ClassFolderMaker.h"
+#include "ClassResultsWindow.h"
 #include "D0ExerciseTexts.h"
 #include "DataFiles.h"
 #include "EventDisplay.h"
 #include "EventFile.h"
 #include "GuiTestSupport.h"
 #include "HelpTextDialog.h"
+#include "Languages.h"
 #include "LauncherStudent.h"
 #include "RangeSlider.h"
 #include "TabLineEdit.h"
+#include "TemporaryFolder.h"
 #include "TrackLine.h"
 #include "Vexel_D0_Exercise.h"
 #include "launcher.h"
@@ -110,10 +115,14 @@ public:
         analysisExercise();
         for (QWidget* w : QApplication::topLevelWidgets())
             w->hide();
+        classResults();
     }
 
 private:
     QString language() const { return QString(code_).toLower(); }
+    QString translated(const char* source) const {
+        return vexel::Languages::installed().byNumber(lang_).translated("D0Exercise", source);
+    }
     QPushButton* button(const char* name) { return window_->findChild<QPushButton*>(name); }
 
     // Clicks record k where no other line covers it, turning the view when it must.
@@ -174,7 +183,8 @@ private:
         shoot(analysis, language(), "06-mass-fit");
         expectNoDialog();
         // The signal window around the peak, as the instructions ask.
-        vexel::RangeSlider* signalRange = vexel::test::rangeSlider(analysis, "Sig range:");
+        vexel::RangeSlider* signalRange =
+            vexel::test::rangeSlider(analysis, translated("Sig range:"));
         ASSERT_NE(signalRange, nullptr);
         signalRange->setValues(1840, 1890);
         ASSERT_TRUE(click(visibleButton(t.plt_distr)));
@@ -186,7 +196,7 @@ private:
         ASSERT_TRUE(click(visibleButton(t.sv_res_fit)));
         // Two more lifetimes with a tighter impact-parameter cut make the trend.
         for (float ipMax : {0.5f, -0.5f}) {
-            vexel::RangeSlider* ipCut = vexel::test::rangeSlider(analysis, "D0 IP :");
+            vexel::RangeSlider* ipCut = vexel::test::rangeSlider(analysis, translated("D0 IP :"));
             ASSERT_NE(ipCut, nullptr);
             ipCut->setValues(-4.0f, ipMax);
             for (const QString& step :
@@ -206,6 +216,28 @@ private:
         help->close();
         for (auto* d : vexel::HelpTextDialog::openDialogs())
             d->accept();
+    }
+
+    // The teacher's window reading a class folder of files written by the program's writers.
+    void classResults() {
+        vexel::test::TemporaryFolder folder;
+        const std::filesystem::path classFolder = folder.path() / "class-3b";
+        for (const classtest::StudentWork& work : classtest::testClass())
+            classtest::writeStudentWork(classFolder, work);
+        ClassResultsWindow window;
+        window.setFolder(QString::fromStdString(classFolder.string()));
+        window.resize(1280, 700);
+        window.move(40, 20);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        if (lang_ != 1) {
+            QPushButton* choose = nullptr;
+            for (auto* b : window.findChildren<QPushButton*>())
+                if (b->text() == code_)
+                    choose = b;
+            ASSERT_TRUE(click(choose));
+        }
+        shoot(&window, language(), "11-class-results");
     }
 
     // A step that went wrong shows its reason in a help window.
@@ -228,4 +260,20 @@ TEST(PictureTour, English) {
 
 TEST(PictureTour, French) {
     Tour("FR", 2).run();
+}
+
+TEST(PictureTour, German) {
+    Tour("DE", 3).run();
+}
+
+TEST(PictureTour, Italian) {
+    Tour("IT", 4).run();
+}
+
+TEST(PictureTour, Romanian) {
+    Tour("RO", 5).run();
+}
+
+TEST(PictureTour, Spanish) {
+    Tour("ES", 6).run();
 }

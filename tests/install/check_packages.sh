@@ -45,6 +45,12 @@ for code in fr de it ro es; do
   dpkg-deb -c "$data" | grep -q "share/VexelLumora/translations/vexel_$code.qm" ||
     fail "no compiled catalogue vexel_$code.qm"
 done
+# Every rendered teacher's guide in the program package's documentation folder.
+for guide in "$build"/run/share/doc/vexel-lumora/guide/guide-*; do
+  [ -e "$guide" ] || continue
+  dpkg-deb -c "$program" | grep -q "/usr/share/doc/vexel-lumora/guide/$(basename "$guide")\$" ||
+    fail "no $(basename "$guide") in the program package"
+done
 
 root="$out/root"
 dpkg-deb -x "$program" "$root"

@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -304,10 +305,37 @@ TEST_F(LauncherTest, AboutAndExit) {
     QTest::mouseClick(l.fTextButton782, Qt::LeftButton);
     ASSERT_EQ(vexel::test::messages().size(), 2u);
     EXPECT_EQ(vexel::test::messages()[1].title, "About");
-    EXPECT_EQ(vexel::test::messages()[1].text, LauncherTexts::forLanguage(4).aboutText);
+    EXPECT_TRUE(
+        vexel::test::messages()[1].text.startsWith(LauncherTexts::forLanguage(4).aboutText));
     EXPECT_NE(vexel::test::messages()[1].text, vexel::test::messages()[0].text);
     QTest::mouseClick(l.fTextButton783, Qt::LeftButton);
     EXPECT_FALSE(l.fMainFrame990->isVisible());
+}
+
+TEST_F(LauncherTest, AboutOpensTheTeachersGuideOrSaysWhereItBelongs) {
+    RunDirectory run(true);
+    launcher l;
+    for (const char* code : {"EN", "IT"}) {
+        QTest::mouseClick(languageButton(l, code), Qt::LeftButton);
+        const LauncherTexts texts = LauncherTexts::forLanguage(QString(code) == "EN" ? 1 : 4);
+        auto missing = l.makeAboutBox(std::nullopt);
+        EXPECT_EQ(missing->findChild<QPushButton*>("openGuide"), nullptr);
+        EXPECT_EQ(missing->text(),
+                  texts.aboutText + "\n\n" +
+                      texts.guideMissing.arg(QString::fromStdString(DataFiles::guideFolder())));
+        EXPECT_TRUE(missing->text().contains("/share/doc/vexel-lumora/guide/"));
+        missing->show();
+        vexel::test::saveScreenshot(missing.get(), QString("about_no_guide_") + code);
+
+        auto found = l.makeAboutBox(std::string("guide-en.html"));
+        QPushButton* open = found->findChild<QPushButton*>("openGuide");
+        ASSERT_NE(open, nullptr);
+        EXPECT_EQ(open->text(), texts.openGuide);
+        EXPECT_EQ(found->text(), texts.aboutText);
+        found->show();
+        vexel::test::saveScreenshot(found.get(), QString("about_guide_") + code);
+    }
+    l.fMainFrame990->hide();
 }
 
 TEST_F(LauncherTest, ButtonAvailabilityOperations) {
