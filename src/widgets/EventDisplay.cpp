@@ -3,6 +3,7 @@
 #include "DetectorGeometry.h"
 #include "EventDisplayInteractorStyle.h"
 #include "EventDisplayLowResolutionPass.h"
+#include "TrackLineBatch.h"
 
 #include <QVBoxLayout>
 #include <QVTKOpenGLNativeWidget.h>
@@ -96,6 +97,11 @@ EventDisplay::EventDisplay(QWidget* parent) : QWidget(parent) {
         layer->InteractiveOff();
         layer->DrawOff();
         window_->AddRenderer(layer);
+        for (auto& copy : highlightCopies_[i]) {
+            copy = std::make_unique<TrackLineBatch>();
+            copy->actor()->PickableOff();
+            layer->AddActor(copy->actor());
+        }
     }
 
     interactionPass_ = vtkSmartPointer<EventDisplayLowResolutionPass>::New();
@@ -236,34 +242,26 @@ void EventDisplay::setMaterialTransparency(int material, unsigned transparency) 
             updateVolumeActor(v);
 }
 
+TrackLineBatch& EventDisplay::eventBatch(float width) {
+    const auto found = std::find_if(batches_.begin(), batches_.end(),
+                                    [width](const WidthBatch& b) { return b.width == width; });
+    if (found != batches_.end())
+        return *found->batch;
+    batches_.push_back({width, std::make_unique<TrackLineBatch>()});
+    renderer_->AddActor(batches_.back().batch->actor());
+    return *batches_.back().batch;
+}
+
 const TrackLine* EventDisplay::addLine(std::vector<TrackLine::Point> points, const QColor& colour,
                                        float width) {
-    LineActor entry;
+    SceneLine entry;
     entry.line = std::make_unique<TrackLine>(std::move(points), colour, width);
-    const auto& pts = entry.line->points();
-    if (pts.size() >= 2) {
-        auto vtkPts = vtkSmartPointer<vtkPoints>::New();
-        vtkPts->SetNumberOfPoints(static_cast<vtkIdType>(pts.size()));
-        auto cells = vtkSmartPointer<vtkCellArray>::New();
-        cells->InsertNextCell(static_cast<vtkIdType>(pts.size()));
-        for (std::size_t i = 0; i < pts.size(); ++i) {
-            vtkPts->SetPoint(static_cast<vtkIdType>(i), pts[i][0], pts[i][1], pts[i][2]);
-            cells->InsertCellPoint(static_cast<vtkIdType>(i));
-        }
-        auto data = vtkSmartPointer<vtkPolyData>::New();
-        data->SetPoints(vtkPts);
-        data->SetLines(cells);
-        auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-        mapper->SetInputData(data);
-        mapper->ScalarVisibilityOff();
-        entry.actor = vtkSmartPointer<vtkActor>::New();
-        entry.actor->SetMapper(mapper);
-        auto* property = entry.actor->GetProperty();
-        property->SetColor(colour.redF(), colour.greenF(), colour.blueF());
+    entry.drawn = entry.line->points().size() >= 2;
+    if (entry.drawn) {
+        TrackLineBatch& batch = eventBatch(width);
         // VTK draws widths in device pixels: as thick on a high-density screen as elsewhere.
-        property->SetLineWidth(width * static_cast<float>(widget_->devicePixelRatioF()));
-        property->LightingOff();
-        renderer_->AddActor(entry.actor);
+        batch.setWidth(width * static_cast<float>(widget_->devicePixelRatioF()));
+        batch.add(entry.line->points(), colour);
     }
     lines_.push_back(std::move(entry));
     return lines_.back().line.get();
@@ -272,9 +270,8 @@ const TrackLine* EventDisplay::addLine(std::vector<TrackLine::Point> points, con
 void EventDisplay::clearEvent() {
     highlights_ = {};
     updateHighlights();
-    for (const auto& entry : lines_)
-        if (entry.actor)
-            renderer_->RemoveActor(entry.actor);
+    for (const auto& entry : batches_)
+        entry.batch->clear();
     lines_.clear();
 }
 
@@ -291,7 +288,7 @@ QColor EventDisplay::highlightColour(Highlight highlight) {
 }
 
 void EventDisplay::setHighlight(Highlight highlight, const TrackLine* line) {
-    const bool ours = std::any_of(lines_.begin(), lines_.end(), [line](const LineActor& entry) {
+    const bool ours = std::any_of(lines_.begin(), lines_.end(), [line](const SceneLine& entry) {
         return entry.line.get() == line;
     });
     highlights_[static_cast<std::size_t>(highlight)] = ours ? line : nullptr;
@@ -310,34 +307,27 @@ void EventDisplay::clearHighlights() {
 }
 
 void EventDisplay::updateHighlights() {
-    for (const auto& layer : highlightLayers_)
-        layer->RemoveAllViewProps();
+    for (const auto& layer : highlightCopies_)
+        for (const auto& copy : layer)
+            copy->clear();
     const auto ratio = static_cast<float>(widget_->devicePixelRatioF());
-    const auto addCopy = [ratio](vtkRenderer* layer, const LineActor& entry, const QColor& colour,
-                                 float width) {
-        auto mapper = vtkSmartPointer<vtkPolyDataMapper>::New();
-        mapper->SetInputData(vtkPolyData::SafeDownCast(entry.actor->GetMapper()->GetInput()));
-        mapper->ScalarVisibilityOff();
-        auto actor = vtkSmartPointer<vtkActor>::New();
-        actor->SetMapper(mapper);
-        actor->PickableOff();
-        auto* property = actor->GetProperty();
-        property->SetColor(colour.redF(), colour.greenF(), colour.blueF());
-        property->SetLineWidth(width * ratio);
-        property->LightingOff();
-        layer->AddActor(actor);
-    };
     const std::size_t lineLayer = highlightLayers_.size() - 1;
+    std::size_t slot = 0;
     std::vector<const TrackLine*> drawn;
     for (const TrackLine* line : highlights_) {
         if (!line || std::find(drawn.begin(), drawn.end(), line) != drawn.end())
             continue;
         drawn.push_back(line);
-        const auto entry = std::find_if(lines_.begin(), lines_.end(), [line](const LineActor& e) {
+        const auto entry = std::find_if(lines_.begin(), lines_.end(), [line](const SceneLine& e) {
             return e.line.get() == line;
         });
-        if (entry == lines_.end() || !entry->actor)
+        if (entry == lines_.end() || !entry->drawn)
             continue;
+        const auto addCopy = [&](std::size_t layer, const QColor& colour, float width) {
+            TrackLineBatch& copy = *highlightCopies_[layer][slot];
+            copy.setWidth(width * ratio);
+            copy.add(line->points(), colour);
+        };
         // The picked ring outermost; the line itself on top, wider than drawn in the scene.
         std::vector<Highlight> rings;
         for (const Highlight h :
@@ -347,13 +337,16 @@ void EventDisplay::updateHighlights() {
         const float core = std::max(3.0f, line->width() + 2.0f);
         for (std::size_t k = 0; k < rings.size(); ++k) {
             const std::size_t fromLine = rings.size() - k; // 1 for the innermost ring
-            addCopy(highlightLayers_[lineLayer - fromLine], *entry, highlightColour(rings[k]),
+            addCopy(lineLayer - fromLine, highlightColour(rings[k]),
                     core + ringWidth * static_cast<float>(fromLine));
         }
-        addCopy(highlightLayers_[lineLayer], *entry, line->colour(), core);
+        addCopy(lineLayer, line->colour(), core);
+        ++slot;
     }
-    for (const auto& layer : highlightLayers_)
-        layer->SetDraw(layer->GetViewProps()->GetNumberOfItems() > 0);
+    for (std::size_t i = 0; i < highlightLayers_.size(); ++i)
+        highlightLayers_[i]->SetDraw(std::any_of(
+            highlightCopies_[i].begin(), highlightCopies_[i].end(),
+            [](const std::unique_ptr<TrackLineBatch>& copy) { return copy->lineCount() > 0; }));
 }
 
 void EventDisplay::setLighterWhileInteracting(bool lighter) {
@@ -515,7 +508,7 @@ const TrackLine* EventDisplay::pickAtDisplay(int x, int y) {
     double bestDistance = tolerance;
     double bestDepth = 0;
     for (const auto& entry : lines_) {
-        if (!entry.actor)
+        if (!entry.drawn)
             continue;
         const auto& points = entry.line->points();
         for (std::size_t i = 1; i < points.size(); ++i) {

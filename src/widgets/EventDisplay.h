@@ -26,6 +26,7 @@ class DetectorGeometry;
 }
 class EventDisplayInteractorStyle;
 class EventDisplayLowResolutionPass;
+class TrackLineBatch;
 
 // The 3D view: a geometry scene (the detector, one actor per logical volume) and
 // an event scene (track lines), each shown or hidden as a whole, with camera
@@ -140,12 +141,18 @@ private:
         QColor colour;
         unsigned transparency = 0;
     };
-    struct LineActor {
+    struct SceneLine {
         std::unique_ptr<TrackLine> line;
-        vtkSmartPointer<vtkActor> actor; // null for a line of fewer than two points
+        bool drawn = false; // false for a line of fewer than two points
+    };
+    // The lines of one width, drawn by one actor kept from event to event.
+    struct WidthBatch {
+        float width;
+        std::unique_ptr<TrackLineBatch> batch;
     };
 
     void updateVolumeActor(int volume);
+    TrackLineBatch& eventBatch(float width);
     void updateHighlights();
     void beginInteraction();
     void endInteraction();
@@ -161,11 +168,14 @@ private:
     // lines themselves, each layer over the one before.
     std::array<vtkSmartPointer<vtkRenderer>, 4> highlightLayers_;
     std::array<const TrackLine*, 3> highlights_{};
+    // Per layer, one copy for each highlighted line; kept and refilled as highlights change.
+    std::array<std::array<std::unique_ptr<TrackLineBatch>, 3>, 4> highlightCopies_;
     vtkSmartPointer<EventDisplayLowResolutionPass> interactionPass_;
     std::vector<VolumeActor> volumes_;
     std::vector<MaterialState> materials_;
     std::vector<int> walk_;
-    std::vector<LineActor> lines_;
+    std::vector<SceneLine> lines_;
+    std::vector<WidthBatch> batches_;
     bool detectorVisible_ = true;
     bool renderPending_ = false;
     bool lighterWhileInteracting_ = true;

@@ -11,6 +11,9 @@
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <vtkRenderWindow.h>
+#include <vtkRenderer.h>
+#include <vtkRendererCollection.h>
 
 using vexel::EventDisplay;
 
@@ -254,4 +257,74 @@ TEST(EventDisplay, HighlightsRingTheLineOverTheDetector) {
     EXPECT_EQ(display.highlighted(Highlight::SecondChosen), nullptr);
     display.clearEvent();
     EXPECT_EQ(display.highlighted(Highlight::Picked), nullptr);
+}
+
+// Event after event, the lines are drawn in their own colours and widths by the same actors:
+// moving on adds no actor and leaves neither the lines nor the highlights of the event before.
+TEST(EventDisplay, EventsRedrawnByTheSameActorsShowOnlyTheirOwnLines) {
+    using Highlight = EventDisplay::Highlight;
+    EventDisplay display;
+    display.resize(800, 600);
+    display.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&display));
+    // Seen along +x: lines along y at constant z are upright on the screen.
+    const auto eventA = [&] {
+        display.clearEvent();
+        display.addLine({{0, -1000, -1000}, {0, 1000, -1000}}, Qt::red, 2);
+    };
+    const auto eventB = [&] {
+        display.clearEvent();
+        display.addLine({{0, -1000, 1000}, {0, 1000, 1000}}, Qt::blue, 2);
+        display.addLine({{0, -1000, 0}, {0, 1000, 0}}, Qt::green, 4);
+        display.addLine({{0, 0, 500}}, Qt::black, 2); // one point: nothing drawn
+    };
+    const auto props = [&] {
+        int n = 0;
+        vtkRendererCollection* renderers = display.renderer()->GetRenderWindow()->GetRenderers();
+        renderers->InitTraversal();
+        while (vtkRenderer* r = renderers->GetNextItem())
+            n += r->GetViewProps()->GetNumberOfItems();
+        return n;
+    };
+    eventB();
+    eventA();
+    display.setupCamera({-10, 10, -1500, 1500, -1500, 1500});
+    const QPoint a = display.toWidget({0, 0, -1000});
+    const QPoint b = display.toWidget({0, 0, 1000});
+    const QPoint middle = display.toWidget({0, 0, 0});
+    const auto colourAt = [&](const QPoint& at) { return display.renderImage().pixelColor(at); };
+    EXPECT_EQ(colourAt(a), QColor(Qt::red));
+    EXPECT_EQ(colourAt(b), QColor(Qt::white));
+    const int actors = props();
+
+    for (int i = 0; i < 20; ++i) {
+        eventB();
+        display.renderNow();
+        eventA();
+        display.renderNow();
+    }
+    eventB();
+    EXPECT_EQ(props(), actors);
+    EXPECT_EQ(colourAt(a), QColor(Qt::white));
+    EXPECT_EQ(colourAt(b), QColor(Qt::blue));
+    EXPECT_EQ(colourAt(middle), QColor(Qt::green));
+    // The wider line in its own width.
+    EXPECT_EQ(colourAt(middle + QPoint(1, 0)), QColor(Qt::green));
+    EXPECT_EQ(colourAt(middle - QPoint(1, 0)), QColor(Qt::green));
+    EXPECT_EQ(colourAt(b + QPoint(3, 0)), QColor(Qt::white));
+    EXPECT_EQ(display.pickLine(b), display.line(0));
+    EXPECT_EQ(display.pickLine(display.toWidget({0, 0, 500})), nullptr);
+
+    display.setHighlight(Highlight::Picked, display.line(0));
+    display.setHighlight(Highlight::FirstChosen, display.line(1));
+    EXPECT_EQ(colourAt(b + QPoint(3, 0)), EventDisplay::highlightColour(Highlight::Picked));
+    EXPECT_EQ(colourAt(middle + QPoint(4, 0)),
+              EventDisplay::highlightColour(Highlight::FirstChosen));
+    eventA();
+    EXPECT_EQ(props(), actors);
+    EXPECT_EQ(colourAt(b), QColor(Qt::white));
+    EXPECT_EQ(colourAt(b + QPoint(3, 0)), QColor(Qt::white));
+    EXPECT_EQ(colourAt(middle + QPoint(4, 0)), QColor(Qt::white));
+    EXPECT_EQ(colourAt(a), QColor(Qt::red));
+    EXPECT_EQ(display.pickLine(a), display.line(0));
 }
