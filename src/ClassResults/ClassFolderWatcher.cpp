@@ -34,6 +34,8 @@ void ClassFolderWatcher::refresh() {
             wanted << it.next();
     }
     wanted.removeDuplicates();
+    if (!notices_)
+        wanted.clear();
     const QStringList watched = watcher_.directories();
     for (const QString& d : watched)
         if (!wanted.contains(d))
@@ -41,4 +43,9 @@ void ClassFolderWatcher::refresh() {
     for (const QString& d : wanted)
         if (!watched.contains(d))
             watcher_.addPath(d);
+}
+
+void ClassFolderWatcher::setChangeNotices(bool on) {
+    notices_ = on;
+    refresh();
 }

@@ -19,6 +19,9 @@ public:
     // Watches the roots and their (not hidden) subfolders as they are now.
     void refresh();
     QStringList watchedFolders() const { return watcher_.directories(); }
+    // Off: no folder is watched for change notices, as on a filesystem that gives none (a
+    // network share); the look every second alone finds the changes. On at the start.
+    void setChangeNotices(bool on);
 
 signals:
     void mayHaveChanged();
@@ -27,4 +30,5 @@ private:
     QStringList roots_;
     QFileSystemWatcher watcher_;
     QTimer debounce_, poll_;
+    bool notices_ = true;
 };

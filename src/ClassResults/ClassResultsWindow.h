@@ -57,6 +57,7 @@ public:
     QLabel* ruleLabel() const { return ruleText_; }
     // Number of rescans that found changes (for tests of the watcher).
     int updates() const { return updates_; }
+    ClassFolderWatcher& watcher() { return watcher_; }
 
     // Plots as .png or .pdf (.root: the class export of the first class); the tables as CSV;
     // the class export of the class folder `source`. False with the reason in *error.

@@ -62,7 +62,9 @@ QString forSaving(const QString& chosen, int lang) {
     if (canMakeFilesIn(here) && !insideInstalledProgram(here))
         return QString();
     const QString folder = documentsFolder();
-    QDir().mkpath(folder);
+    // A folder that cannot be made is not announced: the save fails there and says so.
+    if (!QDir().mkpath(folder))
+        return folder;
     if (!told.exchange(true)) {
         const vexel::Language& language = vexel::Languages::installed().byNumber(lang);
         vexel::showMessage(language.translated("StudentFiles", "Info"),

@@ -11,7 +11,7 @@ namespace StudentFilesFolder {
 // ("" when none): the chosen one as it is; else "" (the working directory) when files can be
 // made there; else the "VexelLumora" folder in the student's documents folder, made when
 // needed. The first save into that folder in a run tells the student where it is, in
-// language lang.
+// language lang (not when it cannot be made: the save fails there and says so itself).
 QString forSaving(const QString& chosen, int lang);
 
 // <documents folder>/VexelLumora/

@@ -1,12 +1,13 @@
-// Every data file in turn missing, empty, truncated, with flipped bytes, or replaced by a ROOT
-// file of another kind: the student gets a message, nothing crashes, and the parts of the
-// program that do not need that file still work.
+// Every data file in turn missing, empty, truncated, with flipped bytes, replaced by a ROOT
+// file of another kind, or unreadable: the student gets a message, nothing crashes, and the
+// parts of the program that do not need that file still work. Run as an ordinary user.
 #include "Browser.h"
 #include "DataFiles.h"
 #include "EventDisplay.h"
 #include "FaultyRunDirectory.h"
 #include "Frame.h"
 #include "GuiTestSupport.h"
+#include "OrdinaryUser.h"
 #include "Vexel_D0_Exercise.h"
 #include "launcher.h"
 
@@ -60,7 +61,8 @@ bool d0ExerciseWorks() {
 
 class DataFileFaults : public ::testing::Test {
 protected:
-    void SetUp() override {
+    // In the process that runs the case as an ordinary user.
+    void makeRunDirectory() {
         vexel::test::clearMessages();
         run = std::make_unique<FaultyRunDirectory>();
         ASSERT_TRUE(run->valid()) << "needs the generated run directory";
@@ -71,6 +73,9 @@ protected:
 } // namespace
 
 TEST_F(DataFileFaults, DetectorFile) {
+    if (vexel::test::ranAsOrdinaryUser())
+        return;
+    ASSERT_NO_FATAL_FAILURE(makeRunDirectory());
     for (Fault fault : vexel::test::kAllFaults) {
         if (!vexel::test::faultAvailable(fault))
             continue;
@@ -87,6 +92,9 @@ TEST_F(DataFileFaults, DetectorFile) {
 }
 
 TEST_F(DataFileFaults, EventFileOfTheChosenCombination) {
+    if (vexel::test::ranAsOrdinaryUser())
+        return;
+    ASSERT_NO_FATAL_FAILURE(makeRunDirectory());
     for (Fault fault : vexel::test::kAllFaults) {
         if (!vexel::test::faultAvailable(fault))
             continue;
@@ -104,6 +112,9 @@ TEST_F(DataFileFaults, EventFileOfTheChosenCombination) {
 }
 
 TEST_F(DataFileFaults, CandidateFile) {
+    if (vexel::test::ranAsOrdinaryUser())
+        return;
+    ASSERT_NO_FATAL_FAILURE(makeRunDirectory());
     for (Fault fault : vexel::test::kAllFaults) {
         if (!vexel::test::faultAvailable(fault))
             continue;
@@ -124,6 +135,9 @@ TEST_F(DataFileFaults, CandidateFile) {
 }
 
 TEST_F(DataFileFaults, EveryPicture) {
+    if (vexel::test::ranAsOrdinaryUser())
+        return;
+    ASSERT_NO_FATAL_FAILURE(makeRunDirectory());
     for (Fault fault : vexel::test::kAllFaults) {
         if (!vexel::test::faultAvailable(fault))
             continue;

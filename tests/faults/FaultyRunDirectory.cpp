@@ -33,6 +33,8 @@ QByteArray faulty(const QByteArray& good, Fault fault) {
         }
         return bad;
     }
+    case Fault::Unreadable:
+        return good;
     case Fault::OtherRootFile: {
         QFile other(kOtherRootFile);
         return other.open(QIODevice::ReadOnly) ? other.readAll() : QByteArray();
@@ -55,6 +57,8 @@ const char* faultName(Fault fault) {
         return "flipped bytes";
     case Fault::OtherRootFile:
         return "another ROOT file";
+    case Fault::Unreadable:
+        return "unreadable";
     }
     return "";
 }
@@ -93,6 +97,9 @@ void FaultyRunDirectory::breakFile(const QString& relative, Fault fault) {
     QFile bad(path);
     if (bad.open(QIODevice::WriteOnly))
         bad.write(faulty(content, fault));
+    bad.close();
+    if (fault == Fault::Unreadable)
+        QFile::setPermissions(path, QFile::WriteOwner);
 }
 
 QStringList FaultyRunDirectory::pictures() {

@@ -6,12 +6,15 @@
 namespace vexel::test {
 
 // What is wrong with a data file.
-enum class Fault { Missing, Empty, Truncated, FlippedBytes, OtherRootFile };
+// Unreadable: the good file, without read permission (a case for an ordinary user; root
+// reads it all the same).
+enum class Fault { Missing, Empty, Truncated, FlippedBytes, OtherRootFile, Unreadable };
 const char* faultName(Fault fault);
 // The genuine ROOT file of another kind comes from ../shared; without it that case is left out.
 bool faultAvailable(Fault fault);
-inline constexpr Fault kAllFaults[] = {Fault::Missing, Fault::Empty, Fault::Truncated,
-                                       Fault::FlippedBytes, Fault::OtherRootFile};
+inline constexpr Fault kAllFaults[] = {Fault::Missing,       Fault::Empty,
+                                       Fault::Truncated,     Fault::FlippedBytes,
+                                       Fault::OtherRootFile, Fault::Unreadable};
 
 // The generated run directory rebuilt in a temporary directory (links to its files) and made
 // the working directory while it lives; break() replaces files by faulty copies.
