@@ -98,7 +98,7 @@ LifetimeResults readLifetimeResults(const rootio::FileReader& file) {
     const auto c =
         readColumns(file, lifetimefile::kResultsTree, kResultBranches, std::size(kResultBranches));
     for (std::size_t i = 0; i < c[0].size(); ++i) {
-        if (!std::isfinite(c[0][i]) || c[0][i] != std::floor(c[0][i]))
+        if (!(std::fabs(c[0][i]) < 1e6) || c[0][i] != std::floor(c[0][i]))
             throw rootio::Error(path,
                                 "trend id " + std::to_string(c[0][i]) + " is not a whole number");
         r.lifetimes.push_back({static_cast<int>(c[0][i]), c[1][i], c[2][i], c[3][i], c[4][i]});

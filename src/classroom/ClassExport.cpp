@@ -112,8 +112,11 @@ ClassExportContent readContent(const rootio::FileReader& file) {
     if (!finite(entries) || !finite(saved))
         throw damaged("a student's entry holds an invalid number");
     for (std::size_t i = 0; i < identities.size(); ++i) {
-        if (combination[i] < 1 || combination[i] > kCombinations)
+        // Checked before any conversion to int: NaN and huge values fail every comparison.
+        if (!(combination[i] >= 1 && combination[i] <= kCombinations))
             throw damaged("a combination outside 1 ... " + std::to_string(kCombinations));
+        if (!(lifetimesSaved[i] >= 0 && lifetimesSaved[i] < 1e6))
+            throw damaged("a student's count of saved lifetimes is invalid");
         StudentRow r = rowFor(identities[i], static_cast<int>(combination[i]));
         r.lifetimesSaved = static_cast<int>(lifetimesSaved[i]);
         r.saved = std::llround(saved[i] * 1e9);
@@ -135,12 +138,13 @@ ClassExportContent readContent(const rootio::FileReader& file) {
     const auto lifetime = column("StudentLifetimes", "lifetime");
     const auto error = column("StudentLifetimes", "error");
     for (std::size_t i = 0; i < student.size(); ++i) {
-        const auto k = static_cast<std::size_t>(student[i]);
-        if (student[i] < 0 || k >= c.students.size() || i >= trend.size() || i >= cut.size() ||
-            i >= lifetime.size() || i >= error.size() ||
+        const bool known = student[i] >= 0 && student[i] < double(c.students.size()) &&
+                           i < trend.size() && trend[i] >= 0 && trend[i] < 1e6;
+        if (!known || i >= cut.size() || i >= lifetime.size() || i >= error.size() ||
             !analysis::trendAxisFor(static_cast<int>(trend[i])) || !std::isfinite(cut[i]) ||
             !std::isfinite(lifetime[i]) || !std::isfinite(error[i]))
             throw damaged("a saved lifetime with an unknown student or trend or an invalid number");
+        const auto k = static_cast<std::size_t>(student[i]);
         c.points[static_cast<int>(trend[i])].push_back(
             {c.students[k].identity, c.students[k].combination, cut[i], lifetime[i], error[i]});
     }

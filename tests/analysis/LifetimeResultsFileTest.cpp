@@ -87,5 +87,17 @@ TEST(LifetimeResultsFile, ForeignAndDamagedFilesAreRefused) {
     EXPECT_THROW(readLifetimeResults(good), rootio::Error);
     std::ofstream(dir / "text.root") << "not a ROOT file\n";
     EXPECT_THROW(readLifetimeResults((dir / "text.root").string()), rootio::Error);
+
+    // A trend id no int holds is refused before it is converted.
+    const std::string huge = (dir / "huge.root").string();
+    rootio::FileWriter hw(huge);
+    hw.addDoubleTree("LifetimeResults", "",
+                     {{"trend", {1e30}},
+                      {"cutMin", {0}},
+                      {"cutMax", {1}},
+                      {"lifetime", {0.4}},
+                      {"lifetimeError", {0.01}}});
+    hw.save();
+    EXPECT_THROW(readLifetimeResults(huge), rootio::Error);
     fs::remove_all(dir);
 }
