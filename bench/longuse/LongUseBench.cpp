@@ -82,8 +82,11 @@ bool measure(const char* what, int warmUp, int count, double boundKiBEach, Step 
         step();
     const double before = residentMiB();
     const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         step();
+        if (count >= 10 && (i + 1) % (count / 10) == 0)
+            std::printf("  %s %d: resident %.2f MiB\n", what, i + 1, residentMiB()), std::fflush(stdout);
+    }
     const double after = residentMiB();
     const double growthKiB = (after - before) * 1024.0;
     const double each = count > 0 ? growthKiB / count : 0.0;

@@ -139,7 +139,10 @@ TEST(DataFilesTest, GenerationIsDeterministic) {
     fs::create_directories(fresh.path() / "share/VexelLumora");
     fs::copy(kShare / "translations", fresh.path() / "share/VexelLumora/translations");
     ASSERT_EQ(runGenerator(fresh.path(), ""), 0);
-    const auto expected = filesBelow(kRun / "share");
+    auto expected = filesBelow(kRun / "share");
+    // The rendered teacher's guides are the guide renderer's, not the generator's.
+    for (auto it = expected.begin(); it != expected.end();)
+        it = it->first.rfind("doc/", 0) == 0 ? expected.erase(it) : std::next(it);
     const auto got = filesBelow(fresh.path() / "share");
     ASSERT_EQ(got.size(), expected.size());
     for (const auto& [name, bytes] : expected) {
