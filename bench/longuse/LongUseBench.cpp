@@ -84,8 +84,10 @@ bool measure(const char* what, int warmUp, int count, double boundKiBEach, Step 
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < count; ++i) {
         step();
-        if (count >= 10 && (i + 1) % (count / 10) == 0)
-            std::printf("  %s %d: resident %.2f MiB\n", what, i + 1, residentMiB()), std::fflush(stdout);
+        if (count >= 10 && (i + 1) % (count / 10) == 0) {
+            std::printf("  %s %d: resident %.2f MiB\n", what, i + 1, residentMiB());
+            std::fflush(stdout);
+        }
     }
     const double after = residentMiB();
     const double growthKiB = (after - before) * 1024.0;
