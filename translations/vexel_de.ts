@@ -1178,6 +1178,11 @@ please visit the Vexel pages at:
         <extracomment>Added to the About text when the teacher&apos;s guide is not installed; %1 is a folder.</extracomment>
         <translation>Der Leitfaden für Lehrkräfte ist auf diesem Computer nicht installiert. Er gehört in den Ordner %1. Das Programm funktioniert auch ohne ihn.</translation>
     </message>
+    <message>
+        <source>No program on this computer opens web pages. The teacher&apos;s guide is the file %1: open it with a web browser, or copy it to another computer.</source>
+        <extracomment>Shown when no web browser opens the guide; %1 is the guide&apos;s HTML file.</extracomment>
+        <translation>Auf diesem Computer öffnet kein Programm Webseiten. Der Leitfaden für Lehrkräfte ist die Datei %1: Öffnen Sie sie mit einem Webbrowser oder kopieren Sie sie auf einen anderen Computer.</translation>
+    </message>
 </context>
 <context>
     <name>LessonDay</name>
@@ -1407,6 +1412,11 @@ please visit the Vexel pages at:
         <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
         <extracomment>%1 is a folder.</extracomment>
         <translation>Der Leitfaden für Lehrkräfte ist auf diesem Computer nicht installiert. Er gehört in den Ordner %1. Das Programm funktioniert auch ohne ihn.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens web pages. The teacher&apos;s guide is the file %1: open it with a web browser, or copy it to another computer.</source>
+        <extracomment>%1 is the guide&apos;s HTML file.</extracomment>
+        <translation>Auf diesem Computer öffnet kein Programm Webseiten. Der Leitfaden für Lehrkräfte ist die Datei %1: Öffnen Sie sie mit einem Webbrowser oder kopieren Sie sie auf einen anderen Computer.</translation>
     </message>
 </context>
 <context>

@@ -1190,6 +1190,11 @@ visita las páginas de Vexel:
         <extracomment>Added to the About text when the teacher&apos;s guide is not installed; %1 is a folder.</extracomment>
         <translation>La guía del profesorado no está instalada en este ordenador. Su sitio es la carpeta %1. El programa funciona sin ella.</translation>
     </message>
+    <message>
+        <source>No program on this computer opens web pages. The teacher&apos;s guide is the file %1: open it with a web browser, or copy it to another computer.</source>
+        <extracomment>Shown when no web browser opens the guide; %1 is the guide&apos;s HTML file.</extracomment>
+        <translation>Ningún programa de este ordenador abre páginas web. La guía del profesorado es el archivo %1: ábrala con un navegador web o cópiela a otro ordenador.</translation>
+    </message>
 </context>
 <context>
     <name>LessonDay</name>
@@ -1419,6 +1424,11 @@ visita las páginas de Vexel:
         <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
         <extracomment>%1 is a folder.</extracomment>
         <translation>La guía del profesorado no está instalada en este ordenador. Su sitio es la carpeta %1. El programa funciona sin ella.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens web pages. The teacher&apos;s guide is the file %1: open it with a web browser, or copy it to another computer.</source>
+        <extracomment>%1 is the guide&apos;s HTML file.</extracomment>
+        <translation>Ningún programa de este ordenador abre páginas web. La guía del profesorado es el archivo %1: ábrala con un navegador web o cópiela a otro ordenador.</translation>
     </message>
 </context>
 <context>

@@ -1177,6 +1177,11 @@ please visit the Vexel pages at:
         <extracomment>Added to the About text when the teacher&apos;s guide is not installed; %1 is a folder.</extracomment>
         <translation>Le guide de l&apos;enseignant n&apos;est pas installé sur cet ordinateur. Sa place est dans le dossier %1. Le programme fonctionne sans lui.</translation>
     </message>
+    <message>
+        <source>No program on this computer opens web pages. The teacher&apos;s guide is the file %1: open it with a web browser, or copy it to another computer.</source>
+        <extracomment>Shown when no web browser opens the guide; %1 is the guide&apos;s HTML file.</extracomment>
+        <translation>Aucun programme de cet ordinateur n&apos;ouvre les pages web. Le guide de l&apos;enseignant est le fichier %1 : ouvrez-le avec un navigateur web, ou copiez-le sur un autre ordinateur.</translation>
+    </message>
 </context>
 <context>
     <name>LessonDay</name>
@@ -1406,6 +1411,11 @@ please visit the Vexel pages at:
         <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
         <extracomment>%1 is a folder.</extracomment>
         <translation>Le guide de l&apos;enseignant n&apos;est pas installé sur cet ordinateur. Sa place est dans le dossier %1. Le programme fonctionne sans lui.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens web pages. The teacher&apos;s guide is the file %1: open it with a web browser, or copy it to another computer.</source>
+        <extracomment>%1 is the guide&apos;s HTML file.</extracomment>
+        <translation>Aucun programme de cet ordinateur n&apos;ouvre les pages web. Le guide de l&apos;enseignant est le fichier %1 : ouvrez-le avec un navigateur web, ou copiez-le sur un autre ordinateur.</translation>
     </message>
 </context>
 <context>

@@ -1157,6 +1157,11 @@ please visit the Vexel pages at:
         <extracomment>Added to the About text when the teacher&apos;s guide is not installed; %1 is a folder.</extracomment>
         <translation>La guida per l&apos;insegnante non è installata su questo computer. Il suo posto è nella cartella %1. Il programma funziona anche senza.</translation>
     </message>
+    <message>
+        <source>No program on this computer opens web pages. The teacher&apos;s guide is the file %1: open it with a web browser, or copy it to another computer.</source>
+        <extracomment>Shown when no web browser opens the guide; %1 is the guide&apos;s HTML file.</extracomment>
+        <translation>Su questo computer nessun programma apre le pagine web. La guida per l&apos;insegnante è il file %1: apritelo con un browser web o copiatelo su un altro computer.</translation>
+    </message>
 </context>
 <context>
     <name>LessonDay</name>
@@ -1386,6 +1391,11 @@ please visit the Vexel pages at:
         <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
         <extracomment>%1 is a folder.</extracomment>
         <translation>La guida per l&apos;insegnante non è installata su questo computer. Il suo posto è nella cartella %1. Il programma funziona anche senza.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens web pages. The teacher&apos;s guide is the file %1: open it with a web browser, or copy it to another computer.</source>
+        <extracomment>%1 is the guide&apos;s HTML file.</extracomment>
+        <translation>Su questo computer nessun programma apre le pagine web. La guida per l&apos;insegnante è il file %1: apritelo con un browser web o copiatelo su un altro computer.</translation>
     </message>
 </context>
 <context>

@@ -1190,6 +1190,11 @@ va rugam sa vizitati pagina web la adresa: %1 and %2 </translation>
         <extracomment>Added to the About text when the teacher&apos;s guide is not installed; %1 is a folder.</extracomment>
         <translation>Ghidul profesorului nu este instalat pe acest calculator. Locul lui este în dosarul %1. Programul funcționează și fără el.</translation>
     </message>
+    <message>
+        <source>No program on this computer opens web pages. The teacher&apos;s guide is the file %1: open it with a web browser, or copy it to another computer.</source>
+        <extracomment>Shown when no web browser opens the guide; %1 is the guide&apos;s HTML file.</extracomment>
+        <translation>Niciun program de pe acest calculator nu deschide pagini web. Ghidul profesorului este fișierul %1: deschideți-l cu un browser web sau copiați-l pe alt calculator.</translation>
+    </message>
 </context>
 <context>
     <name>LessonDay</name>
@@ -1419,6 +1424,11 @@ va rugam sa vizitati pagina web la adresa: %1 and %2 </translation>
         <source>The teacher&apos;s guide is not installed on this computer. It belongs in the folder %1. The program works without it.</source>
         <extracomment>%1 is a folder.</extracomment>
         <translation>Ghidul profesorului nu este instalat pe acest calculator. Locul lui este în dosarul %1. Programul funcționează și fără el.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens web pages. The teacher&apos;s guide is the file %1: open it with a web browser, or copy it to another computer.</source>
+        <extracomment>%1 is the guide&apos;s HTML file.</extracomment>
+        <translation>Niciun program de pe acest calculator nu deschide pagini web. Ghidul profesorului este fișierul %1: deschideți-l cu un browser web sau copiați-l pe alt calculator.</translation>
     </message>
 </context>
 <context>

@@ -305,8 +305,9 @@ void ClassResultsWindow::openGuide() {
             texts_.dismiss);
         return;
     }
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QFileInfo(QString::fromStdString(*guide)).absoluteFilePath()));
+    const QString file = QFileInfo(QString::fromStdString(*guide)).absoluteFilePath();
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+        vexel::showMessage(lesson_.guide, lesson_.guideNotOpened.arg(file), texts_.dismiss);
 }
 
 void ClassResultsWindow::setLanguage(int code) {

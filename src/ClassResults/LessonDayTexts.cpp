@@ -33,6 +33,11 @@ LessonDayTexts LessonDayTexts::forLanguage(const vexel::Language& l) {
         "LessonDay",
         "The teacher's guide is not installed on this computer. It belongs in the folder %1. "
         "The program works without it.");
+    //: %1 is the guide's HTML file.
+    x.guideNotOpened = l.translated(
+        "LessonDay",
+        "No program on this computer opens web pages. The teacher's guide is the file %1: "
+        "open it with a web browser, or copy it to another computer.");
     x.closeProjector = l.translated("LessonDay", "Esc: back to the window");
     x.countEveryFile =
         l.translated("LessonDay", "Count every file (also a combination analysed twice)");

@@ -13,6 +13,7 @@ struct LessonDayTexts {
     QString exportClass, exportClassNeedsFolder, classExported;
     QString handOut, projector, closeProjector;
     QString guide, guideMissing; // guideMissing: %1 the folder it belongs in
+    QString guideNotOpened;      // %1: the guide file
     QString countEveryFile, ruleOnce, ruleEvery, lifetimeRule;
     QString classesTab;
     QStringList classColumns; // class, students, entries, mass, width, lifetime at each cut

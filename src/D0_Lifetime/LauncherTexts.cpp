@@ -35,6 +35,11 @@ LauncherTexts LauncherTexts::forLanguage(const vexel::Language& language) {
         "Launcher",
         "The teacher's guide is not installed on this computer. It belongs in the folder %1. "
         "The program works without it.");
+    //: Shown when no web browser opens the guide; %1 is the guide's HTML file.
+    t.guideNotOpened = language.translated(
+        "Launcher",
+        "No program on this computer opens web pages. The teacher's guide is the file %1: "
+        "open it with a web browser, or copy it to another computer.");
     t.errorTitle = language.translated("Launcher", "Error");
     //: The one button of the launcher's message boxes.
     t.dismiss = language.translated("Launcher", "Dismiss");

@@ -18,7 +18,8 @@ struct LauncherTexts {
     QString eventDisplay, d0Exercise, groupI, groupII, outputTitle, ok, exitTitle;
     QString folderCreated; // %1: the folder
     QString openGuide;
-    QString guideMissing; // %1: the folder
+    QString guideMissing;   // %1: the folder
+    QString guideNotOpened; // %1: the guide file
 
     static LauncherTexts forLanguage(const vexel::Language& language);
     // By the number at the windows' boundary, among the installed languages.

@@ -369,9 +369,11 @@ std::unique_ptr<QMessageBox> launcher::makeAboutBox(const std::optional<std::str
     if (guide) {
         QPushButton* open = box->addButton(texts.openGuide, QMessageBox::ActionRole);
         open->setObjectName("openGuide");
-        const QUrl url =
-            QUrl::fromLocalFile(QFileInfo(QString::fromStdString(*guide)).absoluteFilePath());
-        connect(open, &QPushButton::clicked, [url] { QDesktopServices::openUrl(url); });
+        const QString file = QFileInfo(QString::fromStdString(*guide)).absoluteFilePath();
+        connect(open, &QPushButton::clicked, [file, texts] {
+            if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+                vexel::showMessage(texts.aboutTitle, texts.guideNotOpened.arg(file), texts.dismiss);
+        });
     }
     return box;
 }
