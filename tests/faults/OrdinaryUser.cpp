@@ -8,6 +8,7 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vexel::test {
@@ -49,6 +50,25 @@ void removeAll(const QString& base) {
     QDir(base).removeRecursively();
 }
 
+// The folders on the way to each of `paths` that others may not pass through, one line each:
+// the folder, a tab, the name of the next folder on the way. Top-down, without repeats.
+QString closedFoldersOnTheWay(const QStringList& paths) {
+    QStringList lines;
+    for (const QString& path : paths) {
+        const QStringList parts = QDir::cleanPath(path).split('/', Qt::SkipEmptyParts);
+        QString folder;
+        for (int i = 0; i + 1 < parts.size(); ++i) {
+            folder += '/' + parts[i];
+            struct stat info {};
+            const QString line = folder + '\t' + parts[i + 1];
+            if (::stat(QFile::encodeName(folder).constData(), &info) == 0 &&
+                !(info.st_mode & S_IXOTH) && !lines.contains(line))
+                lines << line;
+        }
+    }
+    return lines.join('\n');
+}
+
 } // namespace
 
 QString smallDisk() {
@@ -85,23 +105,43 @@ bool ranAsOrdinaryUser(long long smallDiskBytes) {
     if (smallDiskBytes > 0)
         env.insert(kSmallDisk, disk);
 
+    // Root runs the child in a mount namespace of its own when it needs a small filesystem or
+    // when a folder on the way to the build is closed to others (a clone in a private
+    // temporary folder): such a folder is covered there by an open one holding the way on.
+    // Another user needs a user namespace too, and only for the small filesystem.
+    const QString closed =
+        root ? closedFoldersOnTheWay({QCoreApplication::applicationDirPath(), QDir::currentPath()})
+             : QString();
     QStringList command;
-    if (smallDiskBytes > 0) {
-        // Root in a mount namespace of the case's own, or, for another user, in a user
-        // namespace of its own too; the mount goes with the namespace.
+    if (smallDiskBytes > 0 || !closed.isEmpty()) {
+        env.insert("VEXEL_CLOSED_WAY", closed);
         command << "unshare";
         if (!root)
             command << "--map-root-user";
-        command << "--mount"
-                << "--propagation"
-                << "private"
-                << "--"
-                << "sh"
-                << "-c"
-                << "mount -t tmpfs -o size=$1 vexel-small-disk \"$2\" || exit 1\n"
-                   "[ \"$3\" = root ] && chown 65534:65534 \"$2\"\n"
-                   "shift 3\nexec \"$@\""
-                << "sh" << QString::number(smallDiskBytes) << disk << (root ? "root" : "user");
+        command
+            << "--mount"
+            << "--propagation"
+            << "private"
+            << "--"
+            << "sh"
+            << "-c"
+            << "if [ \"$1\" -gt 0 ]; then\n"
+               "  mount -t tmpfs -o size=$1 vexel-small-disk \"$2\" || exit 1\n"
+               "  [ \"$3\" = root ] && chown 65534:65534 \"$2\"\n"
+               "fi\n"
+               "last=\n"
+               "while IFS='\t' read -r folder next; do\n"
+               "  [ -n \"$folder\" ] || continue\n"
+               "  if [ \"$folder\" != \"$last\" ]; then\n"
+               "    hold=$(mktemp -d) && mount --bind \"$folder\" \"$hold\" &&\n"
+               "      mount -t tmpfs -o mode=755 vexel-open-way \"$folder\" || exit 1\n"
+               "    last=$folder\n"
+               "  fi\n"
+               "  mkdir -p \"$folder/$next\" && mount --bind \"$hold/$next\" \"$folder/$next\" ||\n"
+               "    exit 1\n"
+               "done <<EOF\n$VEXEL_CLOSED_WAY\nEOF\n"
+               "shift 3\nexec \"$@\""
+            << "sh" << QString::number(smallDiskBytes) << disk << (root ? "root" : "user");
     }
     if (root)
         command << "setpriv" << QString("--reuid=%1").arg(kNobody)
