@@ -209,7 +209,7 @@ void TVSDReader::SaveFitResult() {
         showPlotMessage(messages_.fieldNotANumber, 120);
         return;
     }
-    const auto status = fAnalysis->saveFitResult(id, currentCuts(), value, error);
+    const auto status = fAnalysis->saveFitResult(id, value, error);
     showStatus(status);
     if (status.ok())
         writeLifetimeResults();

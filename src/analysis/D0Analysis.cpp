@@ -111,6 +111,7 @@ AnalysisStatus D0Analysis::plotDistributions(const CandidateCuts& cuts,
                                        AnalysisMessages::kNoSidebandBackground);
     VariableDistributions::fill(histograms_, candidates_, selection(cuts), windows, cuts.tau, *r);
     lastScaleFactor_ = *r;
+    distributionCuts_ = cuts;
     fittedTime_ = false;
     return AnalysisStatus::success();
 }
@@ -132,24 +133,24 @@ AnalysisStatus D0Analysis::fitLifetime(CutRange decayTimeControl) {
     return status;
 }
 
-AnalysisStatus D0Analysis::saveFitResult(int trendId, const CandidateCuts& cuts, double shownValue,
-                                         double shownError) {
+AnalysisStatus D0Analysis::saveFitResult(int trendId, double shownValue, double shownError) {
     if (!fittedTime_)
         return AnalysisStatus::failure(Code::NoLifetimeFit,
                                        AnalysisMessages::kFitLifetimeBeforeSaving);
     const auto cut = trendCutFor(trendId);
     if (!cut)
         return AnalysisStatus::failure(Code::UnknownTrend, "");
-    const CutRange edges = *cut == TrendCut::TransverseMomentum ? cuts.pt : cuts.logIP;
+    const CutRange edges =
+        *cut == TrendCut::TransverseMomentum ? distributionCuts_.pt : distributionCuts_.logIP;
     trends_.save(trendId, TrendPoint(edges.min, edges.max, shownValue, shownError));
     return AnalysisStatus::success();
 }
 
-AnalysisStatus D0Analysis::saveFitResult(int trendId, const CandidateCuts& cuts) {
+AnalysisStatus D0Analysis::saveFitResult(int trendId) {
     if (!fittedTime_ || !lastLifetimeFit_)
         return AnalysisStatus::failure(Code::NoLifetimeFit,
                                        AnalysisMessages::kFitLifetimeBeforeSaving);
-    return saveFitResult(trendId, cuts, asShownWithFourDecimals(lastLifetimeFit_->tau),
+    return saveFitResult(trendId, asShownWithFourDecimals(lastLifetimeFit_->tau),
                          asShownWithFourDecimals(lastLifetimeFit_->tauError));
 }
 

@@ -45,12 +45,12 @@ public:
     AnalysisStatus plotDistributions(const CandidateCuts& cuts, const MassWindows& windows);
     // "Fit signal decay time": exponential over the decay-time control's range.
     AnalysisStatus fitLifetime(CutRange decayTimeControl);
-    // "Save result and fit": stores the edges of the trend's cut with the lifetime and its
-    // error as the result fields show them.
-    AnalysisStatus saveFitResult(int trendId, const CandidateCuts& cuts, double shownValue,
-                                 double shownError);
+    // "Save result and fit": stores the lifetime and its error as the result fields show them
+    // with the edges of the trend's cut as they were when the fitted distributions were
+    // plotted (the controls may have moved since).
+    AnalysisStatus saveFitResult(int trendId, double shownValue, double shownError);
     // The same with the last lifetime fit rounded to four decimals, as the fields show it.
-    AnalysisStatus saveFitResult(int trendId, const CandidateCuts& cuts);
+    AnalysisStatus saveFitResult(int trendId);
     // "Plot trend": the points of a trend.
     AnalysisStatus plotTrend(int trendId, TrendPlot& plot);
     // "Clear Trend": forgets the trend's points.
@@ -92,6 +92,8 @@ private:
     bool fittedMass_ = false;
     bool fittedTime_ = false;
 
+    // The cuts of the distributions the lifetime fits are made on.
+    CandidateCuts distributionCuts_;
     std::optional<CandidateCuts> selectionCuts_;
     std::vector<std::uint32_t> selected_;
 };

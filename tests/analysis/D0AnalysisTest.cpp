@@ -70,7 +70,7 @@ TEST(D0Analysis, StepsInTheWrongOrderAreRefusedWithTheirMessages) {
     EXPECT_EQ(s.code, Code::NoDistributions);
     EXPECT_EQ(s.message, "You must plot the variable distributions\nbefore attempting to fit the "
                          "signal lifetime.");
-    s = a.saveFitResult(2, CandidateCuts{});
+    s = a.saveFitResult(2);
     EXPECT_EQ(s.code, Code::NoLifetimeFit);
     EXPECT_EQ(s.message, AnalysisMessages::kFitLifetimeBeforeSaving);
 
@@ -207,7 +207,7 @@ TEST(D0Analysis, SidebandSubtractionScalesByTheBackgroundLine) {
     // Plotting again clears the lifetime fit; saving needs a new fit.
     ASSERT_TRUE(a.plotDistributions(cuts, w));
     EXPECT_FALSE(a.fittedTime());
-    EXPECT_EQ(a.saveFitResult(2, cuts).code, Code::NoLifetimeFit);
+    EXPECT_EQ(a.saveFitResult(2).code, Code::NoLifetimeFit);
 }
 
 TEST(D0Analysis, SignalWindowEdgeCountsAsSignal) {
@@ -301,22 +301,28 @@ TEST(D0Analysis, TrendsSaveCheckPlotClearAndReset) {
     ASSERT_TRUE(a.fitLifetime(cuts.tau));
 
     const double tau = a.lastLifetimeFit()->tau;
-    ASSERT_TRUE(a.saveFitResult(2, cuts));
+    ASSERT_TRUE(a.saveFitResult(2));
+    // A cut moved after the fit is not the fit's: the result keeps the edges it was made with.
     cuts.logIP.max = -1.5f;
-    ASSERT_TRUE(a.saveFitResult(2, cuts, 0.4101, 0.0123));
-    EXPECT_EQ(a.saveFitResult(9, cuts).code, Code::UnknownTrend);
-    ASSERT_TRUE(a.saveFitResult(1, cuts, 0.45, 0.01));
+    ASSERT_TRUE(a.saveFitResult(2, 0.4202, 0.0111));
+    ASSERT_TRUE(a.plotDistributions(cuts, windows(1842.3f, 1887.3f)));
+    ASSERT_TRUE(a.fitLifetime(cuts.tau));
+    ASSERT_TRUE(a.saveFitResult(2, 0.4101, 0.0123));
+    EXPECT_EQ(a.saveFitResult(9).code, Code::UnknownTrend);
+    ASSERT_TRUE(a.saveFitResult(1, 0.45, 0.01));
 
     TrendPlot plot;
     ASSERT_TRUE(a.plotTrend(2, plot));
-    ASSERT_EQ(plot.points.size(), 2u);
+    ASSERT_EQ(plot.points.size(), 3u);
     // Saved as the four-decimal field shows it.
     EXPECT_DOUBLE_EQ(plot.points[0].y, std::round(tau * 1e4) / 1e4);
     EXPECT_DOUBLE_EQ(plot.points[0].x, 1.5);
-    EXPECT_DOUBLE_EQ(plot.points[1].x, static_cast<double>(-1.5f));
-    EXPECT_DOUBLE_EQ(plot.points[1].y, 0.4101);
-    EXPECT_DOUBLE_EQ(plot.points[1].yError, 0.0123);
-    EXPECT_EQ(plot.points[1].xError, 0.0);
+    EXPECT_DOUBLE_EQ(plot.points[1].x, 1.5);
+    EXPECT_DOUBLE_EQ(plot.points[1].y, 0.4202);
+    EXPECT_DOUBLE_EQ(plot.points[2].x, static_cast<double>(-1.5f));
+    EXPECT_DOUBLE_EQ(plot.points[2].y, 0.4101);
+    EXPECT_DOUBLE_EQ(plot.points[2].yError, 0.0123);
+    EXPECT_EQ(plot.points[2].xError, 0.0);
     EXPECT_EQ(plot.trend->title, "log_{10}( D^{0} IP [mm] )");
     EXPECT_FALSE(plot.bothEdgesVarying);
     ASSERT_TRUE(a.plotTrend(1, plot));
@@ -359,7 +365,7 @@ TEST(D0Analysis, NothingToFitGivesAMessageAndNoNumbers) {
     EXPECT_EQ(s.code, Code::NothingToFit);
     EXPECT_FALSE(b.fittedTime());
     EXPECT_FALSE(b.lastLifetimeFit().has_value());
-    EXPECT_EQ(b.saveFitResult(2, cuts).code, Code::NoLifetimeFit);
+    EXPECT_EQ(b.saveFitResult(2).code, Code::NoLifetimeFit);
     EXPECT_EQ(b.fitLifetime({2.0f, 2.0f}).code, Code::EmptyDecayTimeRange);
     cuts.tau = {3.0f, 3.0f};
     EXPECT_EQ(b.plotDistributions(cuts, windows(1842.3f, 1887.3f)).code, Code::EmptyDecayTimeRange);

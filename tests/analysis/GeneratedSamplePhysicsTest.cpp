@@ -58,7 +58,7 @@ TEST(GeneratedSamplePhysics, MassPeakLifetimeAndTrend) {
         const double tau = lifetimeFor(a, cuts, w);
         EXPECT_GT(tau, 0.35) << "upper log10(IP) cut " << ipMax;
         EXPECT_LT(tau, 0.55) << "upper log10(IP) cut " << ipMax;
-        ASSERT_TRUE(a.saveFitResult(2, cuts));
+        ASSERT_TRUE(a.saveFitResult(2));
     }
     TrendPlot plot;
     ASSERT_TRUE(a.plotTrend(2, plot));
